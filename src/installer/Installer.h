@@ -1,0 +1,51 @@
+#pragma once
+
+#include "installer/CfgRewrite.h"
+#include "installer/InstallerState.h"
+#include "platform/FileDialog.h"
+#include "platform/TextFile.h"
+
+class Dialogs;
+
+// Which options of the main window's two groups are selected.
+struct InstallChoices
+{
+    bool check = false;    // File Option: Checklist
+    bool ref = false;      // File Option: Reference
+    bool newfile = false;  // Location: New File
+    bool addexist = false; // Location: Add to existing
+};
+
+// Installs the Skylyre into an aircraft's kneeboard: the Open and Write
+// commands of the main window and the two install routines behind Write.
+class Installer
+{
+public:
+    explicit Installer(Dialogs &dialogs);
+
+    // Lets the user choose an aircraft by its .air file; true when one was
+    // chosen (its title is then CD.FileTitle()).
+    bool openCommand();
+    // Checks the aircraft and the choices, asks for confirmation and installs.
+    void writeCommand(const InstallChoices &choices);
+
+    // Writes a page of its own holding the player; CFileType is "check" or "ref".
+    void newWrite(const QString &CFileType);
+    // Appends the player to the aircraft's existing page of the section.
+    void addWrite(const QString &CFileType);
+
+    InstallerState state;
+    FileDialog CD;
+
+private:
+    void install(const QString &CFileType, TextFile::Mode pageMode);
+    bool writePage(TextFile::Mode pageMode);
+    bool runPasses(const QString &CFileType, const QString &cfgPath);
+    bool runPass(CfgPass pass, const QString &cfgPath, const QByteArray &pageStem);
+    bool writeBack(const QString &cfgPath);
+    bool reportFailure(const FileError &error);
+
+    Dialogs &dialogs;
+    TextFile channel;
+    QByteArray txtGhostTxt; // the new content of aircraft.cfg, line by line
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/FileError.h"
+
+#include <QByteArrayView>
+#include <QSaveFile>
+
+// Replaces a file as a whole. The new content goes to a temporary file in the
+// same folder and takes the old file's place only once all of it is on disk;
+// until then, and after any failure, the old file is untouched and the
+// temporary file is removed. The old file's permissions are kept, and a link
+// stays a link to a replaced target.
+class AtomicFile
+{
+public:
+    explicit AtomicFile(const QString &path);
+
+    bool open();
+    bool write(QByteArrayView bytes);
+    bool commit();
+
+    const FileError &error() const { return lastError; }
+
+private:
+    bool fail();
+
+    QSaveFile file;
+    FileError lastError;
+};

@@ -1,0 +1,24 @@
+#include "platform/FileDialog.h"
+
+#include <QFileInfo>
+
+FileDialog::FileDialog(Dialogs &dialogs)
+    : dialogs(dialogs)
+{
+}
+
+void FileDialog::ShowOpen()
+{
+    show(FileDialogKind::Open);
+}
+
+void FileDialog::ShowSave()
+{
+    show(FileDialogKind::Save);
+}
+
+void FileDialog::show(FileDialogKind kind)
+{
+    fileName = dialogs.askFileName(kind, Filter);
+    fileTitle = fileName.isEmpty() ? QString() : QFileInfo(fileName).fileName();
+}

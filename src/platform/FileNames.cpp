@@ -1,0 +1,22 @@
+#include "platform/FileNames.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+QString existingCaseOf(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.exists() || info.isSymLink())
+        return path;
+
+    const QString name = info.fileName();
+    if (name.isEmpty())
+        return path;
+    const QStringList entries = info.dir().entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString &entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return path.left(path.size() - name.size()) + entry;
+    }
+    return path;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/FileError.h"
+
+#include <QByteArrayView>
+
+class QFileDevice;
+
+// True when a normal, visible file (not a folder) exists under the exact name.
+// A relative path is taken against the current directory.
+bool fileExists(const QString &path);
+
+// Reads the whole of an existing file (found in any case, see existingCaseOf).
+bool readWholeFile(const QString &path, QByteArray *content, FileError *error);
+
+// Copies `source` over `destination`, replacing it whole. Fails, leaving the
+// destination as it was, when the source cannot be read or the destination
+// cannot be written; `error` then says which and why.
+bool copyFile(const QString &source, const QString &destination, FileError *error);
+
+// Writes all of `bytes` to a file opened unbuffered. A short write is tried
+// again, so that a disk that fills up reports its reason in errorString().
+bool writeAll(QFileDevice &file, QByteArrayView bytes);

@@ -1,0 +1,369 @@
+#include "installer/Installer.h"
+#include "installer/PlayerPage.h"
+#include "platform/MessageCodes.h"
+
+#include "Files.h"
+#include "ScriptedDialogs.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString configure = "Configure aircraft.cfg?";
+const QString backup = "Backup aircraft.cfg? (Recommended)";
+
+class Install : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        installer.state.aircraftDir = dir.path() + '/';
+        installer.state.aircraftName = "cessna172";
+        installer.state.playerCode = buildPlayerCode();
+        installer.state.airOpened = 1;
+    }
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+    QByteArray cfg() const { return readBytes(path("aircraft.cfg")); }
+    void writeCfg(const QByteArray &content) const { writeBytes(path("aircraft.cfg"), content); }
+    QByteArray page() const { return buildPlayerCode() + "\r\n"; }
+
+    // Answers Yes to "Configure aircraft.cfg?" and the given answer to the backup question.
+    void configureWithBackup(bool makeBackup)
+    {
+        dialogs.answer(IDYES).answer(makeBackup ? IDYES : IDNO);
+    }
+
+    void expectOneErrorNaming(const QString &name, const QString &reason)
+    {
+        const std::vector<DialogCall> messages = dialogs.messages();
+        ASSERT_FALSE(messages.empty());
+        const DialogCall &error = messages.back();
+        EXPECT_EQ(error.title, "Error");
+        EXPECT_EQ(error.code, MB_ICONERROR);
+        EXPECT_TRUE(error.text.contains(QDir::toNativeSeparators(path(name)))) << error.text.toStdString();
+        EXPECT_TRUE(error.text.contains(reason)) << error.text.toStdString();
+        for (size_t i = 0; i + 1 < messages.size(); ++i)
+            EXPECT_NE(messages[i].title, "Error");
+        EXPECT_EQ(installer.state.entryFound, 0);
+    }
+
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    Installer installer{dialogs};
+};
+
+struct RewriteCase
+{
+    const char *name;
+    const char *CFileType;
+    QByteArray before;
+    QByteArray after;
+};
+
+class Rewrite : public Install, public testing::WithParamInterface<RewriteCase>
+{
+};
+
+const QByteArray workedExample = "[fltsim.0]\r\n"
+                                 "title=Cessna Skyhawk\r\n"
+                                 "kb_checklists=Cessna172_check\r\n"
+                                 "[General]\r\n"
+                                 "atc_type=Cessna\r\n";
+
+} // namespace
+
+TEST_P(Rewrite, NewFileRewritesAircraftCfg)
+{
+    writeCfg(GetParam().before);
+    configureWithBackup(false);
+    installer.newWrite(GetParam().CFileType);
+    EXPECT_EQ(cfg(), GetParam().after);
+    EXPECT_EQ(readBytes(path(QStringLiteral("cessna172_%1.htm").arg(GetParam().CFileType))), page());
+    EXPECT_EQ(dialogs.prompts(), (QStringList{configure, backup}));
+    EXPECT_EQ(installer.state.entryFound, 0);
+}
+
+TEST_P(Rewrite, AddToExistingRewritesAircraftCfgTheSameWay)
+{
+    writeCfg(GetParam().before);
+    configureWithBackup(false);
+    installer.addWrite(GetParam().CFileType);
+    EXPECT_EQ(cfg(), GetParam().after);
+    EXPECT_EQ(installer.state.entryFound, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Rewrite,
+    testing::Values(
+        RewriteCase{"WorkedExampleReference", "ref", workedExample,
+                    "[fltsim.0]\r\ntitle=Cessna Skyhawk\r\nkb_checklists=Cessna172_check\r\n"
+                    "kb_reference=cessna172_ref\r\n[General]\r\natc_type=Cessna\r\n\r\n"},
+        RewriteCase{"WorkedExampleChecklist", "check", workedExample,
+                    "[fltsim.0]\r\ntitle=Cessna Skyhawk\r\nkb_checklists=cessna172_check\r\n"
+                    "[General]\r\natc_type=Cessna\r\n\r\n"},
+        RewriteCase{"TwoVariationsChecklist", "check",
+                    "[fltsim.0]\r\nkb_checklists=a\r\n[fltsim.1]\r\nKB_CheckLists=Old.htm\r\n",
+                    "[fltsim.0]\r\nkb_checklists=cessna172_check\r\n[fltsim.1]\r\n"
+                    "kb_checklists=cessna172_check\r\n\r\n"},
+        RewriteCase{"TwoVariationsReferenceInserted", "ref",
+                    "[fltsim.0]\r\nkb_checklists=a\r\n[fltsim.1]\r\nchecklists=b\r\n",
+                    "[fltsim.0]\r\nkb_checklists=a\r\nkb_reference=cessna172_ref\r\n[fltsim.1]\r\n"
+                    "checklists=b\r\nkb_reference=cessna172_ref\r\n\r\n"},
+        RewriteCase{"ReferenceReplacedInPlace", "ref",
+                    "kb_checklists=a\r\nkb_reference =old\r\nReference=other\r\n",
+                    "kb_checklists=a\r\nkb_reference=cessna172_ref\r\nkb_reference=cessna172_ref\r\n\r\n"},
+        RewriteCase{"ReferenceWithBlankBeforeEqualsIsNoEntry", "ref", "reference =x\r\nkb_check\r\n",
+                    "reference =x\r\nkb_check\r\nkb_reference=cessna172_ref\r\n\r\n"},
+        RewriteCase{"ChecklistKeyRenamed", "check", "checklists=OldPage\r\nkb_checklist_x=1\r\n",
+                    "kb_checklists=cessna172_check\r\nkb_checklists=cessna172_check\r\n\r\n"},
+        RewriteCase{"BlankBeforeKeyIsNoEntry", "check", " kb_checklists=x\r\n",
+                    " kb_checklists=x\r\n\r\n"},
+        RewriteCase{"NoMatchingLineChecklist", "check", "[fltsim.0]\r\ntitle=x\r\n",
+                    "[fltsim.0]\r\ntitle=x\r\n\r\n"},
+        RewriteCase{"NoMatchingLineReference", "ref", "[fltsim.0]\r\ntitle=x\r\n",
+                    "[fltsim.0]\r\ntitle=x\r\n\r\n"},
+        RewriteCase{"EmptyFile", "ref", "", "\r\n"},
+        RewriteCase{"LastLineWithoutTerminator", "check", "a\r\nkb_checklists=x",
+                    "a\r\nkb_checklists=cessna172_check\r\n\r\n"},
+        RewriteCase{"LfOnly", "check", "[fltsim.0]\nkb_checklists=x\ntitle=y\n",
+                    "[fltsim.0]\r\nkb_checklists=cessna172_check\r\ntitle=y\r\n\r\n"},
+        RewriteCase{"CrOnly", "ref", "[fltsim.0]\rkb_checklists=x\rtitle=y",
+                    "[fltsim.0]\r\nkb_checklists=x\r\nkb_reference=cessna172_ref\r\ntitle=y\r\n\r\n"},
+        RewriteCase{"MixedLineEnds", "check", "a\nkb_checklists=x\rb\r\n\nc",
+                    "a\r\nkb_checklists=cessna172_check\r\nb\r\n\r\nc\r\n\r\n"},
+        RewriteCase{"BytesOutsideAsciiAndNulKept", "ref",
+                    "title=\xe9\xff\x00x\r\nkb_reference=old\r\n\x80\x00\r\n"_ba,
+                    "title=\xe9\xff\x00x\r\nkb_reference=cessna172_ref\r\n\x80\x00\r\n\r\n"_ba}),
+    [](const testing::TestParamInfo<RewriteCase> &info) { return std::string(info.param.name); });
+
+TEST_F(Install, AsksTheTwoQuestionsWithTheirCodesAndTitles)
+{
+    writeCfg(workedExample);
+    configureWithBackup(true);
+    installer.newWrite("check");
+    const std::vector<DialogCall> messages = dialogs.messages();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].text, configure);
+    EXPECT_EQ(messages[0].code, MB_YESNO);
+    EXPECT_EQ(messages[0].title, "Aircraft.cfg");
+    EXPECT_EQ(messages[1].text, backup);
+    EXPECT_EQ(messages[1].code, MB_YESNO);
+    EXPECT_EQ(messages[1].title, "Aircraft.cfg");
+    EXPECT_EQ(installer.state.pagePath, path("cessna172_check.htm"));
+}
+
+TEST_F(Install, NoToConfigureLeavesThePageAndTouchesNothingElse)
+{
+    writeCfg(workedExample);
+    dialogs.answer(IDNO);
+    installer.newWrite("ref");
+    EXPECT_EQ(readBytes(path("cessna172_ref.htm")), page());
+    EXPECT_EQ(cfg(), workedExample);
+    EXPECT_EQ(entriesOf(dir.path()), (QStringList{"aircraft.cfg", "cessna172_ref.htm"}));
+    const std::vector<DialogCall> messages = dialogs.messages();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].text, "You will have to manually configure Aircraft.cfg for the respective "
+                                "aircraft. See Help for more information.");
+    EXPECT_EQ(messages[1].code, MB_OK);
+    EXPECT_EQ(messages[1].title, "Aircraft.cfg");
+}
+
+TEST_F(Install, NewFileReplacesAnExistingPage)
+{
+    writeBytes(path("cessna172_check.htm"), "an older page that is much longer than the player");
+    dialogs.answer(IDNO);
+    installer.newWrite("check");
+    EXPECT_EQ(readBytes(path("cessna172_check.htm")), page());
+}
+
+TEST_F(Install, BackupTwiceKeepsTheFileAsItWasBeforeTheSecondInstall)
+{
+    writeCfg(workedExample);
+    configureWithBackup(true);
+    installer.newWrite("ref");
+    EXPECT_EQ(readBytes(path("aircraft.bak")), workedExample);
+    const QByteArray afterFirst = cfg();
+
+    configureWithBackup(true);
+    installer.newWrite("ref");
+    EXPECT_EQ(readBytes(path("aircraft.bak")), afterFirst);
+    EXPECT_EQ(cfg(), afterFirst + "\r\n");
+}
+
+TEST_F(Install, NoBackupWhenDeclined)
+{
+    writeCfg(workedExample);
+    configureWithBackup(false);
+    installer.newWrite("check");
+    EXPECT_FALSE(QFile::exists(path("aircraft.bak")));
+}
+
+TEST_F(Install, AddToExistingAppendsAfterTheLastByteEachTime)
+{
+    const QByteArray existing = "<html><body>Checklist</body></html>";
+    writeBytes(path("cessna172_check.htm"), existing);
+    dialogs.answer(IDNO).answer(IDNO);
+    installer.addWrite("check");
+    installer.addWrite("check");
+    EXPECT_EQ(readBytes(path("cessna172_check.htm")), existing + page() + page());
+}
+
+TEST_F(Install, AddToExistingCreatesAMissingPage)
+{
+    dialogs.answer(IDNO);
+    installer.addWrite("ref");
+    EXPECT_EQ(readBytes(path("cessna172_ref.htm")), page());
+}
+
+TEST_F(Install, AddToExistingUsesThePageUnderItsNameOnDisk)
+{
+    writeBytes(path("Cessna172_Check.htm"), "old");
+    dialogs.answer(IDNO);
+    installer.addWrite("check");
+    EXPECT_EQ(readBytes(path("Cessna172_Check.htm")), "old" + page());
+    EXPECT_EQ(entriesOf(dir.path()), QStringList{"Cessna172_Check.htm"});
+}
+
+TEST_F(Install, AddToExistingNamesTheAppendedPageInTheChecklistEntry)
+{
+    writeCfg("[fltsim.0]\r\nkb_checklists=MyList\r\n");
+    configureWithBackup(false);
+    installer.addWrite("check");
+    EXPECT_EQ(cfg(), "[fltsim.0]\r\nkb_checklists=cessna172_check\r\n\r\n");
+}
+
+TEST_F(Install, AddToExistingWithAReferenceEntryWritesTheBufferBack)
+{
+    writeCfg("kb_checklists=a\r\nkb_reference=OtherPage\r\n");
+    configureWithBackup(false);
+    installer.addWrite("ref");
+    EXPECT_EQ(cfg(), "kb_checklists=a\r\nkb_reference=cessna172_ref\r\n\r\n");
+    EXPECT_EQ(installer.state.entryFound, 0);
+}
+
+TEST_F(Install, RewritesAircraftCfgUnderItsNameOnDisk)
+{
+    writeBytes(path("Aircraft.CFG"), "kb_checklists=x\r\n");
+    writeBytes(path("AIRCRAFT.BAK"), "old backup");
+    configureWithBackup(true);
+    installer.newWrite("check");
+    EXPECT_EQ(readBytes(path("Aircraft.CFG")), "kb_checklists=cessna172_check\r\n\r\n");
+    EXPECT_EQ(readBytes(path("AIRCRAFT.BAK")), "kb_checklists=x\r\n");
+    EXPECT_EQ(entriesOf(dir.path()), (QStringList{"AIRCRAFT.BAK", "Aircraft.CFG", "cessna172_check.htm"}));
+}
+
+TEST_F(Install, EachInstallStartsFromAnEmptyBuffer)
+{
+    QTemporaryDir other;
+    writeCfg("kb_checklists=a\r\n");
+    writeBytes(other.filePath("aircraft.cfg"), "title=other\r\n");
+    configureWithBackup(false);
+    installer.newWrite("check");
+
+    installer.state.aircraftDir = other.path() + '/';
+    installer.state.aircraftName = "piper";
+    configureWithBackup(false);
+    installer.newWrite("ref");
+    EXPECT_EQ(readBytes(other.filePath("aircraft.cfg")), "title=other\r\n\r\n");
+    EXPECT_EQ(readBytes(other.filePath("piper_ref.htm")), page());
+}
+
+TEST_F(Install, ALargeFileKeepsEveryLine)
+{
+    QByteArray before, after;
+    for (int i = 0; i < 20000; ++i) {
+        const QByteArray line = "param_" + QByteArray::number(i) + "=" + QByteArray(i % 50, 'v');
+        before += line + "\n";
+        after += line + "\r\n";
+        if (i % 5000 == 0) {
+            before += "kb_checklists=x\n";
+            after += "kb_checklists=x\r\nkb_reference=cessna172_ref\r\n";
+        }
+    }
+    writeCfg(before);
+    configureWithBackup(false);
+    installer.newWrite("ref");
+    EXPECT_EQ(cfg(), after + "\r\n");
+}
+
+TEST_F(Install, MissingAircraftCfgWithBackupStopsAtTheCopy)
+{
+    configureWithBackup(true);
+    installer.newWrite("ref");
+    expectOneErrorNaming("aircraft.cfg", "No such file or directory");
+    EXPECT_EQ(entriesOf(dir.path()), QStringList{"cessna172_ref.htm"});
+}
+
+TEST_F(Install, MissingAircraftCfgWithoutBackupStopsAtTheRead)
+{
+    configureWithBackup(false);
+    installer.addWrite("check");
+    expectOneErrorNaming("aircraft.cfg", "No such file or directory");
+    EXPECT_EQ(entriesOf(dir.path()), QStringList{"cessna172_check.htm"});
+}
+
+TEST_F(Install, APageThatCannotBeWrittenStopsBeforeAnyQuestion)
+{
+    writeCfg(workedExample);
+    QDir(dir.path()).mkdir("cessna172_check.htm");
+    installer.newWrite("check");
+    installer.addWrite("check");
+    ASSERT_EQ(dialogs.messages().size(), 2u);
+    EXPECT_EQ(dialogs.messages()[0].title, "Error");
+    EXPECT_EQ(dialogs.messages()[1].title, "Error");
+    EXPECT_TRUE(dialogs.messages()[1].text.contains("append to"));
+    EXPECT_EQ(cfg(), workedExample);
+}
+
+TEST_F(Install, AnAppendThatFailsOnAFullDeviceIsReported)
+{
+    writeCfg(workedExample);
+    ASSERT_TRUE(QFile::link("/dev/full", path("cessna172_ref.htm")));
+    installer.addWrite("ref");
+    expectOneErrorNaming("cessna172_ref.htm", "No space left on device");
+    EXPECT_EQ(dialogs.messages().size(), 1u);
+}
+
+TEST_F(Install, AFailedBackupLeavesAircraftCfgUntouched)
+{
+    writeCfg(workedExample);
+    QDir(dir.path()).mkdir("aircraft.bak");
+    configureWithBackup(true);
+    installer.newWrite("check");
+    expectOneErrorNaming("aircraft.bak", "");
+    EXPECT_EQ(cfg(), workedExample);
+}
+
+TEST_F(Install, AnUnreadableAircraftCfgIsReported)
+{
+    QDir(dir.path()).mkdir("aircraft.cfg");
+    configureWithBackup(false);
+    installer.newWrite("ref");
+    expectOneErrorNaming("aircraft.cfg", "");
+}
+
+TEST_F(Install, AFailedWriteBackLeavesAircraftCfgByteForByteAndTheProgramGoesOn)
+{
+    const QByteArray before = "kb_checklists=x\r\n" + QByteArray(5000, 'c') + "\r\n";
+    writeCfg(before);
+    configureWithBackup(true);
+    {
+        FileSizeLimit fullDisk(before.size() + 1);
+        installer.newWrite("check");
+    }
+    expectOneErrorNaming("aircraft.cfg", "File too large");
+    EXPECT_EQ(cfg(), before);
+    EXPECT_EQ(readBytes(path("aircraft.bak")), before);
+    EXPECT_EQ(entriesOf(dir.path()), (QStringList{"aircraft.bak", "aircraft.cfg", "cessna172_check.htm"}));
+
+    configureWithBackup(false);
+    installer.newWrite("check");
+    EXPECT_EQ(cfg(), "kb_checklists=cessna172_check\r\n" + QByteArray(5000, 'c') + "\r\n\r\n");
+}
