@@ -1,11 +1,13 @@
+#include "MainWindow.h"
+#include "platform/QtDialogs.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Skylyre Configurator"));
+    QtDialogs dialogs;
+    MainWindow window(dialogs);
     window.show();
     return app.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "platform/MessageCodes.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -45,9 +46,14 @@ QtDialogs::QtDialogs(QWidget *window)
 {
 }
 
+QWidget *QtDialogs::owner() const
+{
+    return window ? window : QApplication::activeWindow();
+}
+
 int QtDialogs::messageBox(const QString &prompt, int buttons, const QString &title)
 {
-    QMessageBox box(window);
+    QMessageBox box(owner());
     box.setWindowTitle(title);
     box.setText(withLineBreaks(prompt));
     if (buttons & MB_ICONERROR)
@@ -78,7 +84,7 @@ int QtDialogs::messageBox(const QString &prompt, int buttons, const QString &tit
 
 QString QtDialogs::askFileName(FileDialogKind kind, const QString &filter)
 {
-    QFileDialog dialog(window);
+    QFileDialog dialog(owner());
     dialog.setNameFilter(qtNameFilter(filter));
     // Qt's own dialog on every desktop: it lists files of any case, and names
     // are returned as typed, without a default extension.

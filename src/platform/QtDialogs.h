@@ -4,17 +4,20 @@
 
 class QWidget;
 
-// The dialogs of a window, shown with Qt: message boxes, the file dialog and
-// the desktop's default programs.
+// The dialogs shown with Qt: message boxes, the file dialog and the desktop's
+// default programs. They belong to `window`, or else to the window that is
+// active when they are shown.
 class QtDialogs : public Dialogs
 {
 public:
-    explicit QtDialogs(QWidget *window);
+    explicit QtDialogs(QWidget *window = nullptr);
 
     int messageBox(const QString &prompt, int buttons, const QString &title) override;
     QString askFileName(FileDialogKind kind, const QString &filter) override;
     void shellOpen(const QString &document) override;
 
 private:
+    QWidget *owner() const;
+
     QWidget *window;
 };
