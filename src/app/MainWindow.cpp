@@ -1,9 +1,9 @@
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 
-#include "LinkLabel.h"
-#include "MakerSite.h"
-#include "ProgramVersion.h"
-#include "Twips.h"
+#include "app/LinkLabel.h"
+#include "app/MakerSite.h"
+#include "app/ProgramVersion.h"
+#include "app/Twips.h"
 #include "installer/PlayerPage.h"
 #include "platform/Dialogs.h"
 #include "platform/FileOperations.h"
@@ -58,10 +58,11 @@ QFont windowFont()
 
 } // namespace
 
-MainWindow::MainWindow(Dialogs &dialogs, QWidget *parent)
+MainWindow::MainWindow(Dialogs &dialogs, const QString &makerHost, QWidget *parent)
     : QWidget(parent)
     , dialogs(dialogs)
     , installer(dialogs)
+    , updateCheck(dialogs, waitingBox, makerHost)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Skylyre Configurator"));
@@ -136,6 +137,7 @@ void MainWindow::createControls()
 
     connect(cmdOpen, &QPushButton::clicked, this, &MainWindow::cmdOpenClick);
     connect(cmdWrite, &QPushButton::clicked, this, &MainWindow::cmdWriteClick);
+    connect(cmdUpdate, &QPushButton::clicked, this, &MainWindow::cmdUpdateClick);
     connect(cmdHelp, &QPushButton::clicked, this, &MainWindow::cmdHelpClick);
     connect(cmdExit, &QPushButton::clicked, this, &MainWindow::cmdExitClick);
 }
@@ -173,6 +175,11 @@ void MainWindow::cmdWriteClick()
 {
     installer.writeCommand({check->isChecked(), ref->isChecked(), newfile->isChecked(),
                             addexist->isChecked()});
+}
+
+void MainWindow::cmdUpdateClick()
+{
+    updateCheck.run();
 }
 
 void MainWindow::cmdHelpClick()

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "app/MakerSite.h"
+#include "app/UpdateCheck.h"
 #include "installer/Installer.h"
+#include "platform/QtFetchProgress.h"
 
 #include <QWidget>
 
@@ -17,7 +20,9 @@ class MainWindow : public QWidget
     Q_OBJECT
 
 public:
-    explicit MainWindow(Dialogs &dialogs, QWidget *parent = nullptr);
+    // `makerHost` is where the update check looks; tests give a local server.
+    explicit MainWindow(Dialogs &dialogs, const QString &makerHost = MakerSite::host,
+                        QWidget *parent = nullptr);
 
     const InstallerState &installerState() const { return installer.state; }
 
@@ -31,12 +36,15 @@ private:
 
     void cmdOpenClick();
     void cmdWriteClick();
+    void cmdUpdateClick();
     void cmdHelpClick();
     void cmdExitClick();
     void lblVelmoraClick();
 
     Dialogs &dialogs;
     Installer installer;
+    QtFetchProgress waitingBox{this};
+    UpdateCheck updateCheck;
 
     QLabel *lblAbout = nullptr;
     LinkLabel *lblVelmora = nullptr;
