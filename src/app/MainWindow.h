@@ -2,10 +2,12 @@
 
 #include "installer/Installer.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class Dialogs;
 class LinkLabel;
+class PlaylistWindow;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -51,4 +53,8 @@ private:
     QPushButton *cmdUpdate = nullptr;
     QPushButton *cmdHelp = nullptr;
     QPushButton *cmdExit = nullptr;
+
+    // The playlist editor while it is loaded; it deletes itself when closed.
+    QPointer<PlaylistWindow> frmPlayList;
+    void cmdPlayListClick();
 };

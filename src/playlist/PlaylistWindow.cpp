@@ -1,6 +1,7 @@
 #include "playlist/PlaylistWindow.h"
 
 #include "app/MakerSite.h"
+#include "app/Twips.h"
 #include "platform/FileOperations.h"
 #include "platform/MessageCodes.h"
 
@@ -17,12 +18,6 @@ namespace {
 const QString editorTitle = QStringLiteral("Playlist Editor");
 const QString m3uFilter = QStringLiteral("M3U Files (*.m3u)|*.m3u");
 
-// Design-time positions are in twips; 15 twips make one pixel.
-constexpr int pixels(int twips)
-{
-    return twips / 15;
-}
-
 } // namespace
 
 PlaylistWindow::PlaylistWindow(Dialogs &dialogs, const QIcon &icon, QWidget *parent)
@@ -38,12 +33,12 @@ PlaylistWindow::PlaylistWindow(Dialogs &dialogs, const QIcon &icon, QWidget *par
     setWindowTitle(editorTitle);
 
     auto *client = new QWidget(this);
-    client->setFixedSize(clientWidth, clientHeight);
+    client->setFixedSize(twipsRect(0, 0, 3975, 2430).size());
     setCentralWidget(client);
 
     lstPl = new QListWidget(client);
     lstPl->setObjectName(QStringLiteral("lstPl"));
-    lstPl->setGeometry(pixels(0), pixels(0), pixels(3975), pixels(2400));
+    lstPl->setGeometry(twipsRect(0, 0, 3975, 2400));
     lstPl->setSelectionMode(QAbstractItemView::SingleSelection);
     lstPl->setSortingEnabled(false);
     connect(lstPl, &QListWidget::itemDoubleClicked, this, [this] { lstPl_DblClick(); });

@@ -23,10 +23,6 @@ class PlaylistWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    // Client area, without the menu bar, in pixels (3975 x 2430 twips).
-    static constexpr int clientWidth = 265;
-    static constexpr int clientHeight = 162;
-
     // Asks the user through `dialogs` (QtDialogs in the program, scripted
     // dialogs in tests), which must outlive the window. `icon` is the main
     // window's icon.
