@@ -8,6 +8,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FileOperations.h"
 #include "platform/MessageCodes.h"
+#include "playlist/PlaylistWindow.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -126,6 +127,7 @@ void MainWindow::createControls()
     cmdPlayList = commandButton(this, "cmdPlayList", QStringLiteral("&Playlist Editor"),
                                 twipsRect(2760, 1800, 1095, 375),
                                 QStringLiteral("Launch the Playlist Editor"));
+    connect(cmdPlayList, &QPushButton::clicked, this, &MainWindow::cmdPlayListClick);
     cmdUpdate = commandButton(this, "cmdUpdate", QStringLiteral("&Update"),
                               twipsRect(120, 2280, 1095, 375),
                               QStringLiteral("Check the Internet for software upgrades"));
@@ -210,4 +212,15 @@ void MainWindow::closeEvent(QCloseEvent *event)
             window->close();
     }
     event->accept();
+}
+
+// One playlist window, beside this one and not modal: loaded when it is not,
+// shown again with its playlist while it is.
+void MainWindow::cmdPlayListClick()
+{
+    if (!frmPlayList)
+        frmPlayList = new PlaylistWindow(dialogs, windowIcon());
+    frmPlayList->showNormal();
+    frmPlayList->raise();
+    frmPlayList->activateWindow();
 }

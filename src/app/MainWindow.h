@@ -5,10 +5,12 @@
 #include "installer/Installer.h"
 #include "platform/QtFetchProgress.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class Dialogs;
 class LinkLabel;
+class PlaylistWindow;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -59,4 +61,8 @@ private:
     QPushButton *cmdUpdate = nullptr;
     QPushButton *cmdHelp = nullptr;
     QPushButton *cmdExit = nullptr;
+
+    // The playlist editor while it is loaded; it deletes itself when closed.
+    QPointer<PlaylistWindow> frmPlayList;
+    void cmdPlayListClick();
 };

@@ -1,0 +1,142 @@
+#include "playlist/Playlist.h"
+
+#include "platform/Dialogs.h"
+#include "platform/MessageCodes.h"
+
+#include <QFileInfo>
+#include <QLocale>
+
+namespace {
+
+constexpr qsizetype extensionLength = 4; // ".mp3"
+const QString errorTitle = QStringLiteral("Error");
+const QString editorTitle = QStringLiteral("Playlist Editor");
+
+QByteArray withoutTrailingSpaces(QByteArrayView text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == ' ')
+        --end;
+    return text.first(end).toByteArray();
+}
+
+QByteArrayView withoutExtension(QByteArrayView name)
+{
+    if (name.size() < extensionLength)
+        return name;
+    return name.first(name.size() - extensionLength);
+}
+
+QString number(qsizetype n)
+{
+    return QLocale(QLocale::English).toString(qint64(n));
+}
+
+} // namespace
+
+Playlist::Playlist(Dialogs &dialogs)
+    : dialogs(dialogs)
+{
+}
+
+QByteArray Playlist::displayNameOfLine(QByteArrayView line)
+{
+    const QByteArrayView name = line.sliced(line.lastIndexOf('\\') + 1);
+    return withoutTrailingSpaces(withoutExtension(name));
+}
+
+QByteArray Playlist::displayNameOfTitle(QByteArrayView title)
+{
+    return withoutExtension(title).toByteArray();
+}
+
+bool Playlist::isSong(QByteArrayView line)
+{
+    for (const char c : line) {
+        if (c != ' ')
+            return true;
+    }
+    return false;
+}
+
+bool Playlist::appendSong(const QByteArray &path, const QByteArray &title)
+{
+    if (count() >= maxEntries)
+        return reportFull(QStringLiteral("Adding \"%1\"").arg(QString::fromLocal8Bit(title)), 1);
+    lstPl.append(displayNameOfTitle(title));
+    lstPlGhost.append(path);
+    return true;
+}
+
+void Playlist::removeEntry(int position)
+{
+    if (position < 0 || position >= count())
+        return;
+    lstPl.removeAt(position);
+    lstPlGhost.removeAt(position);
+}
+
+void Playlist::clear()
+{
+    lstPl.clear();
+    lstPlGhost.clear();
+}
+
+bool Playlist::readPlaylist(const QString &path)
+{
+    if (!channel.openTextFile(path, TextFile::Input))
+        return reportFailure(channel.error());
+    QList<QByteArray> names;
+    QList<QByteArray> songs;
+    while (!channel.endOfFile()) {
+        const QByteArray line = channel.readLine();
+        if (!isSong(line))
+            continue;
+        names.append(displayNameOfLine(line));
+        songs.append(withoutTrailingSpaces(line));
+    }
+    if (!channel.closeFile())
+        return reportFailure(channel.error());
+    if (songs.size() > maxEntries - count())
+        return reportFull(QStringLiteral("Opening \"%1\"").arg(QFileInfo(path).fileName()),
+                          songs.size());
+    lstPl.append(names);
+    lstPlGhost.append(songs);
+    return true;
+}
+
+bool Playlist::writePlaylist(const QString &path)
+{
+    return writeLines(path, lstPlGhost);
+}
+
+bool Playlist::writeTextListing(const QString &path)
+{
+    return writeLines(path, lstPl);
+}
+
+bool Playlist::writeLines(const QString &path, const QList<QByteArray> &lines)
+{
+    if (channel.openTextFile(path, TextFile::Output)) {
+        for (const QByteArray &line : lines)
+            channel.writeLine(line);
+        if (channel.closeFile())
+            return true;
+    }
+    return reportFailure(channel.error());
+}
+
+bool Playlist::reportFailure(const FileError &error)
+{
+    dialogs.messageBox(error.message(), MB_ICONERROR, errorTitle);
+    return false;
+}
+
+bool Playlist::reportFull(const QString &what, qsizetype adding)
+{
+    dialogs.messageBox(QStringLiteral("%1 would give the playlist %2 songs, but it can hold at "
+                                      "most %3.\r\nNothing was added.")
+                           .arg(what, number(count() + adding), number(maxEntries)),
+                       MB_ICONERROR, editorTitle);
+    return false;
+}

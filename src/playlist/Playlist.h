@@ -1,0 +1,67 @@
+#pragma once
+
+#include "platform/TextFile.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+class Dialogs;
+
+// The playlist editor's document: an ordered list of songs, each kept as the
+// path it was added or read with and as a short display name, in two aligned
+// lists. Paths and names are bytes in the system code page, never decoded, so
+// a path read from a file is written back byte for byte.
+//
+// Reading and writing go through the text-file channel. A failure, and an Open
+// or Add that would take the playlist past maxEntries, is told to the user in
+// one message box and leaves the document as it was.
+class Playlist
+{
+public:
+    // Positions and counts are 16-bit signed integers.
+    static constexpr int maxEntries = 32767;
+
+    explicit Playlist(Dialogs &dialogs);
+
+    // The display-name rule for a line read from a playlist: the part after
+    // the last "\", less its last 4 characters (whatever they are), less
+    // trailing spaces. A name shorter than 4 characters is kept whole (less
+    // its trailing spaces).
+    static QByteArray displayNameOfLine(QByteArrayView line);
+    // The rule for a song chosen in the file dialog: its title less the last
+    // 4 characters, not trimmed; a title shorter than 4 characters is kept whole.
+    static QByteArray displayNameOfTitle(QByteArrayView title);
+    // A line that is empty or holds only spaces is not a song.
+    static bool isSong(QByteArrayView line);
+
+    // Appends the song `path` (FileName) whose file is `title` (FileTitle).
+    // False, with a message, when the playlist is full.
+    bool appendSong(const QByteArray &path, const QByteArray &title);
+    // Removes the entry at `position` from both lists; nothing when there is none.
+    void removeEntry(int position);
+    void clear();
+    int count() const { return int(lstPl.size()); }
+
+    // Appends an entry for every song line of the file, after those listed.
+    // All or nothing: false, with a message, when the file cannot be read or
+    // holds more songs than the playlist has room for.
+    bool readPlaylist(const QString &path);
+    // Writes every path, one per CR LF line; the file is replaced atomically.
+    bool writePlaylist(const QString &path);
+    // Writes every display name, one per CR LF line.
+    bool writeTextListing(const QString &path);
+
+    const QList<QByteArray> &displayNames() const { return lstPl; }
+    const QList<QByteArray> &paths() const { return lstPlGhost; }
+
+private:
+    bool writeLines(const QString &path, const QList<QByteArray> &lines);
+    bool reportFailure(const FileError &error);
+    bool reportFull(const QString &what, qsizetype adding);
+
+    Dialogs &dialogs;
+    TextFile channel;
+    QList<QByteArray> lstPl;      // display names, as the visible list shows them
+    QList<QByteArray> lstPlGhost; // paths, at the same positions
+};
