@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Starts the program on a virtual display and photographs its windows into docs/.
-# Run after scripts/run.sh has built it (or with a build of your own in $BUILD).
+# Starts the program on a virtual display, opens a sample aircraft and playlist,
+# and photographs both windows into docs/. Run after scripts/run.sh has built
+# the program (or point $BUILD at a build of your own).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${BUILD:-build/release}
 docs=$PWD/docs
 
 missing=()
-for package in xvfb imagemagick x11-utils; do
+for package in xvfb imagemagick x11-utils xdotool; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")
 done
 if [[ ${#missing[@]} -gt 0 ]]; then
@@ -18,7 +19,8 @@ fi
 displayNumber=$(mktemp)
 Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$displayNumber" 2>/dev/null &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -f "$displayNumber"' EXIT
+sample=$(mktemp -d) # a sample aircraft and playlist to show
+trap 'kill $xvfb 2>/dev/null; rm -rf "$displayNumber" "$sample"' EXIT
 for _ in $(seq 50); do
     [[ -s "$displayNumber" ]] && break
     sleep 0.1
@@ -38,9 +40,40 @@ shoot() {
     import -window "$id" "$docs/$2"
 }
 
+# Clicks at ($2, $3) inside the window titled $1.
+clickIn() {
+    local id
+    id=$(xdotool search --name "^$1\$" | head -n 1)
+    xdotool mousemove --window "$id" "$2" "$3" click 1
+    sleep 0.3
+}
+
+# Types a path into the file dialog that is open and presses Enter.
+choose() {
+    sleep 0.5
+    xdotool type --delay 5 "$1"
+    xdotool key Return
+    sleep 0.5
+}
+
+touch "$sample/Cessna172.air"
+printf '%s\r\n' 'C:\Music\Blue Skies.mp3' 'C:\Music\Night Approach.mp3' \
+    'C:\Music\Over the Alps.mp3' 'C:\Music\Holding Pattern.mp3' \
+    'C:\Music\Final Descent.mp3' 'C:\Music\Tailwind.mp3' >"$sample/rock.m3u"
+
 cd "$build/src/app"
 ./skylyre-configurator &
 program=$!
+shoot "Skylyre Configurator" main-window.png # settle first
+clickIn "Skylyre Configurator" 44 132 # Open
+choose "$sample/Cessna172.air"
+clickIn "Skylyre Configurator" 30 56  # Checklist
+clickIn "Skylyre Configurator" 160 54 # New File
 shoot "Skylyre Configurator" main-window.png
+clickIn "Skylyre Configurator" 220 132 # Playlist Editor
+shoot "Playlist Editor" playlist-editor.png
+xdotool key ctrl+o
+choose "$sample/rock.m3u"
+shoot "Playlist Editor - rock.m3u" playlist-editor.png
 kill "$program"
 echo "Screenshots are in docs/."

@@ -127,7 +127,6 @@ void MainWindow::createControls()
     cmdPlayList = commandButton(this, "cmdPlayList", QStringLiteral("&Playlist Editor"),
                                 twipsRect(2760, 1800, 1095, 375),
                                 QStringLiteral("Launch the Playlist Editor"));
-    connect(cmdPlayList, &QPushButton::clicked, this, &MainWindow::cmdPlayListClick);
     cmdUpdate = commandButton(this, "cmdUpdate", QStringLiteral("&Update"),
                               twipsRect(120, 2280, 1095, 375),
                               QStringLiteral("Check the Internet for software upgrades"));
@@ -139,6 +138,7 @@ void MainWindow::createControls()
 
     connect(cmdOpen, &QPushButton::clicked, this, &MainWindow::cmdOpenClick);
     connect(cmdWrite, &QPushButton::clicked, this, &MainWindow::cmdWriteClick);
+    connect(cmdPlayList, &QPushButton::clicked, this, &MainWindow::cmdPlayListClick);
     connect(cmdUpdate, &QPushButton::clicked, this, &MainWindow::cmdUpdateClick);
     connect(cmdHelp, &QPushButton::clicked, this, &MainWindow::cmdHelpClick);
     connect(cmdExit, &QPushButton::clicked, this, &MainWindow::cmdExitClick);
@@ -218,8 +218,10 @@ void MainWindow::closeEvent(QCloseEvent *event)
 // shown again with its playlist while it is.
 void MainWindow::cmdPlayListClick()
 {
-    if (!frmPlayList)
+    if (!frmPlayList) {
         frmPlayList = new PlaylistWindow(dialogs, windowIcon());
+        frmPlayList->setFont(font());
+    }
     frmPlayList->showNormal();
     frmPlayList->raise();
     frmPlayList->activateWindow();

@@ -41,7 +41,7 @@ PlaylistWindow::PlaylistWindow(Dialogs &dialogs, const QIcon &icon, QWidget *par
     lstPl->setGeometry(twipsRect(0, 0, 3975, 2400));
     lstPl->setSelectionMode(QAbstractItemView::SingleSelection);
     lstPl->setSortingEnabled(false);
-    connect(lstPl, &QListWidget::itemDoubleClicked, this, [this] { lstPl_DblClick(); });
+    connect(lstPl, &QListWidget::itemDoubleClicked, this, [this] { lstPlDoubleClick(); });
 
     createActions();
     // Fixed size: the client area and the menu bar above it.
@@ -61,24 +61,24 @@ void PlaylistWindow::createActions()
         return action;
     };
     add(mnuFile, "mnuNew", QStringLiteral("New Playlist"), Qt::CTRL | Qt::Key_N,
-        &PlaylistWindow::mnuNew_Click);
+        &PlaylistWindow::mnuNewClick);
     add(mnuFile, "mnuOpen", QStringLiteral("Open Playlist"), Qt::CTRL | Qt::Key_O,
-        &PlaylistWindow::mnuOpen_Click);
+        &PlaylistWindow::mnuOpenClick);
     add(mnuFile, "mnuAdd", QStringLiteral("Add Song"), Qt::CTRL | Qt::Key_A,
-        &PlaylistWindow::mnuAdd_Click);
+        &PlaylistWindow::mnuAddClick);
     add(mnuFile, "mnuSave", QStringLiteral("Save Playlist"), Qt::CTRL | Qt::Key_S,
-        &PlaylistWindow::mnuSave_Click);
+        &PlaylistWindow::mnuSaveClick);
     add(mnuFile, "mnuSaveT", QStringLiteral("Save Playlist as Text"), Qt::CTRL | Qt::Key_T,
-        &PlaylistWindow::mnuSaveT_Click);
+        &PlaylistWindow::mnuSaveTClick);
     add(mnuFile, "mnuClose", QStringLiteral("Close"), Qt::CTRL | Qt::Key_X,
-        &PlaylistWindow::mnuClose_Click);
+        &PlaylistWindow::mnuCloseClick);
 
     QMenu *mnuHelpM = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelpM->setObjectName(QStringLiteral("mnuHelpM"));
     mnuHelp = add(mnuHelpM, "mnuHelp", QStringLiteral("Help"), Qt::CTRL | Qt::Key_H,
-                  &PlaylistWindow::mnuHelp_Click);
+                  &PlaylistWindow::mnuHelpClick);
     add(mnuHelpM, "mnuAbout", QStringLiteral("About"), QKeySequence(),
-        &PlaylistWindow::mnuAbout_Click);
+        &PlaylistWindow::mnuAboutClick);
 }
 
 void PlaylistWindow::load(const QIcon &icon)
@@ -94,18 +94,18 @@ void PlaylistWindow::load(const QIcon &icon)
                                         screen->availableGeometry()));
 }
 
-void PlaylistWindow::mnuNew_Click()
+void PlaylistWindow::mnuNewClick()
 {
     if (dialogs.messageBox(QStringLiteral("Save changes to playlist?"), MB_YESNO,
                            QStringLiteral("Save Changes"))
         == IDYES)
-        mnuSave_Click();
+        mnuSaveClick();
     document.clear();
     lstPl->clear();
     setWindowTitle(editorTitle);
 }
 
-void PlaylistWindow::mnuOpen_Click()
+void PlaylistWindow::mnuOpenClick()
 {
     CD1.Filter = m3uFilter;
     CD1.ShowOpen();
@@ -118,7 +118,7 @@ void PlaylistWindow::mnuOpen_Click()
     setWindowTitle(editorTitle + QStringLiteral(" - ") + CD1.FileTitle());
 }
 
-void PlaylistWindow::mnuAdd_Click()
+void PlaylistWindow::mnuAddClick()
 {
     CD1.Filter = QStringLiteral("MP3 Files (*.mp3)|*.mp3");
     CD1.ShowOpen();
@@ -129,12 +129,12 @@ void PlaylistWindow::mnuAdd_Click()
         listEntriesFrom(before);
 }
 
-void PlaylistWindow::mnuSave_Click()
+void PlaylistWindow::mnuSaveClick()
 {
     save(m3uFilter, &Playlist::writePlaylist);
 }
 
-void PlaylistWindow::mnuSaveT_Click()
+void PlaylistWindow::mnuSaveTClick()
 {
     save(QStringLiteral("TXT Files (*.txt)|*.txt"), &Playlist::writeTextListing);
 }
@@ -152,7 +152,7 @@ void PlaylistWindow::save(const QString &filter, bool (Playlist::*write)(const Q
     (document.*write)(CD1.FileName());
 }
 
-void PlaylistWindow::mnuClose_Click()
+void PlaylistWindow::mnuCloseClick()
 {
     if (dialogs.messageBox(QStringLiteral("Are you sure you want to close the playlist? All "
                                           "unsaved changes will be lost."),
@@ -162,12 +162,12 @@ void PlaylistWindow::mnuClose_Click()
     close();
 }
 
-void PlaylistWindow::mnuHelp_Click()
+void PlaylistWindow::mnuHelpClick()
 {
     dialogs.shellOpen(QStringLiteral("help.htm"));
 }
 
-void PlaylistWindow::mnuAbout_Click()
+void PlaylistWindow::mnuAboutClick()
 {
     const QStringList lines{
         QStringLiteral("Playlist Editor 1.0 by Arandel"),
@@ -177,7 +177,7 @@ void PlaylistWindow::mnuAbout_Click()
     dialogs.messageBox(lines.join(QLatin1String("\r\n")), MB_OK, QStringLiteral("About"));
 }
 
-void PlaylistWindow::lstPl_DblClick()
+void PlaylistWindow::lstPlDoubleClick()
 {
     const QList<QListWidgetItem *> selected = lstPl->selectedItems();
     if (selected.isEmpty())

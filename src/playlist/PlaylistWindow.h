@@ -31,16 +31,16 @@ public:
     const Playlist &playlist() const { return document; }
 
     // The menu commands.
-    void mnuNew_Click();
-    void mnuOpen_Click();
-    void mnuAdd_Click();
-    void mnuSave_Click();
-    void mnuSaveT_Click();
-    void mnuClose_Click();
-    void mnuHelp_Click();
-    void mnuAbout_Click();
+    void mnuNewClick();
+    void mnuOpenClick();
+    void mnuAddClick();
+    void mnuSaveClick();
+    void mnuSaveTClick();
+    void mnuCloseClick();
+    void mnuHelpClick();
+    void mnuAboutClick();
     // Removes the selected entry, if any.
-    void lstPl_DblClick();
+    void lstPlDoubleClick();
 
 private:
     void createActions();

@@ -447,7 +447,7 @@ TEST_F(PlaylistWindowTest, ADoubleClickWithNothingSelectedDoesNothing)
     file("two.m3u", "1.mp3\r\n2.mp3\r\n");
     load();
     open("two.m3u");
-    window->lstPl_DblClick();
+    window->lstPlDoubleClick();
     // A press beside the songs selects none, so the double-click removes none.
     lstPl()->setCurrentRow(0);
     const QPoint below = lstPl()->visualItemRect(lstPl()->item(1)).bottomLeft() + QPoint(5, 30);
