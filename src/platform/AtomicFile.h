@@ -22,7 +22,9 @@ public:
     const FileError &error() const { return lastError; }
 
 private:
-    bool fail();
+    // Records the failure (with the system's errno where Qt has no reason)
+    // and drops the temporary file.
+    bool fail(int systemError = 0);
 
     QSaveFile file;
     FileError lastError;

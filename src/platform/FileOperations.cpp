@@ -15,10 +15,21 @@ bool fileExists(const QString &path)
 bool readWholeFile(const QString &path, QByteArray *content, FileError *error)
 {
     QFile file(existingCaseOf(path));
-    if (file.open(QIODevice::ReadOnly)) {
+    if (file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         *content = file.readAll();
+        // When a read fails after some bytes (a bad sector, a network share
+        // that went away), QFile::readAll() returns those bytes without an
+        // error: a truncated file would be taken for the whole. Read on until
+        // a read finds the end of the file, or fails and says so.
+        while (file.error() == QFileDevice::NoError) {
+            const QByteArray more = file.read(64 * 1024);
+            if (more.isEmpty())
+                break;
+            *content += more;
+        }
         if (file.error() == QFileDevice::NoError)
             return true;
+        content->clear();
     }
     *error = {QStringLiteral("read"), file.fileName(), file.errorString()};
     return false;

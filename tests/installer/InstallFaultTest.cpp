@@ -1,0 +1,384 @@
+// Fails each file operation of an install in turn, and checks after each that
+// what Parts 1.3 and 1.4 say stays on disk does, that aircraft.cfg is byte for
+// byte as before, that no temporary file is left, that the user saw exactly
+// one "Error" message, and that the next install succeeds.
+//
+// The install is the worst case: Reference section with the insertion pass
+// and a backup, over an existing page and an existing aircraft.bak (so that
+// every replacement goes through a temporary name and a rename). The file
+// operations come from the real Qt through support/FaultInjection.h; the
+// tables below list them in the order an install makes them, and the test
+// CleanInstallMakesExactlyTheOperationsOfTheTable holds them to that.
+
+#include "installer/Installer.h"
+#include "installer/PlayerPage.h"
+#include "platform/MessageCodes.h"
+
+#include "FaultInjection.h"
+#include "Files.h"
+#include "ScriptedDialogs.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <map>
+
+using faults::FaultInjector;
+using faults::Op;
+
+namespace {
+
+enum class Routine { NewFile, AddToExisting };
+// Whether the folder's file system offers O_TMPFILE (Linux's local ones do;
+// some network and FUSE ones do not, and Qt then uses named temporary files).
+enum class TempFiles { Unnamed, Named };
+// The step of the install that a failing operation belongs to.
+enum class Stage { Page, Backup, Passes, WriteBack };
+
+// What the install does when the operation fails.
+enum class Outcome {
+    Stops,    // it stops at the failing step, with one "Error" message
+    Succeeds, // the failure does no harm and the install ends as usual
+};
+
+struct Operation
+{
+    Op op;
+    std::string what; // for the test's name
+    Stage stage;
+    const char *fileInError; // the file the "Error" message must name
+    Outcome outcome = Outcome::Stops;
+};
+
+const char *const cfgName = "aircraft.cfg";
+const char *const bakName = "aircraft.bak";
+const char *const pageName = "cessna172_ref.htm";
+
+// Replacing a file whole (AtomicFile, that is QSaveFile) over an existing one.
+std::vector<Operation> replaceFile(const char *what, Stage stage, const char *file, TempFiles temp)
+{
+    auto named = [what](const char *step) { return std::string(what) + "_" + step; };
+    std::vector<Operation> ops = {
+        {Op::TempCreate, named("TempCreate"), stage, file},
+        {Op::Write, named("TempWrite"), stage, file},
+        {Op::Sync, named("Sync"), stage, file}, // AtomicFile's, which is checked
+        // QSaveFile::commit()'s own, whose failure Qt ignores: harmless, as
+        // the sync before it has put the data on disk. Failed alone, as the
+        // next file's checked sync would see a lasting fault.
+        {Op::Sync, named("QtSync"), stage, file, Outcome::Succeeds},
+    };
+    if (temp == TempFiles::Unnamed) {
+        ops.push_back({Op::Link, named("LinkToName"), stage, file}); // fails: the name exists
+        ops.push_back({Op::Link, named("LinkToTemporaryName"), stage, file});
+    }
+    ops.push_back({Op::Rename, named("Rename"), stage, file});
+    return ops;
+}
+
+// Every read() returns at most this many bytes (FaultInjector::limitReads),
+// so that a read can fail after some of the file was read, as it does on a
+// bad sector or a dropped network share.
+constexpr int readChunk = 128;
+qsizetype cfgSize();
+
+// Reading aircraft.cfg whole (readWholeFile): one read per chunk, then one
+// that finds the end (a failure there must not pass for the end).
+std::vector<Operation> readFile(const char *what, Stage stage)
+{
+    auto named = [what](const std::string &step) { return std::string(what) + "_" + step; };
+    std::vector<Operation> ops = {{Op::OpenRead, named("Open"), stage, cfgName}};
+    const qsizetype reads = (cfgSize() + readChunk - 1) / readChunk;
+    for (qsizetype i = 1; i <= reads; ++i)
+        ops.push_back({Op::Read, named("Read" + std::to_string(i)), stage, cfgName});
+    ops.push_back({Op::Read, named("ReadToEnd"), stage, cfgName});
+    return ops;
+}
+
+// Every file operation of the install, in order.
+std::vector<Operation> installOperations(Routine routine, TempFiles temp)
+{
+    std::vector<Operation> all;
+    auto add = [&all](const std::vector<Operation> &ops) { all.insert(all.end(), ops.begin(), ops.end()); };
+    if (routine == Routine::NewFile) {
+        add(replaceFile("PageCreate", Stage::Page, pageName, temp));
+    } else {
+        add({{Op::OpenAppend, "PageAppend_Open", Stage::Page, pageName},
+             {Op::Write, "PageAppend_Write", Stage::Page, pageName}});
+    }
+    add(readFile("BackupCopy_Read", Stage::Backup));
+    add(replaceFile("BackupCopy", Stage::Backup, bakName, temp));
+    add(readFile("ReferencePass", Stage::Passes));
+    add(readFile("InsertionPass", Stage::Passes));
+    add(replaceFile("WriteBack", Stage::WriteBack, cfgName, temp));
+    return all;
+}
+
+// The errno a failing operation gets: what a full disk, a refused permission
+// or a failing device would give.
+int errorFor(Op op)
+{
+    switch (op) {
+    case Op::OpenRead:
+    case Op::OpenAppend:
+    case Op::OpenWrite:
+        return EACCES;
+    case Op::TempCreate:
+    case Op::Write:
+        return ENOSPC;
+    case Op::Read:
+    case Op::Sync:
+    case Op::Link:
+    case Op::Rename:
+        return EIO;
+    }
+    return EIO;
+}
+
+struct FaultCase
+{
+    Routine routine;
+    TempFiles temp;
+    Operation operation;
+    int nth; // which call of its kind, from 1
+};
+
+std::string caseName(const FaultCase &c);
+
+void PrintTo(const FaultCase &c, std::ostream *out)
+{
+    *out << caseName(c);
+}
+
+std::string caseName(const FaultCase &c)
+{
+    return std::string(c.routine == Routine::NewFile ? "NewFile_" : "AddToExisting_")
+        + (c.temp == TempFiles::Unnamed ? "" : "NamedTemp_") + c.operation.what;
+}
+
+std::vector<FaultCase> allCases()
+{
+    std::vector<FaultCase> cases;
+    for (Routine routine : {Routine::NewFile, Routine::AddToExisting}) {
+        for (TempFiles temp : {TempFiles::Unnamed, TempFiles::Named}) {
+            std::map<Op, int> seen;
+            for (const Operation &operation : installOperations(routine, temp))
+                cases.push_back({routine, temp, operation, ++seen[operation.op]});
+        }
+    }
+    return cases;
+}
+
+// A realistic aircraft.cfg: two variations with checklist entries and no
+// reference entry, so that a Reference install runs the insertion pass.
+const QByteArray cfgBefore = "[fltsim.0]\r\n"
+                             "title=Cessna Skyhawk\r\n"
+                             "sim=Cessna172\r\n"
+                             "model=\r\n"
+                             "panel=\r\n"
+                             "kb_checklists=Cessna172_check\r\n"
+                             "atc_id=N172SP\r\n"
+                             "\r\n"
+                             "[fltsim.1]\r\n"
+                             "title=Cessna Skyhawk Floats\r\n"
+                             "kb_checklists=Cessna172_check\r\n"
+                             "\r\n"
+                             "[General]\r\n"
+                             "atc_type=Cessna\r\n"
+                             "atc_model=C172\r\n"
+                             "editable=1\r\n"
+                             "\r\n"
+                             "[GeneralEngineData]\r\n"
+                             "engine_type=0\r\n"
+                             "Engine.0=-2.50, 0.00, 0.00\r\n";
+
+qsizetype cfgSize()
+{
+    return cfgBefore.size();
+}
+
+// What a successful install writes from cfgBefore.
+QByteArray cfgAfter()
+{
+    QByteArray after = cfgBefore;
+    after.replace("kb_checklists=Cessna172_check\r\n",
+                  "kb_checklists=Cessna172_check\r\nkb_reference=cessna172_ref\r\n");
+    return after + "\r\n";
+}
+
+const QByteArray oldPage = "<html><body>The aircraft's own reference page</body></html>\r\n";
+const QByteArray oldBackup = "[fltsim.0]\r\ntitle=an older backup\r\n";
+
+class InstallFaults : public testing::TestWithParam<FaultCase>
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        writeBytes(path(cfgName), cfgBefore);
+        writeBytes(path(bakName), oldBackup);
+        writeBytes(path(pageName), oldPage);
+        installer.state.aircraftDir = dir.path() + '/';
+        installer.state.aircraftName = "cessna172";
+        installer.state.playerCode = buildPlayerCode();
+        installer.state.airOpened = 1;
+    }
+
+    QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
+    QByteArray player() const { return buildPlayerCode() + "\r\n"; }
+
+    void install(Routine routine)
+    {
+        if (routine == Routine::NewFile)
+            installer.newWrite("ref");
+        else
+            installer.addWrite("ref");
+    }
+
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    Installer installer{dialogs};
+};
+
+std::string describe(const std::vector<faults::Call> &calls)
+{
+    std::string text;
+    for (const faults::Call &call : calls)
+        text += std::string("  ") + faults::name(call.op) + " " + call.path + (call.failed ? " (failed)" : "") + "\n";
+    return text;
+}
+
+} // namespace
+
+TEST_P(InstallFaults, FailingOneOperationLeavesEverythingAsTheyWereAndTheNextInstallWorks)
+{
+    const FaultCase &c = GetParam();
+    const Stage stage = c.operation.stage;
+    const bool stops = c.operation.outcome == Outcome::Stops;
+    {
+        FaultInjector injector(dir.path());
+        injector.limitReads(readChunk);
+        if (c.temp == TempFiles::Named)
+            injector.withoutUnnamedTemporaryFiles();
+        if (stops)
+            injector.failFrom(c.operation.op, c.nth, errorFor(c.operation.op));
+        else
+            injector.failOnly(c.operation.op, c.nth, errorFor(c.operation.op));
+        if (stage != Stage::Page || !stops)
+            dialogs.answer(IDYES).answer(IDYES); // configure, with a backup
+        install(c.routine);
+        ASSERT_TRUE(injector.injected()) << "the install made no " << faults::name(c.operation.op)
+                                         << " number " << c.nth << "; it made:\n"
+                                         << describe(injector.calls());
+    }
+
+    const QByteArray pageAfterInstall = c.routine == Routine::NewFile ? player() : oldPage + player();
+    if (!stops) {
+        EXPECT_EQ(dialogs.messages().size(), 2u) << "only the two questions";
+        EXPECT_EQ(readBytes(path(cfgName)), cfgAfter());
+        EXPECT_EQ(readBytes(path(pageName)), pageAfterInstall);
+        EXPECT_EQ(readBytes(path(bakName)), cfgBefore);
+        EXPECT_EQ(entriesOf(dir.path()), (QStringList{bakName, cfgName, pageName}));
+        return;
+    }
+
+    // Exactly one message titled "Error", the last, naming the file and the
+    // system's reason.
+    const std::vector<DialogCall> messages = dialogs.messages();
+    ASSERT_FALSE(messages.empty());
+    int errors = 0;
+    for (const DialogCall &message : messages)
+        errors += message.title == "Error";
+    EXPECT_EQ(errors, 1);
+    EXPECT_EQ(messages.back().title, "Error");
+    EXPECT_EQ(messages.back().code, MB_ICONERROR);
+    EXPECT_TRUE(messages.back().text.contains(QDir::toNativeSeparators(path(c.operation.fileInError))))
+        << messages.back().text.toStdString();
+    EXPECT_TRUE(messages.back().text.contains(QString::fromLocal8Bit(std::strerror(errorFor(c.operation.op)))))
+        << messages.back().text.toStdString();
+    EXPECT_EQ(messages.size(), stage == Stage::Page ? 1u : 3u) << "questions asked after the page failed";
+
+    // What stays on disk.
+    EXPECT_EQ(readBytes(path(cfgName)), cfgBefore);
+    EXPECT_EQ(readBytes(path(pageName)), stage == Stage::Page ? oldPage : pageAfterInstall);
+    EXPECT_EQ(readBytes(path(bakName)), stage <= Stage::Backup ? oldBackup : cfgBefore);
+    EXPECT_EQ(entriesOf(dir.path()), (QStringList{bakName, cfgName, pageName}))
+        << "a temporary file was left";
+    EXPECT_EQ(installer.state.entryFound, 0);
+
+    // The program goes on working: the same install again, on the same file
+    // system, succeeds.
+    dialogs.calls.clear();
+    {
+        FaultInjector injector(dir.path());
+        injector.limitReads(readChunk);
+        if (c.temp == TempFiles::Named)
+            injector.withoutUnnamedTemporaryFiles();
+        dialogs.answer(IDYES).answer(IDYES);
+        install(c.routine);
+    }
+    EXPECT_EQ(dialogs.messages().size(), 2u);
+    EXPECT_EQ(readBytes(path(cfgName)), cfgAfter());
+    EXPECT_EQ(readBytes(path(bakName)), cfgBefore);
+    if (c.routine == Routine::NewFile)
+        EXPECT_EQ(readBytes(path(pageName)), player());
+    else
+        EXPECT_EQ(readBytes(path(pageName)), stage == Stage::Page ? oldPage + player() : oldPage + player() + player());
+    EXPECT_EQ(entriesOf(dir.path()), (QStringList{bakName, cfgName, pageName}));
+}
+
+INSTANTIATE_TEST_SUITE_P(EachOperation, InstallFaults, testing::ValuesIn(allCases()),
+                         [](const testing::TestParamInfo<FaultCase> &info) { return caseName(info.param); });
+
+// The tables above are the operations a clean install really makes with this
+// Qt, in this order: when Qt changes how it writes files, this fails first.
+class InstallFaultTable : public InstallFaults
+{
+};
+
+TEST_F(InstallFaultTable, CleanInstallMakesExactlyTheOperationsOfTheTable)
+{
+    for (Routine routine : {Routine::NewFile, Routine::AddToExisting}) {
+        for (TempFiles temp : {TempFiles::Unnamed, TempFiles::Named}) {
+            SCOPED_TRACE(routine == Routine::NewFile ? "New File" : "Add to existing");
+            SCOPED_TRACE(temp == TempFiles::Unnamed ? "O_TMPFILE" : "named temporary files");
+            writeBytes(path(cfgName), cfgBefore);
+            writeBytes(path(bakName), oldBackup);
+            writeBytes(path(pageName), oldPage);
+            std::vector<faults::Call> calls;
+            {
+                FaultInjector injector(dir.path());
+                injector.limitReads(readChunk);
+                if (temp == TempFiles::Named)
+                    injector.withoutUnnamedTemporaryFiles();
+                dialogs.answer(IDYES).answer(IDYES);
+                install(routine);
+                calls = injector.calls();
+            }
+            ASSERT_EQ(readBytes(path(cfgName)), cfgAfter());
+
+            std::vector<Op> expected;
+            for (const Operation &operation : installOperations(routine, temp))
+                expected.push_back(operation.op);
+            std::vector<Op> made;
+            for (const faults::Call &call : calls)
+                made.push_back(call.op);
+            EXPECT_EQ(made, expected) << "the install made:\n" << describe(calls);
+            dialogs.calls.clear();
+        }
+    }
+}
+
+TEST_F(InstallFaultTable, TheInjectorSeesOnlyTheWatchedFolder)
+{
+    QTemporaryDir elsewhere;
+    writeBytes(elsewhere.filePath("aircraft.cfg"), cfgBefore);
+    FaultInjector injector(dir.path());
+    injector.failFrom(Op::OpenRead, 1, EACCES);
+    EXPECT_EQ(readBytes(elsewhere.filePath("aircraft.cfg")), cfgBefore);
+    EXPECT_TRUE(injector.calls().empty());
+    EXPECT_FALSE(injector.injected());
+}
