@@ -15,6 +15,14 @@ bool fileExists(const QString &path)
 bool readWholeFile(const QString &path, QByteArray *content, FileError *error)
 {
     QFile file(existingCaseOf(path));
+    // Only a regular file (or a link to one) has an end to read to: opening a
+    // named pipe would wait for some other program to write to it, and a
+    // device such as /dev/zero never ends. A folder is left to QFile.
+    const QFileInfo info(file.fileName());
+    if (info.exists() && !info.isFile() && !info.isDir()) {
+        *error = {QStringLiteral("read"), file.fileName(), QStringLiteral("Not a regular file")};
+        return false;
+    }
     if (file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         *content = file.readAll();
         // When a read fails after some bytes (a bad sector, a network share

@@ -10,7 +10,8 @@ class QFileDevice;
 // A relative path is taken against the current directory.
 bool fileExists(const QString &path);
 
-// Reads the whole of an existing file (found in any case, see existingCaseOf).
+// Reads the whole of an existing regular file (found in any case, see
+// existingCaseOf). A read that fails part way fails the whole.
 bool readWholeFile(const QString &path, QByteArray *content, FileError *error);
 
 // Copies `source` over `destination`, replacing it whole. Fails, leaving the

@@ -1,0 +1,260 @@
+// Installs over aircraft.cfg files that no aircraft maker meant to ship: each
+// ends in the normal rewrite or in one clear "Error" message, never in a
+// crash, a hang or a half-written file.
+
+#include "installer/Installer.h"
+#include "installer/PlayerPage.h"
+#include "platform/MessageCodes.h"
+
+#include "Files.h"
+#include "ScriptedDialogs.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr qsizetype fiftyMegabytes = 50 * 1024 * 1024;
+// Far more than any of these installs needs, even in the sanitizer build; a
+// hang is also stopped by CTest's timeout.
+constexpr qint64 generousMilliseconds = 60'000;
+
+class BadInput : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        installer.state.aircraftDir = dir.path() + '/';
+        installer.state.aircraftName = "cessna172";
+        installer.state.playerCode = buildPlayerCode();
+        installer.state.airOpened = 1;
+    }
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+    QByteArray cfg() const { return readBytes(path("aircraft.cfg")); }
+    void writeCfg(const QByteArray &content) const { writeBytes(path("aircraft.cfg"), content); }
+
+    // Installs with Yes to both questions and returns how long it took.
+    qint64 install(const char *CFileType, bool backup = true)
+    {
+        dialogs.answer(IDYES).answer(backup ? IDYES : IDNO);
+        QElapsedTimer timer;
+        timer.start();
+        installer.newWrite(CFileType);
+        return timer.elapsed();
+    }
+
+    int errorCount() const
+    {
+        int errors = 0;
+        for (const DialogCall &message : dialogs.messages())
+            errors += message.title == "Error";
+        return errors;
+    }
+
+    void expectOneClearErrorAbout(const QString &name)
+    {
+        ASSERT_EQ(errorCount(), 1);
+        const DialogCall &error = dialogs.messages().back();
+        EXPECT_EQ(error.title, "Error");
+        EXPECT_EQ(error.code, MB_ICONERROR);
+        EXPECT_TRUE(error.text.contains(QDir::toNativeSeparators(path(name)))) << error.text.toStdString();
+        const QString reason = error.text.section("\r\n", 1);
+        EXPECT_FALSE(reason.isEmpty()) << error.text.toStdString();
+        EXPECT_NE(reason, "Unknown error");
+        EXPECT_EQ(installer.state.entryFound, 0);
+    }
+
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    Installer installer{dialogs};
+};
+
+} // namespace
+
+TEST_F(BadInput, AFiftyMegabyteSingleLineThatMatchesNoTestComesBackWhole)
+{
+    const QByteArray line = "title=" + QByteArray(fiftyMegabytes, 'x');
+    writeCfg(line);
+    EXPECT_LT(install("ref"), generousMilliseconds);
+    EXPECT_EQ(errorCount(), 0);
+    EXPECT_TRUE(cfg() == line + "\r\n\r\n");
+    EXPECT_TRUE(readBytes(path("aircraft.bak")) == line);
+    EXPECT_EQ(entriesOf(dir.path()), (QStringList{"aircraft.bak", "aircraft.cfg", "cessna172_ref.htm"}));
+}
+
+TEST_F(BadInput, AFiftyMegabyteChecklistLineGetsTheReferenceEntryAfterIt)
+{
+    const QByteArray line = "kb_checklists=" + QByteArray(fiftyMegabytes, 'c') + "\r\n";
+    writeCfg(line);
+    EXPECT_LT(install("ref"), generousMilliseconds);
+    EXPECT_EQ(errorCount(), 0);
+    EXPECT_TRUE(cfg() == line + "kb_reference=cessna172_ref\r\n\r\n");
+}
+
+TEST_F(BadInput, AFiftyMegabyteChecklistLineIsReplacedByTheEntryLine)
+{
+    writeCfg("KB_CHECKLISTS=" + QByteArray(fiftyMegabytes, '\xe9'));
+    EXPECT_LT(install("check", false), generousMilliseconds);
+    EXPECT_EQ(errorCount(), 0);
+    EXPECT_EQ(cfg(), "kb_checklists=cessna172_check\r\n\r\n");
+}
+
+struct BytesCase
+{
+    const char *name;
+    const char *CFileType;
+    QByteArray before;
+    QByteArray after;
+};
+
+class BadBytes : public BadInput, public testing::WithParamInterface<BytesCase>
+{
+};
+
+TEST_P(BadBytes, EveryByteOfALineNoTestMatchesComesBack)
+{
+    writeCfg(GetParam().before);
+    install(GetParam().CFileType);
+    EXPECT_EQ(errorCount(), 0);
+    EXPECT_EQ(cfg(), GetParam().after);
+    EXPECT_EQ(readBytes(path("aircraft.bak")), GetParam().before);
+}
+
+// All 256 byte values but CR and LF, in one line.
+QByteArray everyByteButLineEnds()
+{
+    QByteArray bytes;
+    for (int b = 0; b < 256; ++b) {
+        if (b != '\r' && b != '\n')
+            bytes += char(b);
+    }
+    return bytes;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    NulAndNonAscii, BadBytes,
+    testing::Values(
+        BytesCase{"NulInsideTheKeyIsNoEntry", "check", "kb_\x00" "checklists=x\r\n"_ba,
+                  "kb_\x00" "checklists=x\r\n\r\n"_ba},
+        BytesCase{"NulBeforeTheKeyIsNoEntry", "ref", "\x00kb_reference=x\r\nkb_check=y\r\n"_ba,
+                  "\x00kb_reference=x\r\nkb_check=y\r\nkb_reference=cessna172_ref\r\n\r\n"_ba},
+        BytesCase{"NulAndHighBytesAfterTheKeyStillMatch", "ref", "Kb_Reference=\x00\xff\xfe\r\n"_ba,
+                  "kb_reference=cessna172_ref\r\n\r\n"},
+        BytesCase{"OnlyNulBytes", "check", QByteArray(1000, '\0'), QByteArray(1000, '\0') + "\r\n\r\n"},
+        BytesCase{"EveryByteValue", "ref", everyByteButLineEnds() + "\r\n" + everyByteButLineEnds(),
+                  everyByteButLineEnds() + "\r\n" + everyByteButLineEnds() + "\r\n\r\n"},
+        // Latin-1 capitals are not ASCII capitals: no case folding beyond A-Z.
+        BytesCase{"NonAsciiCapitalsAreNotFolded", "check", "\xcb\xc2_CHECKLISTS=x\r\nKB_CH\xc9" "CK=y\r\n"_ba,
+                  "\xcb\xc2_CHECKLISTS=x\r\nKB_CH\xc9" "CK=y\r\n\r\n"_ba},
+        // Notepad's byte-order mark hides a key on the first line: the line
+        // comes back as it was.
+        BytesCase{"Utf8ByteOrderMarkBeforeAKey", "check", "\xef\xbb\xbfkb_checklists=x\r\n"_ba,
+                  "\xef\xbb\xbfkb_checklists=x\r\n\r\n"_ba},
+        BytesCase{"Utf8TextKept", "ref", "title=Cessna \xc3\xa9\xc3\xa8 \xe2\x9c\x88\r\nkb_checklists=a\r\n"_ba,
+                  "title=Cessna \xc3\xa9\xc3\xa8 \xe2\x9c\x88\r\nkb_checklists=a\r\n"
+                  "kb_reference=cessna172_ref\r\n\r\n"_ba}),
+    [](const testing::TestParamInfo<BytesCase> &info) { return std::string(info.param.name); });
+
+// Line ends: CR LF, a lone CR and a lone LF each end a line (TextFile.h), and
+// every line comes back with CR LF.
+INSTANTIATE_TEST_SUITE_P(
+    MixedLineEnds, BadBytes,
+    testing::Values(
+        BytesCase{"AllThreeInOneFile", "ref", "[fltsim.0]\rkb_checklists=a\ntitle=b\r\nc",
+                  "[fltsim.0]\r\nkb_checklists=a\r\nkb_reference=cessna172_ref\r\ntitle=b\r\nc\r\n\r\n"},
+        BytesCase{"CrBeforeCrLfIsAnEmptyLine", "check", "a\r\r\nb", "a\r\n\r\nb\r\n\r\n"},
+        BytesCase{"LfBeforeCrIsTwoEnds", "check", "a\n\rb", "a\r\n\r\nb\r\n\r\n"},
+        BytesCase{"OnlyLineEnds", "ref", "\r\n\r\r\n\n\n\r", "\r\n\r\n\r\n\r\n\r\n\r\n\r\n"},
+        BytesCase{"LoneCrAtTheEnd", "check", "kb_checklists=a\r", "kb_checklists=cessna172_check\r\n\r\n"},
+        BytesCase{"LoneLfAtTheEnd", "check", "kb_checklists=a\n", "kb_checklists=cessna172_check\r\n\r\n"},
+        // 299 lone CRs, one CR LF where the two runs meet, 299 lone LFs.
+        BytesCase{"ManyBlankLinesOfEachKind", "check", QByteArray(300, '\r') + QByteArray(300, '\n'),
+                  "\r\n"_ba.repeated(599 + 1)}),
+    [](const testing::TestParamInfo<BytesCase> &info) { return std::string(info.param.name); });
+
+TEST_F(BadInput, AnAircraftCfgThatIsAFolderIsReportedWithABackupAsked)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir("aircraft.cfg"));
+    install("ref");
+    expectOneClearErrorAbout("aircraft.cfg");
+    EXPECT_TRUE(QFileInfo(path("aircraft.cfg")).isDir());
+    EXPECT_EQ(entriesOf(path("aircraft.cfg")), QStringList{});
+    EXPECT_EQ(entriesOf(dir.path()), (QStringList{"aircraft.cfg", "cessna172_ref.htm"}));
+}
+
+TEST_F(BadInput, AnAircraftCfgThatIsAFolderIsReportedWithoutABackup)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir("aircraft.cfg"));
+    install("check", false);
+    expectOneClearErrorAbout("aircraft.cfg");
+    EXPECT_TRUE(QFileInfo(path("aircraft.cfg")).isDir());
+    EXPECT_EQ(entriesOf(dir.path()), (QStringList{"aircraft.cfg", "cessna172_check.htm"}));
+}
+
+TEST_F(BadInput, ADanglingLinkIsReportedAndNothingIsCreatedAtItsTarget)
+{
+    ASSERT_TRUE(QFile::link(path("gone/aircraft.cfg"), path("aircraft.cfg")));
+    install("ref");
+    expectOneClearErrorAbout("aircraft.cfg");
+    EXPECT_TRUE(dialogs.messages().back().text.contains("No such file or directory"));
+    EXPECT_TRUE(QFileInfo(path("aircraft.cfg")).isSymLink());
+    EXPECT_FALSE(QFileInfo::exists(path("gone")));
+    EXPECT_EQ(entriesOf(dir.path()), (QStringList{"aircraft.cfg", "cessna172_ref.htm"}));
+
+    dialogs.calls.clear();
+    install("ref", false);
+    expectOneClearErrorAbout("aircraft.cfg");
+    EXPECT_EQ(entriesOf(dir.path()), (QStringList{"aircraft.cfg", "cessna172_ref.htm"}));
+}
+
+TEST_F(BadInput, AMissingAircraftCfgIsReportedAndNotCreated)
+{
+    install("ref");
+    expectOneClearErrorAbout("aircraft.cfg");
+    dialogs.calls.clear();
+    install("check", false);
+    expectOneClearErrorAbout("aircraft.cfg");
+    EXPECT_EQ(entriesOf(dir.path()), (QStringList{"cessna172_check.htm", "cessna172_ref.htm"}));
+}
+
+// Not a file one reads to its end: a named pipe would block the open until
+// some other program writes to it, and the program would hang.
+TEST_F(BadInput, AnAircraftCfgThatIsANamedPipeIsReportedAtOnce)
+{
+    ASSERT_EQ(mkfifo(path("aircraft.cfg").toLocal8Bit().constData(), 0644), 0);
+    EXPECT_LT(install("ref"), generousMilliseconds);
+    expectOneClearErrorAbout("aircraft.cfg");
+    dialogs.calls.clear();
+    EXPECT_LT(install("ref", false), generousMilliseconds);
+    expectOneClearErrorAbout("aircraft.cfg");
+}
+
+// Nor is a device that never ends: reading it whole would fill the memory.
+TEST_F(BadInput, AnAircraftCfgThatIsALinkToADeviceIsReportedAtOnce)
+{
+    ASSERT_TRUE(QFile::link("/dev/zero", path("aircraft.cfg")));
+    EXPECT_LT(install("ref", false), generousMilliseconds);
+    expectOneClearErrorAbout("aircraft.cfg");
+}
+
+TEST_F(BadInput, TheNextInstallAfterABadFileWorks)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir("aircraft.cfg"));
+    install("ref");
+    ASSERT_TRUE(QDir(dir.path()).rmdir("aircraft.cfg"));
+    writeCfg("kb_checklists=a\r\n");
+    dialogs.calls.clear();
+    install("ref");
+    EXPECT_EQ(errorCount(), 0);
+    EXPECT_EQ(cfg(), "kb_checklists=a\r\nkb_reference=cessna172_ref\r\n\r\n");
+}
