@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// A folder for a benchmark's files, made anew under $SKYLYRE_BENCH_DIR (a
+// folder on the disk under test; scripts/bench.sh sets one in build/bench)
+// or else the system's temporary folder.
+QString benchFolder(const QString &name);
+
+// Writes a file and waits until it is on disk, so that a timed step that
+// follows does not pay for it.
+void writeDurably(const QString &path, const QByteArray &content);
+
+// Runs a program with its arguments and waits for it; stops the benchmark
+// run if it fails.
+void runProgram(const QStringList &command);
+
+// Answers Yes to every question and counts the "Error" messages.
+class YesDialogs : public Dialogs
+{
+public:
+    int messageBox(const QString &prompt, int buttons, const QString &title) override;
+    QString askFileName(FileDialogKind, const QString &) override { return {}; }
+    void shellOpen(const QString &) override {}
+
+    int errors = 0;
+    QString lastError;
+};
+
+// Stops the whole run with a message: a benchmark that measured the wrong
+// thing must not print a figure.
+[[noreturn]] void benchFailure(const QString &what);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The table that scripts/bench.sh prints after the benchmarks have run: each
+// figure beside its baseline from the same run, and their ratio.
+struct Comparison
+{
+    std::string area;     // "Installer", "Playlist", "Start-up"
+    std::string label;    // what the ratio says
+    std::string measured; // benchmark name (as registered)
+    std::string baseline; // benchmark name of the baseline
+    double target = 0;    // the ratio must be at most this; 0: for information
+};
+
+// Every comparison, in the order of the table; rows whose benchmarks have not
+// run (not built yet, or filtered out) are listed as such.
+const std::vector<Comparison> &comparisons();

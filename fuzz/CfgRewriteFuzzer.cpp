@@ -1,0 +1,156 @@
+// Fuzzes the aircraft.cfg rewrite end to end: the real Installer, answering
+// Yes to "Configure aircraft.cfg?", runs newWrite or addWrite over an
+// aircraft.cfg of arbitrary bytes in a folder of its own, and the files it
+// leaves are compared with what Parts 1.3 and 1.4 say.
+//
+// Input: the first byte chooses the install, the rest is aircraft.cfg.
+//   bit 0  section: Reference ("ref") or Checklist ("check")
+//   bit 1  routine: addWrite (Add to existing) or newWrite (New File)
+//   bit 2  answer Yes to the backup question
+//   bit 3  an older page is there already
+//   bits 4-5  the aircraft's name, one of four
+//
+// Invariants, on the lines as TextFile reads them (referenceLines):
+// - every line that no test of the section's passes matches comes out byte
+//   for byte, in order; a matched line becomes exactly the entry line (or,
+//   in the insertion pass, stays and is followed by it); nothing else changes;
+// - every line ends in CR LF, and the file ends with the extra CR LF;
+// - no message but the two questions; the page and the backup are as the
+//   Parts say; nothing else is left in the folder.
+
+#include "installer/Installer.h"
+#include "installer/PlayerPage.h"
+#include "platform/MessageCodes.h"
+
+#include "FuzzSupport.h"
+
+#include <QDir>
+
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+// The line tests of Part 1.3, written apart from CfgRewrite.cpp.
+bool startsWith(const QByteArray &line, const char *lowerCaseKey)
+{
+    const QByteArray key(lowerCaseKey);
+    if (line.size() < key.size())
+        return false;
+    for (qsizetype i = 0; i < key.size(); ++i) {
+        char c = line[i];
+        if (c >= 'A' && c <= 'Z')
+            c = char(c + ('a' - 'A'));
+        if (c != key[i])
+            return false;
+    }
+    return true;
+}
+
+bool isChecklistLine(const QByteArray &line)
+{
+    return startsWith(line, "kb_check") || startsWith(line, "checklis");
+}
+
+bool isReferenceLine(const QByteArray &line)
+{
+    return startsWith(line, "kb_reference") || startsWith(line, "reference=");
+}
+
+// What the rewrite must produce from `lines`.
+QByteArray expectedCfg(const QList<QByteArray> &lines, bool reference, const QByteArray &stem)
+{
+    const QByteArray checkEntry = "kb_checklists=" + stem;
+    const QByteArray referenceEntry = "kb_reference=" + stem;
+    bool anyReference = false;
+    for (const QByteArray &line : lines)
+        anyReference = anyReference || isReferenceLine(line);
+
+    QByteArray out;
+    for (const QByteArray &line : lines) {
+        if (!reference) {
+            out += (isChecklistLine(line) ? checkEntry : line) + "\r\n";
+        } else if (anyReference) {
+            out += (isReferenceLine(line) ? referenceEntry : line) + "\r\n";
+        } else {
+            out += line + "\r\n";
+            if (isChecklistLine(line))
+                out += referenceEntry + "\r\n";
+        }
+    }
+    return out + "\r\n";
+}
+
+const char *const names[] = {"cessna172", "b", "x_y-1.2", "kb_reference"};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (size == 0)
+        return 0;
+    static const QString folder = [] {
+        const QString path = scratchFolder() + QStringLiteral("/aircraft");
+        QDir().mkpath(path);
+        return path;
+    }();
+    static const QByteArray playerCode = buildPlayerCode();
+
+    const uint8_t options = data[0];
+    const bool reference = options & 1;
+    const bool append = options & 2;
+    const bool backup = options & 4;
+    const bool olderPage = options & 8;
+    const QString name = QString::fromLatin1(names[(options >> 4) & 3]);
+    const QString type = reference ? QStringLiteral("ref") : QStringLiteral("check");
+    const QByteArray before(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
+
+    const QString cfgPath = folder + QStringLiteral("/aircraft.cfg");
+    const QString bakPath = folder + QStringLiteral("/aircraft.bak");
+    const QString pagePath = folder + QLatin1Char('/') + name + QLatin1Char('_') + type + QStringLiteral(".htm");
+    for (const QString &entry : QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System))
+        removeIfThere(folder + QLatin1Char('/') + entry);
+    writeFile(cfgPath, before);
+    const QByteArray oldPage = "<html><body>older page</body></html>\r\n";
+    if (olderPage)
+        writeFile(pagePath, oldPage);
+
+    FuzzDialogs dialogs;
+    dialogs.answer(IDYES);
+    dialogs.answer(backup ? IDYES : IDNO);
+    Installer installer(dialogs);
+    installer.state.aircraftDir = folder + QLatin1Char('/');
+    installer.state.aircraftName = name;
+    installer.state.playerCode = playerCode;
+    installer.state.airOpened = 1;
+    if (append)
+        installer.addWrite(type);
+    else
+        installer.newWrite(type);
+
+    require(dialogs.titles == QStringList({QStringLiteral("Aircraft.cfg"), QStringLiteral("Aircraft.cfg")}),
+            "the two questions are asked and no error is shown");
+    require(installer.state.entryFound == 0, "entryFound is 0 after the install");
+
+    const QByteArray stem = (name + QLatin1Char('_') + type).toLatin1();
+    const QByteArray expected = expectedCfg(referenceLines(before), reference, stem);
+    const QByteArray after = readFile(cfgPath);
+    if (after != expected)
+        failDiffering("aircraft.cfg is rewritten as Part 1.3 says", after, expected);
+
+    const QByteArray page = playerCode + "\r\n";
+    const QByteArray expectedPage = append && olderPage ? oldPage + page : page;
+    if (readFile(pagePath) != expectedPage)
+        failDiffering("the page holds the player", readFile(pagePath), expectedPage);
+
+    if (backup) {
+        if (readFile(bakPath) != before)
+            failDiffering("aircraft.bak is aircraft.cfg as it was", readFile(bakPath), before);
+    } else {
+        require(!exists(bakPath), "no backup unless asked for");
+    }
+    const qsizetype files = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                                   | QDir::NoDotAndDotDot).size();
+    require(files == (backup ? 3 : 2), "no temporary or other file is left in the folder");
+    return 0;
+}
