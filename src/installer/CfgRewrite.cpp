@@ -30,6 +30,11 @@ bool isReferenceEntry(QByteArrayView line)
     return startsWithKey(line, "kb_reference") || startsWithKey(line, "reference=");
 }
 
+bool passMatches(CfgPass pass, QByteArrayView line)
+{
+    return pass == CfgPass::Reference ? isReferenceEntry(line) : isChecklistEntry(line);
+}
+
 bool applyPass(CfgPass pass, QByteArray &line, const QByteArray &pageStem)
 {
     switch (pass) {

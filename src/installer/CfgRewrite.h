@@ -13,6 +13,8 @@ enum class CfgPass {
 
 bool isChecklistEntry(QByteArrayView line);
 bool isReferenceEntry(QByteArrayView line);
+// Whether `line` passes the test of `pass` (and applyPass would change it).
+bool passMatches(CfgPass pass, QByteArrayView line);
 
 // When `line` passes the test of `pass`, applies its action to it and returns
 // true. `pageStem` names the page without folder and extension

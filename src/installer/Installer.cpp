@@ -131,11 +131,20 @@ bool Installer::runPass(CfgPass pass, const QString &cfgPath, const QByteArray &
     txtGhostTxt.clear();
     if (!channel.openTextFile(cfgPath, TextFile::Input))
         return reportFailure(channel.error());
+    // Room for the whole file with CR LF ends and some entries, so that the
+    // buffer is not copied over and over as it grows.
+    txtGhostTxt.reserve(channel.bytesLeft() + channel.bytesLeft() / 8 + 256);
     while (!channel.endOfFile()) {
-        QByteArray line = channel.readLine();
-        if (applyPass(pass, line, pageStem) && pass == CfgPass::Reference)
-            state.entryFound = 99;
-        txtGhostTxt += line;
+        const QByteArrayView line = channel.nextLine();
+        if (passMatches(pass, line)) {
+            QByteArray changed = line.toByteArray();
+            applyPass(pass, changed, pageStem);
+            txtGhostTxt += changed;
+            if (pass == CfgPass::Reference)
+                state.entryFound = 99;
+        } else {
+            txtGhostTxt += line; // unchanged, byte for byte
+        }
         txtGhostTxt += "\r\n";
     }
     return channel.closeFile() || reportFailure(channel.error());

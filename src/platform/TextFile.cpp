@@ -3,6 +3,9 @@
 #include "platform/FileNames.h"
 #include "platform/FileOperations.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 constexpr char CR = '\r';
 constexpr char LF = '\n';
@@ -45,23 +48,43 @@ bool TextFile::endOfFile() const
 
 QByteArray TextFile::readLine()
 {
-    const qsizetype start = position;
-    qsizetype end = start;
-    while (end < content.size() && content[end] != CR && content[end] != LF)
-        ++end;
+    return nextLine().toByteArray();
+}
+
+QByteArrayView TextFile::nextLine()
+{
+    // The line ends at the first CR or LF. Each is searched for with memchr
+    // only once it lies behind, so that a file holding only one kind of line
+    // end is still read in one sweep.
+    const char *const data = content.constData();
+    const qsizetype size = content.size();
+    const qsizetype start = std::min(position, size);
+    if (nextCr < start)
+        nextCr = nextOf(CR, start);
+    if (nextLf < start)
+        nextLf = nextOf(LF, start);
+    const qsizetype end = std::min(nextCr, nextLf);
     position = end;
-    if (position < content.size()) {
-        const bool crlf = content[position] == CR && position + 1 < content.size()
-            && content[position + 1] == LF;
+    if (end < size) {
+        const bool crlf = data[end] == CR && end + 1 < size && data[end + 1] == LF;
         position += crlf ? 2 : 1;
     }
-    return content.sliced(start, end - start);
+    return QByteArrayView(data + start, end - start);
+}
+
+qsizetype TextFile::nextOf(char c, qsizetype from) const
+{
+    const char *const data = content.constData();
+    const void *found = std::memchr(data + from, c, size_t(content.size() - from));
+    return found ? static_cast<const char *>(found) - data : content.size();
 }
 
 bool TextFile::writeLine(QByteArrayView text)
 {
     if (!isOpen)
         return false;
+    if (pending.isEmpty())
+        pending.reserve(text.size() + 2); // a whole buffer written at once is copied once
     pending += text;
     pending += "\r\n";
     return true;
@@ -99,6 +122,8 @@ void TextFile::discard()
     isOpen = false;
     content.clear();
     position = 0;
+    nextCr = -1;
+    nextLf = -1;
     pending.clear();
     replacement.reset();
     appended.close();

@@ -35,6 +35,11 @@ public:
     bool openTextFile(const QString &path, Mode mode);
     bool endOfFile() const;
     QByteArray readLine();
+    // The next line as readLine() gives it, without the copy: a view of the
+    // channel's buffer, valid until the next read or until the file is closed.
+    QByteArrayView nextLine();
+    // Bytes of the Input file not read yet.
+    qsizetype bytesLeft() const { return content.size() - position; }
     bool writeLine(QByteArrayView text);
     // Puts what was written on disk; false (with error()) when that failed.
     bool closeFile();
@@ -43,6 +48,7 @@ public:
 
 private:
     FileError appendError() const;
+    qsizetype nextOf(char c, qsizetype from) const;
     bool fail(const FileError &error);
     void discard();
 
@@ -50,6 +56,10 @@ private:
     Mode mode = Input;
     QByteArray content;
     qsizetype position = 0;
+    // Where the next CR and the next LF at or after `position` are (the size
+    // when there is none), found once each: -1 until looked for.
+    qsizetype nextCr = -1;
+    qsizetype nextLf = -1;
     QByteArray pending;
     std::unique_ptr<AtomicFile> replacement;
     QFile appended;

@@ -64,7 +64,7 @@ protected:
     void expectOneClearErrorAbout(const QString &name)
     {
         ASSERT_EQ(errorCount(), 1);
-        const DialogCall &error = dialogs.messages().back();
+        const DialogCall error = dialogs.messages().back();
         EXPECT_EQ(error.title, "Error");
         EXPECT_EQ(error.code, MB_ICONERROR);
         EXPECT_TRUE(error.text.contains(QDir::toNativeSeparators(path(name)))) << error.text.toStdString();
