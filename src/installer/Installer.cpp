@@ -128,7 +128,7 @@ bool Installer::runPasses(const QString &CFileType, const QString &cfgPath)
 
 bool Installer::runPass(CfgPass pass, const QString &cfgPath, const QByteArray &pageStem)
 {
-    txtGhostTxt.clear();
+    txtGhostTxt.resize(0); // emptied, keeping its room for this pass
     if (!channel.openTextFile(cfgPath, TextFile::Input))
         return reportFailure(channel.error());
     // Room for the whole file with CR LF ends and some entries, so that the
@@ -152,9 +152,10 @@ bool Installer::runPass(CfgPass pass, const QString &cfgPath, const QByteArray &
 
 bool Installer::writeBack(const QString &cfgPath)
 {
-    // The buffer already ends in CR LF; writeLine adds one more.
-    if (channel.openTextFile(cfgPath, TextFile::Output) && channel.writeLine(txtGhostTxt)
-        && channel.closeFile())
+    // The buffer already ends in CR LF; writeLine adds one more. It is handed
+    // to the channel rather than copied: it is of no further use (Part 1.3).
+    if (channel.openTextFile(cfgPath, TextFile::Output)
+        && channel.writeLineFrom(std::move(txtGhostTxt)) && channel.closeFile())
         return true;
     return reportFailure(channel.error());
 }

@@ -24,20 +24,34 @@ bool readWholeFile(const QString &path, QByteArray *content, FileError *error)
         return false;
     }
     if (file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        *content = file.readAll();
-        // When a read fails after some bytes (a bad sector, a network share
-        // that went away), QFile::readAll() returns those bytes without an
-        // error: a truncated file would be taken for the whole. Read on until
-        // a read finds the end of the file, or fails and says so.
-        while (file.error() == QFileDevice::NoError) {
-            const QByteArray more = file.read(64 * 1024);
-            if (more.isEmpty())
-                break;
-            *content += more;
+        // Into the room `content` already has where it is enough: a caller
+        // that reads file after file into one buffer does not pay for fresh
+        // memory each time.
+        content->resize(qsizetype(file.size()));
+        qsizetype got = 0;
+        // Reads until a read finds the end of the file, or fails and says so.
+        // QFile::readAll() would not do: when a read fails after some bytes
+        // (a bad sector, a network share that went away), it returns those
+        // bytes without an error, and a truncated file passes for the whole.
+        for (;;) {
+            if (got < content->size()) {
+                const qint64 read = file.read(content->data() + got, content->size() - got);
+                if (read <= 0)
+                    break;
+                got += qsizetype(read);
+            } else {
+                char more[16 * 1024]; // the end, or the file has grown
+                const qint64 read = file.read(more, sizeof more);
+                if (read <= 0)
+                    break;
+                content->append(more, qsizetype(read));
+                got += qsizetype(read);
+            }
         }
+        content->resize(got);
         if (file.error() == QFileDevice::NoError)
             return true;
-        content->clear();
+        content->resize(0);
     }
     *error = {QStringLiteral("read"), file.fileName(), file.errorString()};
     return false;

@@ -11,7 +11,8 @@ class QFileDevice;
 bool fileExists(const QString &path);
 
 // Reads the whole of an existing regular file (found in any case, see
-// existingCaseOf). A read that fails part way fails the whole.
+// existingCaseOf) into `content`, reusing its room. A read that fails part
+// way fails the whole.
 bool readWholeFile(const QString &path, QByteArray *content, FileError *error);
 
 // Copies `source` over `destination`, replacing it whole. Fails, leaving the

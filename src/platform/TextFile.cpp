@@ -90,6 +90,17 @@ bool TextFile::writeLine(QByteArrayView text)
     return true;
 }
 
+bool TextFile::writeLineFrom(QByteArray &&buffer)
+{
+    if (!isOpen)
+        return false;
+    if (!pending.isEmpty())
+        return writeLine(QByteArrayView(buffer));
+    pending = std::move(buffer);
+    pending += "\r\n";
+    return true;
+}
+
 bool TextFile::closeFile()
 {
     if (!isOpen)
@@ -120,7 +131,7 @@ bool TextFile::fail(const FileError &error)
 void TextFile::discard()
 {
     isOpen = false;
-    content.clear();
+    content.resize(0); // keeps its room for the next file read
     position = 0;
     nextCr = -1;
     nextLf = -1;

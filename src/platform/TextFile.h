@@ -21,6 +21,9 @@
 // What is written reaches the file when it is closed, so a failure to write
 // shows then. Any failure closes the channel: an Output file is then left as
 // it was.
+//
+// The channel keeps the room of the largest file it has read for the next
+// one, as the passes over aircraft.cfg read the same file again.
 class TextFile
 {
 public:
@@ -41,6 +44,9 @@ public:
     // Bytes of the Input file not read yet.
     qsizetype bytesLeft() const { return content.size() - position; }
     bool writeLine(QByteArrayView text);
+    // writeLine of a whole buffer, whose memory the channel takes over
+    // instead of copying it when it is the first thing written.
+    bool writeLineFrom(QByteArray &&buffer);
     // Puts what was written on disk; false (with error()) when that failed.
     bool closeFile();
 

@@ -204,3 +204,30 @@ TEST(TextFile, OutputKeepsPermissionsAndLinks)
     EXPECT_EQ(QFile::permissions(target), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser
                   | QFile::WriteUser | QFile::ReadGroup);
 }
+
+TEST(TextFile, WriteLineFromTakesAWholeBufferAndEndsItWithCrLf)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("aircraft.cfg");
+    TextFile file;
+    ASSERT_TRUE(file.openTextFile(path, TextFile::Output));
+    QByteArray buffer = "a\r\nb\r\n";
+    EXPECT_TRUE(file.writeLineFrom(std::move(buffer)));
+    QByteArray more = "c";
+    EXPECT_TRUE(file.writeLineFrom(std::move(more)));
+    EXPECT_TRUE(file.writeLine("d"));
+    ASSERT_TRUE(file.closeFile());
+    EXPECT_EQ(readBytes(path), "a\r\nb\r\n\r\nc\r\nd\r\n");
+    EXPECT_FALSE(file.writeLineFrom("closed"));
+}
+
+TEST(TextFile, ASmallFileReadAfterALargeOneGivesOnlyItsOwnLines)
+{
+    QTemporaryDir dir;
+    writeBytes(dir.filePath("large.cfg"), QByteArray(100000, 'x') + "\r\nlast\r\n");
+    writeBytes(dir.filePath("small.cfg"), "one\ntwo");
+    EXPECT_EQ(readAllLines(dir.filePath("large.cfg")), (QList<QByteArray>{QByteArray(100000, 'x'), "last"}));
+    EXPECT_EQ(readAllLines(dir.filePath("small.cfg")), (QList<QByteArray>{"one", "two"}));
+    writeBytes(dir.filePath("empty.cfg"), "");
+    EXPECT_EQ(readAllLines(dir.filePath("empty.cfg")), QList<QByteArray>{});
+}
