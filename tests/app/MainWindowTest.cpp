@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -57,7 +58,7 @@ protected:
         return found;
     }
     void click(const char *name) { QTest::mouseClick(control<QAbstractButton>(name), Qt::LeftButton); }
-    void select(std::initializer_list<const char *> options)
+    void select(const std::vector<const char *> &options)
     {
         for (const char *name : options)
             click(name);
@@ -211,7 +212,9 @@ TEST_F(MainWindowTest, WriteRefusesInOrderUntilEverythingIsChosen)
     struct Refusal
     {
         bool aircraft;
-        std::initializer_list<const char *> options;
+        // Not an initializer_list: its array would end with the statement
+        // that builds the table (AddressSanitizer: stack-use-after-scope).
+        std::vector<const char *> options;
         QString prompt;
         int code;
         QString title;
@@ -257,7 +260,9 @@ TEST_F(MainWindowTest, WriteRunsTheInstallOfTheChosenOptions)
 {
     struct Dispatch
     {
-        std::initializer_list<const char *> options;
+        // Not an initializer_list: its array would end with the statement
+        // that builds the table (AddressSanitizer: stack-use-after-scope).
+        std::vector<const char *> options;
         QString page;
         QByteArray pageBefore;
         QByteArray cfgAfter;
