@@ -31,7 +31,7 @@
 
 namespace {
 
-// The line tests of Part 1.3, written apart from CfgRewrite.cpp.
+// The line tests of the aircraft.cfg passes, written apart from CfgRewrite.cpp.
 bool startsWith(const QByteArray &line, const char *lowerCaseKey)
 {
     const QByteArray key(lowerCaseKey);
@@ -136,7 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray expected = expectedCfg(referenceLines(before), reference, stem);
     const QByteArray after = readFile(cfgPath);
     if (after != expected)
-        failDiffering("aircraft.cfg is rewritten as Part 1.3 says", after, expected);
+        failDiffering("aircraft.cfg is rewritten as the passes say", after, expected);
 
     const QByteArray page = playerCode + "\r\n";
     const QByteArray expectedPage = append && olderPage ? oldPage + page : page;

@@ -153,7 +153,7 @@ bool Installer::runPass(CfgPass pass, const QString &cfgPath, const QByteArray &
 bool Installer::writeBack(const QString &cfgPath)
 {
     // The buffer already ends in CR LF; writeLine adds one more. It is handed
-    // to the channel rather than copied: it is of no further use (Part 1.3).
+    // to the channel rather than copied: it is of no further use.
     if (channel.openTextFile(cfgPath, TextFile::Output)
         && channel.writeLineFrom(std::move(txtGhostTxt)) && channel.closeFile())
         return true;
