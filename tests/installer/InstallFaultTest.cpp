@@ -15,6 +15,7 @@
 #include "platform/MessageCodes.h"
 
 #include "FaultInjection.h"
+#include "FileReplacement.h"
 #include "Files.h"
 #include "ScriptedDialogs.h"
 
@@ -29,13 +30,11 @@
 
 using faults::FaultInjector;
 using faults::Op;
+using faults::TempFiles;
 
 namespace {
 
 enum class Routine { NewFile, AddToExisting };
-// Whether the folder's file system offers O_TMPFILE (Linux's local ones do;
-// some network and FUSE ones do not, and Qt then uses named temporary files).
-enum class TempFiles { Unnamed, Named };
 // The step of the install that a failing operation belongs to.
 enum class Stage { Page, Backup, Passes, WriteBack };
 
@@ -61,21 +60,10 @@ const char *const pageName = "cessna172_ref.htm";
 // Replacing a file whole (AtomicFile, that is QSaveFile) over an existing one.
 std::vector<Operation> replaceFile(const char *what, Stage stage, const char *file, TempFiles temp)
 {
-    auto named = [what](const char *step) { return std::string(what) + "_" + step; };
-    std::vector<Operation> ops = {
-        {Op::TempCreate, named("TempCreate"), stage, file},
-        {Op::Write, named("TempWrite"), stage, file},
-        {Op::Sync, named("Sync"), stage, file}, // AtomicFile's, which is checked
-        // QSaveFile::commit()'s own, whose failure Qt ignores: harmless, as
-        // the sync before it has put the data on disk. Failed alone, as the
-        // next file's checked sync would see a lasting fault.
-        {Op::Sync, named("QtSync"), stage, file, Outcome::Succeeds},
-    };
-    if (temp == TempFiles::Unnamed) {
-        ops.push_back({Op::Link, named("LinkToName"), stage, file}); // fails: the name exists
-        ops.push_back({Op::Link, named("LinkToTemporaryName"), stage, file});
-    }
-    ops.push_back({Op::Rename, named("Rename"), stage, file});
+    std::vector<Operation> ops;
+    for (const faults::ReplacementStep &step : replacementSteps(temp, true))
+        ops.push_back({step.op, std::string(what) + "_" + step.name, stage, file,
+                       step.harmless ? Outcome::Succeeds : Outcome::Stops});
     return ops;
 }
 
@@ -243,14 +231,6 @@ protected:
     Installer installer{dialogs};
 };
 
-std::string describe(const std::vector<faults::Call> &calls)
-{
-    std::string text;
-    for (const faults::Call &call : calls)
-        text += std::string("  ") + faults::name(call.op) + " " + call.path + (call.failed ? " (failed)" : "") + "\n";
-    return text;
-}
-
 } // namespace
 
 TEST_P(InstallFaults, FailingOneOperationLeavesEverythingAsTheyWereAndTheNextInstallWorks)
@@ -272,7 +252,7 @@ TEST_P(InstallFaults, FailingOneOperationLeavesEverythingAsTheyWereAndTheNextIns
         install(c.routine);
         ASSERT_TRUE(injector.injected()) << "the install made no " << faults::name(c.operation.op)
                                          << " number " << c.nth << "; it made:\n"
-                                         << describe(injector.calls());
+                                         << faults::describe(injector.calls());
     }
 
     const QByteArray pageAfterInstall = c.routine == Routine::NewFile ? player() : oldPage + player();
@@ -366,7 +346,7 @@ TEST_F(InstallFaultTable, CleanInstallMakesExactlyTheOperationsOfTheTable)
             std::vector<Op> made;
             for (const faults::Call &call : calls)
                 made.push_back(call.op);
-            EXPECT_EQ(made, expected) << "the install made:\n" << describe(calls);
+            EXPECT_EQ(made, expected) << "the install made:\n" << faults::describe(calls);
             dialogs.calls.clear();
         }
     }

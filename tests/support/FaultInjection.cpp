@@ -238,6 +238,14 @@ const char *name(Op op)
     return "?";
 }
 
+std::string describe(const std::vector<Call> &calls)
+{
+    std::string text;
+    for (const Call &call : calls)
+        text += std::string("  ") + name(call.op) + " " + call.path + (call.failed ? " (failed)" : "") + "\n";
+    return text;
+}
+
 FaultInjector::FaultInjector(const QString &folder)
 {
     State &s = state();

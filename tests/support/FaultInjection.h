@@ -39,6 +39,9 @@ struct Call
     bool failed;      // this call was made to fail
 };
 
+// The calls, one a line, for a test's failure message.
+std::string describe(const std::vector<Call> &calls);
+
 // While alive, counts the file operations under `folder` and fails those it
 // is told to. One at a time per process.
 class FaultInjector

@@ -1,0 +1,219 @@
+// Fails each file operation of a playlist save in turn (Save Playlist and
+// Save Playlist as Text, over an existing file and as a new one), and checks
+// after each that the old file is byte for byte as before (or that no file
+// was made), that no temporary file is left, that the user saw exactly one
+// "Error" message naming the file and the system's reason, that the playlist
+// is unchanged, and that the next save succeeds.
+//
+// The file operations come from the real Qt through support/FaultInjection.h;
+// the table lists them in the order a save makes them, and the test
+// CleanSaveMakesExactlyTheOperationsOfTheTable holds them to that.
+
+#include "playlist/Playlist.h"
+#include "platform/MessageCodes.h"
+
+#include "FaultInjection.h"
+#include "FileReplacement.h"
+#include "Files.h"
+#include "ScriptedDialogs.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <map>
+
+using namespace Qt::StringLiterals;
+using faults::FaultInjector;
+using faults::Op;
+using faults::ReplacementStep;
+using faults::TempFiles;
+
+namespace {
+
+enum class Save { Playlist, TextListing };
+enum class Target { ExistingFile, NewFile };
+
+struct FaultCase
+{
+    Save save;
+    TempFiles temp;
+    Target target;
+    ReplacementStep step;
+    int nth; // which call of its kind, from 1
+};
+
+std::string caseName(const FaultCase &c)
+{
+    return std::string(c.save == Save::Playlist ? "Playlist_" : "TextListing_")
+        + (c.target == Target::ExistingFile ? "OverOldFile_" : "NewFile_")
+        + (c.temp == TempFiles::Unnamed ? "" : "NamedTemp_") + c.step.name;
+}
+
+void PrintTo(const FaultCase &c, std::ostream *out)
+{
+    *out << caseName(c);
+}
+
+std::vector<FaultCase> allCases()
+{
+    std::vector<FaultCase> cases;
+    for (Save save : {Save::Playlist, Save::TextListing}) {
+        for (Target target : {Target::ExistingFile, Target::NewFile}) {
+            for (TempFiles temp : {TempFiles::Unnamed, TempFiles::Named}) {
+                std::map<Op, int> seen;
+                for (const ReplacementStep &step : replacementSteps(temp, target == Target::ExistingFile))
+                    cases.push_back({save, temp, target, step, ++seen[step.op]});
+            }
+        }
+    }
+    return cases;
+}
+
+// The errno a failing operation gets: what a full disk or a failing device
+// would give.
+int errorFor(Op op)
+{
+    return op == Op::TempCreate || op == Op::Write ? ENOSPC : EIO;
+}
+
+const QList<QByteArray> songs = {R"(C:\Tunes\Song.mp3)", "D:\\M\xfcsik\\\xe9t\xe9.mp3"_ba, "#EXTM3U",
+                                 "/home/pilot/Music/Track 01.mp3"};
+const QByteArray oldFile = "C:\\Old\\an older playlist.mp3\r\nC:\\Old\\kept as it was.mp3\r\n";
+
+class SaveFaults : public testing::TestWithParam<FaultCase>
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        for (const QByteArray &song : songs)
+            ASSERT_TRUE(playlist.appendSong(song, song.mid(song.lastIndexOf('\\') + 1)));
+    }
+
+    QString fileName(Save save) const { return save == Save::Playlist ? "list.m3u" : "list.txt"; }
+    QString path(Save save) const { return dir.filePath(fileName(save)); }
+
+    bool save(Save save)
+    {
+        return save == Save::Playlist ? playlist.writePlaylist(path(save))
+                                      : playlist.writeTextListing(path(save));
+    }
+
+    QByteArray saved(Save save) const
+    {
+        QByteArray content;
+        for (const QByteArray &line : save == Save::Playlist ? playlist.paths() : playlist.displayNames())
+            content += line + "\r\n";
+        return content;
+    }
+
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    Playlist playlist{dialogs};
+};
+
+} // namespace
+
+TEST_P(SaveFaults, FailingOneOperationKeepsTheOldFileAndTheNextSaveWorks)
+{
+    const FaultCase &c = GetParam();
+    const QStringList filesBefore = c.target == Target::ExistingFile ? QStringList{fileName(c.save)} : QStringList{};
+    if (c.target == Target::ExistingFile)
+        writeBytes(path(c.save), oldFile);
+    bool saveSucceeded = false;
+    {
+        FaultInjector injector(dir.path());
+        if (c.temp == TempFiles::Named)
+            injector.withoutUnnamedTemporaryFiles();
+        if (c.step.harmless)
+            injector.failOnly(c.step.op, c.nth, errorFor(c.step.op));
+        else
+            injector.failFrom(c.step.op, c.nth, errorFor(c.step.op));
+        saveSucceeded = save(c.save);
+        ASSERT_TRUE(injector.injected()) << "the save made no " << faults::name(c.step.op) << " number "
+                                         << c.nth << "; it made:\n"
+                                         << faults::describe(injector.calls());
+    }
+    EXPECT_EQ(playlist.paths(), songs) << "a save changes nothing in the playlist";
+
+    if (c.step.harmless) {
+        EXPECT_TRUE(saveSucceeded);
+        EXPECT_TRUE(dialogs.calls.empty());
+        EXPECT_EQ(readBytes(path(c.save)), saved(c.save));
+        EXPECT_EQ(entriesOf(dir.path()), QStringList{fileName(c.save)});
+        return;
+    }
+
+    EXPECT_FALSE(saveSucceeded);
+    const std::vector<DialogCall> messages = dialogs.messages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "Error");
+    EXPECT_EQ(messages[0].code, MB_ICONERROR);
+    EXPECT_TRUE(messages[0].text.contains(QDir::toNativeSeparators(path(c.save)))) << messages[0].text.toStdString();
+    EXPECT_TRUE(messages[0].text.contains(QString::fromLocal8Bit(std::strerror(errorFor(c.step.op)))))
+        << messages[0].text.toStdString();
+    if (c.target == Target::ExistingFile) {
+        EXPECT_EQ(readBytes(path(c.save)), oldFile);
+    }
+    EXPECT_EQ(entriesOf(dir.path()), filesBefore) << "a temporary file was left, or a new file made";
+
+    // The program goes on working: the same save again, on the same file
+    // system, succeeds.
+    dialogs.calls.clear();
+    {
+        FaultInjector injector(dir.path());
+        if (c.temp == TempFiles::Named)
+            injector.withoutUnnamedTemporaryFiles();
+        EXPECT_TRUE(save(c.save));
+    }
+    EXPECT_TRUE(dialogs.calls.empty());
+    EXPECT_EQ(readBytes(path(c.save)), saved(c.save));
+    EXPECT_EQ(entriesOf(dir.path()), QStringList{fileName(c.save)});
+}
+
+INSTANTIATE_TEST_SUITE_P(EachOperation, SaveFaults, testing::ValuesIn(allCases()),
+                         [](const testing::TestParamInfo<FaultCase> &info) { return caseName(info.param); });
+
+// The table is the operations a clean save really makes with this Qt, in this
+// order: when Qt changes how it writes files, this fails first.
+class SaveFaultTable : public SaveFaults
+{
+};
+
+TEST_F(SaveFaultTable, CleanSaveMakesExactlyTheOperationsOfTheTable)
+{
+    for (Save which : {Save::Playlist, Save::TextListing}) {
+        for (Target target : {Target::ExistingFile, Target::NewFile}) {
+            for (TempFiles temp : {TempFiles::Unnamed, TempFiles::Named}) {
+                SCOPED_TRACE(which == Save::Playlist ? "Save Playlist" : "Save Playlist as Text");
+                SCOPED_TRACE(target == Target::ExistingFile ? "over an existing file" : "as a new file");
+                SCOPED_TRACE(temp == TempFiles::Unnamed ? "O_TMPFILE" : "named temporary files");
+                QFile::remove(path(which));
+                if (target == Target::ExistingFile)
+                    writeBytes(path(which), oldFile);
+                std::vector<faults::Call> calls;
+                {
+                    FaultInjector injector(dir.path());
+                    if (temp == TempFiles::Named)
+                        injector.withoutUnnamedTemporaryFiles();
+                    ASSERT_TRUE(save(which));
+                    calls = injector.calls();
+                }
+                ASSERT_EQ(readBytes(path(which)), saved(which));
+
+                std::vector<Op> expected;
+                for (const ReplacementStep &step : replacementSteps(temp, target == Target::ExistingFile))
+                    expected.push_back(step.op);
+                std::vector<Op> made;
+                for (const faults::Call &call : calls)
+                    made.push_back(call.op);
+                EXPECT_EQ(made, expected) << "the save made:\n" << faults::describe(calls);
+                QFile::remove(path(which));
+            }
+        }
+    }
+}
