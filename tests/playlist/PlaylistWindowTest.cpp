@@ -320,6 +320,55 @@ TEST_F(PlaylistWindowTest, AFailedOpenLeavesThePlaylistAndCaption)
     EXPECT_EQ(window->windowTitle(), "Playlist Editor - rock.m3u");
 }
 
+// A playlist of 100,000 songs is more than the 32,767 a playlist holds: it is
+// read to its end and refused as a whole, with a message that says why.
+TEST_F(PlaylistWindowTest, APlaylistOf100000SongsIsRefusedWithAClearMessage)
+{
+    file("rock.m3u", "a.mp3\r\n");
+    QByteArray huge;
+    for (int i = 0; i < 100'000; ++i)
+        huge += "C:\\Music\\Song " + QByteArray::number(i) + ".mp3\r\n";
+    file("huge.m3u", huge);
+    load();
+    open("rock.m3u");
+    open("huge.m3u");
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    const DialogCall refusal = dialogs.messages()[0];
+    EXPECT_EQ(refusal.title, "Playlist Editor");
+    EXPECT_EQ(refusal.code, MB_ICONERROR);
+    EXPECT_TRUE(refusal.text.contains("huge.m3u")) << refusal.text.toStdString();
+    EXPECT_TRUE(refusal.text.contains("100,001")) << refusal.text.toStdString();
+    EXPECT_TRUE(refusal.text.contains("32,767")) << refusal.text.toStdString();
+    EXPECT_EQ(shownNames(), QStringList{"a"});
+    EXPECT_EQ(window->playlist().paths(), QList<QByteArray>{"a.mp3"});
+    EXPECT_EQ(window->windowTitle(), "Playlist Editor - rock.m3u");
+}
+
+// 100,000 lines of which 32,767 are songs and the rest blank: every song is
+// listed, in order.
+TEST_F(PlaylistWindowTest, A100000LinePlaylistWithRoomForItsSongsIsListedWhole)
+{
+    QByteArray lines;
+    QList<QByteArray> songs;
+    for (int i = 0; i < 100'000; ++i) {
+        if (i % 3 == 0 && songs.size() < 32'767) {
+            songs << "C:\\Music\\Song " + QByteArray::number(i) + ".mp3";
+            lines += songs.last();
+        }
+        lines += i % 2 ? "\r\n" : "\n";
+    }
+    ASSERT_EQ(songs.size(), 32'767);
+    file("full.m3u", lines);
+    load();
+    open("full.m3u");
+    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_EQ(window->playlist().paths(), songs);
+    ASSERT_EQ(lstPl()->count(), 32'767);
+    EXPECT_EQ(lstPl()->item(0)->text(), "Song 0");
+    EXPECT_EQ(lstPl()->item(32'766)->text(), "Song 98298");
+    EXPECT_EQ(window->windowTitle(), "Playlist Editor - full.m3u");
+}
+
 TEST_F(PlaylistWindowTest, AddSongListsTheSongLastAndKeepsTheCaption)
 {
     file("rock.m3u", "a.mp3\r\n");
