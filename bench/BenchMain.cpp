@@ -1,10 +1,11 @@
 // Runs the benchmarks, then prints the table of BenchTable.cpp: the median
-// time of each figure and of its baseline, and their ratio against its
-// target. Exits 3 when a target is missed.
+// time (or counter) of each figure and of its baseline, and their ratio
+// against its target, or a figure alone against its target. Exits 3 when a
+// target is missed.
 
 #include "BenchTable.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -16,7 +17,8 @@
 
 namespace {
 
-// Prints as the console reporter does and keeps each benchmark's times.
+// Prints as the console reporter does and keeps each benchmark's times and
+// counters: a figure is the time ("") or the counter of a benchmark.
 class CollectingReporter : public benchmark::ConsoleReporter
 {
 public:
@@ -26,26 +28,28 @@ public:
         for (const Run &run : runs) {
             if (run.error_occurred)
                 continue;
+            std::map<std::string, double> figures = {
+                {"", run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit)}};
+            for (const auto &[counter, value] : run.counters)
+                figures[counter] = value;
             const std::string name = run.run_name.function_name;
-            const double seconds = run.GetAdjustedRealTime()
-                / benchmark::GetTimeUnitMultiplier(run.time_unit);
-            if (run.run_type == Run::RT_Aggregate) {
-                if (run.aggregate_name == "median")
-                    medians[name] = seconds;
-            } else {
-                times[name].push_back(seconds);
+            for (const auto &[figure, value] : figures) {
+                if (run.run_type != Run::RT_Aggregate)
+                    values[{name, figure}].push_back(value);
+                else if (run.aggregate_name == "median")
+                    medians[{name, figure}] = value;
             }
         }
     }
 
-    // The median of a benchmark's repetitions, or a negative number when it
-    // did not run.
-    double median(const std::string &name) const
+    // The median of a figure over the repetitions, or a negative number when
+    // its benchmark did not run.
+    double median(const std::string &name, const std::string &figure) const
     {
-        if (auto found = medians.find(name); found != medians.end())
+        if (auto found = medians.find({name, figure}); found != medians.end())
             return found->second;
-        auto found = times.find(name);
-        if (found == times.end() || found->second.empty())
+        auto found = values.find({name, figure});
+        if (found == values.end() || found->second.empty())
             return -1;
         std::vector<double> sorted = found->second;
         std::sort(sorted.begin(), sorted.end());
@@ -54,8 +58,9 @@ public:
     }
 
 private:
-    std::map<std::string, double> medians;
-    std::map<std::string, std::vector<double>> times;
+    using Key = std::pair<std::string, std::string>;
+    std::map<Key, double> medians;
+    std::map<Key, std::vector<double>> values;
 };
 
 std::string formatSeconds(double seconds)
@@ -72,11 +77,23 @@ std::string formatSeconds(double seconds)
     return text;
 }
 
+std::string formatBytes(double bytes)
+{
+    char text[32];
+    if (bytes < 0)
+        return "-";
+    std::snprintf(text, sizeof text, "%.1f MiB", bytes / (1024 * 1024));
+    return text;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // The windows are measured without a display unless the run asks for one.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
@@ -84,27 +101,35 @@ int main(int argc, char **argv)
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 
-    std::printf("\n%-10s %-52s %11s %11s %8s %8s  %s\n", "area", "ratio", "figure", "baseline",
+    std::printf("\n%-10s %-52s %11s %11s %8s %12s  %s\n", "area", "ratio", "figure", "baseline",
                 "ratio", "target", "");
-    std::printf("%s\n", std::string(112, '-').c_str());
+    std::printf("%s\n", std::string(116, '-').c_str());
     bool missed = false;
     for (const Comparison &row : comparisons()) {
-        const double measured = reporter.median(row.measured);
-        const double baseline = reporter.median(row.baseline);
+        const auto format = row.counter.empty() ? formatSeconds : formatBytes;
+        const double measured = reporter.median(row.measured, row.counter);
+        const bool absolute = row.baseline.empty();
+        const double baseline = absolute ? 1 : reporter.median(row.baseline, row.counter);
         char target[16] = "-";
-        if (row.target > 0)
+        if (row.target > 0 && absolute)
+            std::snprintf(target, sizeof target, "<= %s", formatSeconds(row.target).c_str());
+        else if (row.target > 0)
             std::snprintf(target, sizeof target, "<= %.4gx", row.target);
+        const std::string baselineText = absolute ? "-" : format(baseline);
         if (measured < 0 || baseline <= 0) {
-            std::printf("%-10s %-52s %11s %11s %8s %8s  %s\n", row.area.c_str(), row.label.c_str(),
-                        formatSeconds(measured).c_str(), formatSeconds(baseline).c_str(), "-", target,
-                        "not run");
+            std::printf("%-10s %-52s %11s %11s %8s %12s  %s\n", row.area.c_str(), row.label.c_str(),
+                        format(measured).c_str(), baselineText.c_str(), "-", target, "not run");
             continue;
         }
         const double ratio = measured / baseline;
-        const char *verdict = row.target <= 0 ? "" : ratio <= row.target ? "met" : "MISSED";
-        missed = missed || (row.target > 0 && ratio > row.target);
-        std::printf("%-10s %-52s %11s %11s %7.2fx %8s  %s\n", row.area.c_str(), row.label.c_str(),
-                    formatSeconds(measured).c_str(), formatSeconds(baseline).c_str(), ratio, target, verdict);
+        const bool met = row.target <= 0 || ratio <= row.target;
+        const char *verdict = row.target <= 0 ? "" : met ? "met" : "MISSED";
+        missed = missed || !met;
+        char ratioText[16] = "-";
+        if (!absolute)
+            std::snprintf(ratioText, sizeof ratioText, "%7.2fx", ratio);
+        std::printf("%-10s %-52s %11s %11s %8s %12s  %s\n", row.area.c_str(), row.label.c_str(),
+                    format(measured).c_str(), baselineText.c_str(), ratioText, target, verdict);
     }
     std::printf("(figure and baseline: medians of the repetitions, measured in the same run)\n");
     return missed ? 3 : 0;

@@ -59,6 +59,11 @@ int YesDialogs::messageBox(const QString &prompt, int buttons, const QString &ti
     return (buttons & ~MB_ICONERROR) == MB_YESNO ? IDYES : IDOK;
 }
 
+QString YesDialogs::askFileName(FileDialogKind, const QString &)
+{
+    return files.isEmpty() ? QString() : files.takeFirst();
+}
+
 void benchFailure(const QString &what)
 {
     std::fprintf(stderr, "benchmark failed: %s\n", qPrintable(what));

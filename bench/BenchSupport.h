@@ -19,14 +19,16 @@ void writeDurably(const QString &path, const QByteArray &content);
 // run if it fails.
 void runProgram(const QStringList &command);
 
-// Answers Yes to every question and counts the "Error" messages.
+// Answers Yes to every question and each file dialog with the next of
+// `files` (cancels when there is none), and counts the "Error" messages.
 class YesDialogs : public Dialogs
 {
 public:
     int messageBox(const QString &prompt, int buttons, const QString &title) override;
-    QString askFileName(FileDialogKind, const QString &) override { return {}; }
+    QString askFileName(FileDialogKind, const QString &) override;
     void shellOpen(const QString &) override {}
 
+    QStringList files;
     int errors = 0;
     QString lastError;
 };

@@ -10,8 +10,9 @@ struct Comparison
     std::string area;     // "Installer", "Playlist", "Start-up"
     std::string label;    // what the ratio says
     std::string measured; // benchmark name (as registered)
-    std::string baseline; // benchmark name of the baseline
-    double target = 0;    // the ratio must be at most this; 0: for information
+    std::string baseline; // benchmark name of the baseline; empty: the figure itself is compared
+    double target = 0;    // the ratio (or the figure, in seconds) must be at most this; 0: for information
+    std::string counter = {}; // the benchmarks' counter (bytes) compared instead of their time
 };
 
 // Every comparison, in the order of the table; rows whose benchmarks have not
