@@ -10,6 +10,7 @@
 // caption in it loads a font at start-up and a bare window does not.
 
 #include "BenchSupport.h"
+#include "startup/FirstShow.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,7 +19,6 @@
 
 #include <cerrno>
 #include <csignal>
-#include <ctime>
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
@@ -34,13 +34,6 @@ struct Start
     double seconds;       // from the start of the process to its first showing
     double residentBytes; // at that moment
 };
-
-long long monotonicNanoseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return now.tv_sec * 1'000'000'000LL + now.tv_nsec;
-}
 
 // The folder the programs start in: with the help page, as installed.
 const QString &startFolder()

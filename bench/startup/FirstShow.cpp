@@ -6,7 +6,6 @@
 #include <QWidget>
 
 #include <cstdio>
-#include <ctime>
 
 namespace {
 
@@ -21,13 +20,6 @@ long long residentBytes()
             return line.sliced(6).trimmed().chopped(3).trimmed().toLongLong() * 1024; // "1234 kB"
     }
     return -1;
-}
-
-long long monotonicNanoseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return now.tv_sec * 1'000'000'000LL + now.tv_nsec;
 }
 
 // Waits for the window's first paint; the report runs once the whole frame
