@@ -1,7 +1,7 @@
 // Fuzzes the aircraft.cfg rewrite end to end: the real Installer, answering
 // Yes to "Configure aircraft.cfg?", runs newWrite or addWrite over an
 // aircraft.cfg of arbitrary bytes in a folder of its own, and the files it
-// leaves are compared with what Parts 1.3 and 1.4 say.
+// leaves are compared with what newWrite and addWrite are to leave.
 //
 // Input: the first byte chooses the install, the rest is aircraft.cfg.
 //   bit 0  section: Reference ("ref") or Checklist ("check")
@@ -16,7 +16,7 @@
 //   in the insertion pass, stays and is followed by it); nothing else changes;
 // - every line ends in CR LF, and the file ends with the extra CR LF;
 // - no message but the two questions; the page and the backup are as the
-//   Parts say; nothing else is left in the folder.
+//   install routines write them; nothing else is left in the folder.
 
 #include "installer/Installer.h"
 #include "installer/PlayerPage.h"

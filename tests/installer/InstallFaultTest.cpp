@@ -1,5 +1,5 @@
 // Fails each file operation of an install in turn, and checks after each that
-// what Parts 1.3 and 1.4 say stays on disk does, that aircraft.cfg is byte for
+// what the install routines keep on disk stays, that aircraft.cfg is byte for
 // byte as before, that no temporary file is left, that the user saw exactly
 // one "Error" message, and that the next install succeeds.
 //
