@@ -94,11 +94,11 @@ int iterationsFor(int lines)
 const bool registered = [] {
     for (int lines : {1'000, 100'000, 1'000'000}) {
         const std::string suffix = "/" + std::to_string(lines);
-        benchmark::RegisterBenchmark(("install" + suffix).c_str(), install, lines)
+        benchmark::RegisterBenchmark(std::string("install").append(suffix).c_str(), install, lines)
             ->UseManualTime()
             ->Iterations(iterationsFor(lines))
             ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("cp_sync" + suffix).c_str(), copyAndSync, lines)
+        benchmark::RegisterBenchmark(std::string("cp_sync").append(suffix).c_str(), copyAndSync, lines)
             ->UseManualTime()
             ->Iterations(iterationsFor(lines))
             ->Unit(benchmark::kMillisecond);
