@@ -6,6 +6,7 @@
 #include "Files.h"
 #include "LocalHttpServer.h"
 #include "ScriptedDialogs.h"
+#include "TemporaryCurrentFolder.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -30,16 +31,7 @@ const QString confirmation =
 class MainWindowTest : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        previousDir = QDir::currentPath();
-        QDir::setCurrent(workDir.path());
-    }
-    void TearDown() override
-    {
-        window.reset();
-        QDir::setCurrent(previousDir);
-    }
+    void TearDown() override { window.reset(); }
 
     void start(bool withHelpPage = true, const QString &makerHost = MakerSite::host)
     {
@@ -73,8 +65,7 @@ protected:
 
     QString aircraftFile(const QString &name) const { return aircraftDir.filePath(name); }
 
-    QString previousDir;
-    QTemporaryDir workDir;
+    TemporaryCurrentFolder workDir;
     QTemporaryDir aircraftDir;
     ScriptedDialogs dialogs;
     std::unique_ptr<MainWindow> window;

@@ -2,17 +2,13 @@
 // ends in the normal rewrite or in one clear "Error" message, never in a
 // crash, a hang or a half-written file.
 
-#include "installer/Installer.h"
-#include "installer/PlayerPage.h"
 #include "platform/MessageCodes.h"
 
-#include "Files.h"
-#include "ScriptedDialogs.h"
+#include "InstallerInFolder.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -27,22 +23,9 @@ constexpr qsizetype fiftyMegabytes = 50 * 1024 * 1024;
 // hang is also stopped by CTest's timeout.
 constexpr qint64 generousMilliseconds = 60'000;
 
-class BadInput : public testing::Test
+class BadInput : public testing::Test, protected InstallerInFolder
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        installer.state.aircraftDir = dir.path() + '/';
-        installer.state.aircraftName = "cessna172";
-        installer.state.playerCode = buildPlayerCode();
-        installer.state.airOpened = 1;
-    }
-
-    QString path(const QString &name) const { return dir.filePath(name); }
-    QByteArray cfg() const { return readBytes(path("aircraft.cfg")); }
-    void writeCfg(const QByteArray &content) const { writeBytes(path("aircraft.cfg"), content); }
-
     // Installs with Yes to both questions and returns how long it took.
     qint64 install(const char *CFileType, bool backup = true)
     {
@@ -73,10 +56,6 @@ protected:
         EXPECT_NE(reason, "Unknown error");
         EXPECT_EQ(installer.state.entryFound, 0);
     }
-
-    QTemporaryDir dir;
-    ScriptedDialogs dialogs;
-    Installer installer{dialogs};
 };
 
 } // namespace

@@ -10,17 +10,13 @@
 // tables below list them in the order an install makes them, and the test
 // CleanInstallMakesExactlyTheOperationsOfTheTable holds them to that.
 
-#include "installer/Installer.h"
-#include "installer/PlayerPage.h"
 #include "platform/MessageCodes.h"
 
 #include "FaultInjection.h"
 #include "FileReplacement.h"
-#include "Files.h"
-#include "ScriptedDialogs.h"
+#include "InstallerInFolder.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -200,23 +196,15 @@ QByteArray cfgAfter()
 const QByteArray oldPage = "<html><body>The aircraft's own reference page</body></html>\r\n";
 const QByteArray oldBackup = "[fltsim.0]\r\ntitle=an older backup\r\n";
 
-class InstallFaults : public testing::TestWithParam<FaultCase>
+class InstallFaults : public testing::TestWithParam<FaultCase>, protected InstallerInFolder
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
         writeBytes(path(cfgName), cfgBefore);
         writeBytes(path(bakName), oldBackup);
         writeBytes(path(pageName), oldPage);
-        installer.state.aircraftDir = dir.path() + '/';
-        installer.state.aircraftName = "cessna172";
-        installer.state.playerCode = buildPlayerCode();
-        installer.state.airOpened = 1;
     }
-
-    QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
-    QByteArray player() const { return buildPlayerCode() + "\r\n"; }
 
     void install(Routine routine)
     {
@@ -225,10 +213,6 @@ protected:
         else
             installer.addWrite("ref");
     }
-
-    QTemporaryDir dir;
-    ScriptedDialogs dialogs;
-    Installer installer{dialogs};
 };
 
 } // namespace

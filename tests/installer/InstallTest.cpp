@@ -1,12 +1,8 @@
-#include "installer/Installer.h"
-#include "installer/PlayerPage.h"
 #include "platform/MessageCodes.h"
 
-#include "Files.h"
-#include "ScriptedDialogs.h"
+#include "InstallerInFolder.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -17,23 +13,9 @@ namespace {
 const QString configure = "Configure aircraft.cfg?";
 const QString backup = "Backup aircraft.cfg? (Recommended)";
 
-class Install : public testing::Test
+class Install : public testing::Test, protected InstallerInFolder
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        installer.state.aircraftDir = dir.path() + '/';
-        installer.state.aircraftName = "cessna172";
-        installer.state.playerCode = buildPlayerCode();
-        installer.state.airOpened = 1;
-    }
-
-    QString path(const QString &name) const { return dir.filePath(name); }
-    QByteArray cfg() const { return readBytes(path("aircraft.cfg")); }
-    void writeCfg(const QByteArray &content) const { writeBytes(path("aircraft.cfg"), content); }
-    QByteArray page() const { return buildPlayerCode() + "\r\n"; }
-
     // Answers Yes to "Configure aircraft.cfg?" and the given answer to the backup question.
     void configureWithBackup(bool makeBackup)
     {
@@ -53,10 +35,6 @@ protected:
             EXPECT_NE(messages[i].title, "Error");
         EXPECT_EQ(installer.state.entryFound, 0);
     }
-
-    QTemporaryDir dir;
-    ScriptedDialogs dialogs;
-    Installer installer{dialogs};
 };
 
 struct RewriteCase
@@ -85,7 +63,7 @@ TEST_P(Rewrite, NewFileRewritesAircraftCfg)
     configureWithBackup(false);
     installer.newWrite(GetParam().CFileType);
     EXPECT_EQ(cfg(), GetParam().after);
-    EXPECT_EQ(readBytes(path(QStringLiteral("cessna172_%1.htm").arg(GetParam().CFileType))), page());
+    EXPECT_EQ(readBytes(path(QStringLiteral("cessna172_%1.htm").arg(GetParam().CFileType))), player());
     EXPECT_EQ(dialogs.prompts(), (QStringList{configure, backup}));
     EXPECT_EQ(installer.state.entryFound, 0);
 }
@@ -164,7 +142,7 @@ TEST_F(Install, NoToConfigureLeavesThePageAndTouchesNothingElse)
     writeCfg(workedExample);
     dialogs.answer(IDNO);
     installer.newWrite("ref");
-    EXPECT_EQ(readBytes(path("cessna172_ref.htm")), page());
+    EXPECT_EQ(readBytes(path("cessna172_ref.htm")), player());
     EXPECT_EQ(cfg(), workedExample);
     EXPECT_EQ(entriesOf(dir.path()), (QStringList{"aircraft.cfg", "cessna172_ref.htm"}));
     const std::vector<DialogCall> messages = dialogs.messages();
@@ -180,7 +158,7 @@ TEST_F(Install, NewFileReplacesAnExistingPage)
     writeBytes(path("cessna172_check.htm"), "an older page that is much longer than the player");
     dialogs.answer(IDNO);
     installer.newWrite("check");
-    EXPECT_EQ(readBytes(path("cessna172_check.htm")), page());
+    EXPECT_EQ(readBytes(path("cessna172_check.htm")), player());
 }
 
 TEST_F(Install, BackupTwiceKeepsTheFileAsItWasBeforeTheSecondInstall)
@@ -212,14 +190,14 @@ TEST_F(Install, AddToExistingAppendsAfterTheLastByteEachTime)
     dialogs.answer(IDNO).answer(IDNO);
     installer.addWrite("check");
     installer.addWrite("check");
-    EXPECT_EQ(readBytes(path("cessna172_check.htm")), existing + page() + page());
+    EXPECT_EQ(readBytes(path("cessna172_check.htm")), existing + player() + player());
 }
 
 TEST_F(Install, AddToExistingCreatesAMissingPage)
 {
     dialogs.answer(IDNO);
     installer.addWrite("ref");
-    EXPECT_EQ(readBytes(path("cessna172_ref.htm")), page());
+    EXPECT_EQ(readBytes(path("cessna172_ref.htm")), player());
 }
 
 TEST_F(Install, AddToExistingUsesThePageUnderItsNameOnDisk)
@@ -227,7 +205,7 @@ TEST_F(Install, AddToExistingUsesThePageUnderItsNameOnDisk)
     writeBytes(path("Cessna172_Check.htm"), "old");
     dialogs.answer(IDNO);
     installer.addWrite("check");
-    EXPECT_EQ(readBytes(path("Cessna172_Check.htm")), "old" + page());
+    EXPECT_EQ(readBytes(path("Cessna172_Check.htm")), "old" + player());
     EXPECT_EQ(entriesOf(dir.path()), QStringList{"Cessna172_Check.htm"});
 }
 
@@ -272,7 +250,7 @@ TEST_F(Install, EachInstallStartsFromAnEmptyBuffer)
     configureWithBackup(false);
     installer.newWrite("ref");
     EXPECT_EQ(readBytes(other.filePath("aircraft.cfg")), "title=other\r\n\r\n");
-    EXPECT_EQ(readBytes(other.filePath("piper_ref.htm")), page());
+    EXPECT_EQ(readBytes(other.filePath("piper_ref.htm")), player());
 }
 
 TEST_F(Install, ALargeFileKeepsEveryLine)

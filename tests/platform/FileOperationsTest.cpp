@@ -2,6 +2,7 @@
 #include "platform/FileOperations.h"
 
 #include "Files.h"
+#include "TemporaryCurrentFolder.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -24,12 +25,11 @@ TEST(FileExists, CountsOnlyNormalVisibleFilesUnderTheExactName)
 
 TEST(FileExists, TakesARelativePathAgainstTheCurrentDirectory)
 {
-    QTemporaryDir dir;
-    writeBytes(dir.filePath("help.htm"), "<p>");
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(dir.path());
-    EXPECT_TRUE(fileExists("help.htm"));
-    QDir::setCurrent(previous);
+    {
+        TemporaryCurrentFolder dir;
+        writeBytes(dir.filePath("help.htm"), "<p>");
+        EXPECT_TRUE(fileExists("help.htm"));
+    }
     EXPECT_FALSE(fileExists("help.htm"));
 }
 

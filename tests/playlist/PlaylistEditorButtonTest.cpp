@@ -4,6 +4,7 @@
 
 #include "Files.h"
 #include "ScriptedDialogs.h"
+#include "TemporaryCurrentFolder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,9 +26,6 @@ class PlaylistEditorButton : public testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        previousDirectory = QDir::currentPath();
-        ASSERT_TRUE(QDir::setCurrent(dir.path()));
         writeBytes(dir.filePath("help.htm"), "<html></html>");
         frmMain = std::make_unique<MainWindow>(dialogs);
         frmMain->show();
@@ -39,7 +37,6 @@ protected:
         for (PlaylistWindow *window : playlistWindows())
             delete window;
         frmMain.reset();
-        QDir::setCurrent(previousDirectory);
     }
 
     // The playlist windows that are loaded.
@@ -72,8 +69,7 @@ protected:
         window->findChild<QAction *>("mnuAdd")->trigger();
     }
 
-    QTemporaryDir dir;
-    QString previousDirectory;
+    TemporaryCurrentFolder dir;
     ScriptedDialogs dialogs;
     std::unique_ptr<MainWindow> frmMain;
 };

@@ -4,6 +4,7 @@
 
 #include "Files.h"
 #include "ScriptedDialogs.h"
+#include "TemporaryCurrentFolder.h"
 
 #include <QAction>
 #include <QDir>
@@ -41,18 +42,7 @@ QIcon programIcon()
 class PlaylistWindowTest : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        previousDirectory = QDir::currentPath();
-        ASSERT_TRUE(QDir::setCurrent(dir.path()));
-    }
-
-    void TearDown() override
-    {
-        delete window.data();
-        QDir::setCurrent(previousDirectory);
-    }
+    void TearDown() override { delete window.data(); }
 
     void load()
     {
@@ -100,8 +90,7 @@ protected:
     // Processes the deletion a close asked for.
     static void unloadPending() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-    QTemporaryDir dir;
-    QString previousDirectory;
+    TemporaryCurrentFolder dir;
     QIcon icon = programIcon();
     ScriptedDialogs dialogs;
     QPointer<PlaylistWindow> window;
