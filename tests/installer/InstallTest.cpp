@@ -21,20 +21,6 @@ protected:
     {
         dialogs.answer(IDYES).answer(makeBackup ? IDYES : IDNO);
     }
-
-    void expectOneErrorNaming(const QString &name, const QString &reason)
-    {
-        const std::vector<DialogCall> messages = dialogs.messages();
-        ASSERT_FALSE(messages.empty());
-        const DialogCall &error = messages.back();
-        EXPECT_EQ(error.title, "Error");
-        EXPECT_EQ(error.code, MB_ICONERROR);
-        EXPECT_TRUE(error.text.contains(QDir::toNativeSeparators(path(name)))) << error.text.toStdString();
-        EXPECT_TRUE(error.text.contains(reason)) << error.text.toStdString();
-        for (size_t i = 0; i + 1 < messages.size(); ++i)
-            EXPECT_NE(messages[i].title, "Error");
-        EXPECT_EQ(installer.state.entryFound, 0);
-    }
 };
 
 struct RewriteCase

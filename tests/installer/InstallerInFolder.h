@@ -2,10 +2,12 @@
 
 #include "installer/Installer.h"
 #include "installer/PlayerPage.h"
+#include "platform/MessageCodes.h"
 
 #include "Files.h"
 #include "ScriptedDialogs.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -28,6 +30,30 @@ struct InstallerInFolder
     void writeCfg(const QByteArray &content) const { writeBytes(path("aircraft.cfg"), content); }
     // What an install puts in a page: the player and one CR LF.
     static QByteArray player() { return buildPlayerCode() + "\r\n"; }
+
+    int errorCount() const
+    {
+        int errors = 0;
+        for (const DialogCall &message : dialogs.messages())
+            errors += message.title == "Error";
+        return errors;
+    }
+
+    // The install stopped with exactly one "Error" box, shown last with the stop
+    // icon, naming the file `name` and the system's reason (which holds `reason`).
+    void expectOneErrorNaming(const QString &name, const QString &reason = {}) const
+    {
+        ASSERT_EQ(errorCount(), 1);
+        const DialogCall error = dialogs.messages().back();
+        EXPECT_EQ(error.title, "Error");
+        EXPECT_EQ(error.code, MB_ICONERROR);
+        EXPECT_TRUE(error.text.contains(QDir::toNativeSeparators(path(name)))) << error.text.toStdString();
+        const QString systemReason = error.text.section("\r\n", 1);
+        EXPECT_FALSE(systemReason.isEmpty()) << error.text.toStdString();
+        EXPECT_NE(systemReason, "Unknown error");
+        EXPECT_TRUE(systemReason.contains(reason)) << error.text.toStdString();
+        EXPECT_EQ(installer.state.entryFound, 0);
+    }
 
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
