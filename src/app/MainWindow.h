@@ -38,6 +38,7 @@ private:
 
     void cmdOpenClick();
     void cmdWriteClick();
+    void cmdPlayListClick();
     void cmdUpdateClick();
     void cmdHelpClick();
     void cmdExitClick();
@@ -64,5 +65,4 @@ private:
 
     // The playlist editor while it is loaded; it deletes itself when closed.
     QPointer<PlaylistWindow> frmPlayList;
-    void cmdPlayListClick();
 };
