@@ -67,15 +67,7 @@ TEST_F(BadInput, AFiftyMegabyteChecklistLineIsReplacedByTheEntryLine)
     EXPECT_EQ(cfg(), "kb_checklists=cessna172_check\r\n\r\n");
 }
 
-struct BytesCase
-{
-    const char *name;
-    const char *CFileType;
-    QByteArray before;
-    QByteArray after;
-};
-
-class BadBytes : public BadInput, public testing::WithParamInterface<BytesCase>
+class BadBytes : public BadInput, public testing::WithParamInterface<RewriteCase>
 {
 };
 
@@ -102,43 +94,43 @@ QByteArray everyByteButLineEnds()
 INSTANTIATE_TEST_SUITE_P(
     NulAndNonAscii, BadBytes,
     testing::Values(
-        BytesCase{"NulInsideTheKeyIsNoEntry", "check", "kb_\x00" "checklists=x\r\n"_ba,
+        RewriteCase{"NulInsideTheKeyIsNoEntry", "check", "kb_\x00" "checklists=x\r\n"_ba,
                   "kb_\x00" "checklists=x\r\n\r\n"_ba},
-        BytesCase{"NulBeforeTheKeyIsNoEntry", "ref", "\x00kb_reference=x\r\nkb_check=y\r\n"_ba,
+        RewriteCase{"NulBeforeTheKeyIsNoEntry", "ref", "\x00kb_reference=x\r\nkb_check=y\r\n"_ba,
                   "\x00kb_reference=x\r\nkb_check=y\r\nkb_reference=cessna172_ref\r\n\r\n"_ba},
-        BytesCase{"NulAndHighBytesAfterTheKeyStillMatch", "ref", "Kb_Reference=\x00\xff\xfe\r\n"_ba,
+        RewriteCase{"NulAndHighBytesAfterTheKeyStillMatch", "ref", "Kb_Reference=\x00\xff\xfe\r\n"_ba,
                   "kb_reference=cessna172_ref\r\n\r\n"},
-        BytesCase{"OnlyNulBytes", "check", QByteArray(1000, '\0'), QByteArray(1000, '\0') + "\r\n\r\n"},
-        BytesCase{"EveryByteValue", "ref", everyByteButLineEnds() + "\r\n" + everyByteButLineEnds(),
+        RewriteCase{"OnlyNulBytes", "check", QByteArray(1000, '\0'), QByteArray(1000, '\0') + "\r\n\r\n"},
+        RewriteCase{"EveryByteValue", "ref", everyByteButLineEnds() + "\r\n" + everyByteButLineEnds(),
                   everyByteButLineEnds() + "\r\n" + everyByteButLineEnds() + "\r\n\r\n"},
         // Latin-1 capitals are not ASCII capitals: no case folding beyond A-Z.
-        BytesCase{"NonAsciiCapitalsAreNotFolded", "check", "\xcb\xc2_CHECKLISTS=x\r\nKB_CH\xc9" "CK=y\r\n"_ba,
+        RewriteCase{"NonAsciiCapitalsAreNotFolded", "check", "\xcb\xc2_CHECKLISTS=x\r\nKB_CH\xc9" "CK=y\r\n"_ba,
                   "\xcb\xc2_CHECKLISTS=x\r\nKB_CH\xc9" "CK=y\r\n\r\n"_ba},
         // Notepad's byte-order mark hides a key on the first line: the line
         // comes back as it was.
-        BytesCase{"Utf8ByteOrderMarkBeforeAKey", "check", "\xef\xbb\xbfkb_checklists=x\r\n"_ba,
+        RewriteCase{"Utf8ByteOrderMarkBeforeAKey", "check", "\xef\xbb\xbfkb_checklists=x\r\n"_ba,
                   "\xef\xbb\xbfkb_checklists=x\r\n\r\n"_ba},
-        BytesCase{"Utf8TextKept", "ref", "title=Cessna \xc3\xa9\xc3\xa8 \xe2\x9c\x88\r\nkb_checklists=a\r\n"_ba,
+        RewriteCase{"Utf8TextKept", "ref", "title=Cessna \xc3\xa9\xc3\xa8 \xe2\x9c\x88\r\nkb_checklists=a\r\n"_ba,
                   "title=Cessna \xc3\xa9\xc3\xa8 \xe2\x9c\x88\r\nkb_checklists=a\r\n"
                   "kb_reference=cessna172_ref\r\n\r\n"_ba}),
-    [](const testing::TestParamInfo<BytesCase> &info) { return std::string(info.param.name); });
+    rewriteCaseName);
 
 // Line ends: CR LF, a lone CR and a lone LF each end a line (TextFile.h), and
 // every line comes back with CR LF.
 INSTANTIATE_TEST_SUITE_P(
     MixedLineEnds, BadBytes,
     testing::Values(
-        BytesCase{"AllThreeInOneFile", "ref", "[fltsim.0]\rkb_checklists=a\ntitle=b\r\nc",
+        RewriteCase{"AllThreeInOneFile", "ref", "[fltsim.0]\rkb_checklists=a\ntitle=b\r\nc",
                   "[fltsim.0]\r\nkb_checklists=a\r\nkb_reference=cessna172_ref\r\ntitle=b\r\nc\r\n\r\n"},
-        BytesCase{"CrBeforeCrLfIsAnEmptyLine", "check", "a\r\r\nb", "a\r\n\r\nb\r\n\r\n"},
-        BytesCase{"LfBeforeCrIsTwoEnds", "check", "a\n\rb", "a\r\n\r\nb\r\n\r\n"},
-        BytesCase{"OnlyLineEnds", "ref", "\r\n\r\r\n\n\n\r", "\r\n\r\n\r\n\r\n\r\n\r\n\r\n"},
-        BytesCase{"LoneCrAtTheEnd", "check", "kb_checklists=a\r", "kb_checklists=cessna172_check\r\n\r\n"},
-        BytesCase{"LoneLfAtTheEnd", "check", "kb_checklists=a\n", "kb_checklists=cessna172_check\r\n\r\n"},
+        RewriteCase{"CrBeforeCrLfIsAnEmptyLine", "check", "a\r\r\nb", "a\r\n\r\nb\r\n\r\n"},
+        RewriteCase{"LfBeforeCrIsTwoEnds", "check", "a\n\rb", "a\r\n\r\nb\r\n\r\n"},
+        RewriteCase{"OnlyLineEnds", "ref", "\r\n\r\r\n\n\n\r", "\r\n\r\n\r\n\r\n\r\n\r\n\r\n"},
+        RewriteCase{"LoneCrAtTheEnd", "check", "kb_checklists=a\r", "kb_checklists=cessna172_check\r\n\r\n"},
+        RewriteCase{"LoneLfAtTheEnd", "check", "kb_checklists=a\n", "kb_checklists=cessna172_check\r\n\r\n"},
         // 299 lone CRs, one CR LF where the two runs meet, 299 lone LFs.
-        BytesCase{"ManyBlankLinesOfEachKind", "check", QByteArray(300, '\r') + QByteArray(300, '\n'),
+        RewriteCase{"ManyBlankLinesOfEachKind", "check", QByteArray(300, '\r') + QByteArray(300, '\n'),
                   "\r\n"_ba.repeated(599 + 1)}),
-    [](const testing::TestParamInfo<BytesCase> &info) { return std::string(info.param.name); });
+    rewriteCaseName);
 
 TEST_F(BadInput, AnAircraftCfgThatIsAFolderIsReportedWithABackupAsked)
 {

@@ -23,14 +23,6 @@ protected:
     }
 };
 
-struct RewriteCase
-{
-    const char *name;
-    const char *CFileType;
-    QByteArray before;
-    QByteArray after;
-};
-
 class Rewrite : public Install, public testing::WithParamInterface<RewriteCase>
 {
 };
@@ -105,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
         RewriteCase{"BytesOutsideAsciiAndNulKept", "ref",
                     "title=\xe9\xff\x00x\r\nkb_reference=old\r\n\x80\x00\r\n"_ba,
                     "title=\xe9\xff\x00x\r\nkb_reference=cessna172_ref\r\n\x80\x00\r\n\r\n"_ba}),
-    [](const testing::TestParamInfo<RewriteCase> &info) { return std::string(info.param.name); });
+    rewriteCaseName);
 
 TEST_F(Install, AsksTheTwoQuestionsWithTheirCodesAndTitles)
 {

@@ -12,6 +12,23 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
+// An aircraft.cfg before an install of the section `CFileType`, and after it.
+struct RewriteCase
+{
+    const char *name;
+    const char *CFileType;
+    QByteArray before;
+    QByteArray after;
+};
+
+// Names each case of a table of RewriteCases in the test output.
+inline std::string rewriteCaseName(const testing::TestParamInfo<RewriteCase> &info)
+{
+    return info.param.name;
+}
+
 // An installer whose chosen aircraft, "cessna172", lives in a fresh temporary
 // folder; it asks its questions through scripted dialogs.
 struct InstallerInFolder
