@@ -15,12 +15,6 @@ const QString backup = "Backup aircraft.cfg? (Recommended)";
 
 class Install : public testing::Test, protected InstallerInFolder
 {
-protected:
-    // Answers Yes to "Configure aircraft.cfg?" and the given answer to the backup question.
-    void configureWithBackup(bool makeBackup)
-    {
-        dialogs.answer(IDYES).answer(makeBackup ? IDYES : IDNO);
-    }
 };
 
 class Rewrite : public Install, public testing::WithParamInterface<RewriteCase>
@@ -278,15 +272,6 @@ TEST_F(Install, APageThatCannotBeWrittenStopsBeforeAnyQuestion)
     EXPECT_EQ(cfg(), workedExample);
 }
 
-TEST_F(Install, AnAppendThatFailsOnAFullDeviceIsReported)
-{
-    writeCfg(workedExample);
-    ASSERT_TRUE(QFile::link("/dev/full", path("cessna172_ref.htm")));
-    installer.addWrite("ref");
-    expectOneErrorNaming("cessna172_ref.htm", "No space left on device");
-    EXPECT_EQ(dialogs.messages().size(), 1u);
-}
-
 TEST_F(Install, AFailedBackupLeavesAircraftCfgUntouched)
 {
     writeCfg(workedExample);
@@ -305,21 +290,3 @@ TEST_F(Install, AnUnreadableAircraftCfgIsReported)
     expectOneErrorNaming("aircraft.cfg", "");
 }
 
-TEST_F(Install, AFailedWriteBackLeavesAircraftCfgByteForByteAndTheProgramGoesOn)
-{
-    const QByteArray before = "kb_checklists=x\r\n" + QByteArray(5000, 'c') + "\r\n";
-    writeCfg(before);
-    configureWithBackup(true);
-    {
-        FileSizeLimit fullDisk(before.size() + 1);
-        installer.newWrite("check");
-    }
-    expectOneErrorNaming("aircraft.cfg", "File too large");
-    EXPECT_EQ(cfg(), before);
-    EXPECT_EQ(readBytes(path("aircraft.bak")), before);
-    EXPECT_EQ(entriesOf(dir.path()), (QStringList{"aircraft.bak", "aircraft.cfg", "cessna172_check.htm"}));
-
-    configureWithBackup(false);
-    installer.newWrite("check");
-    EXPECT_EQ(cfg(), "kb_checklists=cessna172_check\r\n" + QByteArray(5000, 'c') + "\r\n\r\n");
-}

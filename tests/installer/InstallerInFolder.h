@@ -45,6 +45,8 @@ struct InstallerInFolder
     QString path(const QString &name) const { return dir.filePath(name); }
     QByteArray cfg() const { return readBytes(path("aircraft.cfg")); }
     void writeCfg(const QByteArray &content) const { writeBytes(path("aircraft.cfg"), content); }
+    // Answers Yes to "Configure aircraft.cfg?" and `makeBackup` to the backup question.
+    void configureWithBackup(bool makeBackup) { dialogs.answer(IDYES).answer(makeBackup ? IDYES : IDNO); }
     // What an install puts in a page: the player and one CR LF.
     static QByteArray player() { return buildPlayerCode() + "\r\n"; }
 

@@ -1,8 +1,4 @@
-#include "playlist/Playlist.h"
-#include "platform/MessageCodes.h"
-
-#include "Files.h"
-#include "ScriptedDialogs.h"
+#include "PlaylistInFolder.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -12,8 +8,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-using Lines = QList<QByteArray>;
 
 struct NameCase
 {
@@ -33,43 +27,6 @@ class DisplayNameOfLine : public testing::TestWithParam<NameCase>
 
 class DisplayNameOfTitle : public testing::TestWithParam<NameCase>
 {
-};
-
-class PlaylistTest : public testing::Test
-{
-protected:
-    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
-
-    QString path(const QString &name) const { return dir.filePath(name); }
-    QString file(const QString &name, const QByteArray &content) const
-    {
-        writeBytes(path(name), content);
-        return path(name);
-    }
-
-    // One message, titled "Error" with the stop icon, naming the file and the reason.
-    void expectOneErrorNaming(const QString &filePath, const QString &reason) const
-    {
-        const std::vector<DialogCall> messages = dialogs.messages();
-        ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].title, "Error");
-        EXPECT_EQ(messages[0].code, MB_ICONERROR);
-        EXPECT_TRUE(messages[0].text.contains(QDir::toNativeSeparators(filePath)))
-            << messages[0].text.toStdString();
-        EXPECT_TRUE(messages[0].text.contains(reason, Qt::CaseInsensitive))
-            << messages[0].text.toStdString();
-    }
-
-    void expectEntries(const Lines &names, const Lines &paths) const
-    {
-        EXPECT_EQ(playlist.displayNames(), names);
-        EXPECT_EQ(playlist.paths(), paths);
-        EXPECT_EQ(playlist.count(), paths.size());
-    }
-
-    QTemporaryDir dir;
-    ScriptedDialogs dialogs;
-    Playlist playlist{dialogs};
 };
 
 struct ReadCase
@@ -274,22 +231,6 @@ TEST_F(PlaylistTest, AFolderCannotBeRead)
     EXPECT_FALSE(playlist.readPlaylist(path("folder.m3u")));
     expectOneErrorNaming(path("folder.m3u"), "directory");
     expectEntries({}, {});
-}
-
-TEST_F(PlaylistTest, AFailedSaveLeavesTheOldFileAsItWas)
-{
-    const QByteArray old = "old.mp3\r\n";
-    file("list.m3u", old);
-    for (int i = 0; i < 100; ++i)
-        ASSERT_TRUE(playlist.appendSong("C:\\A rather long folder name\\Song.mp3", "Song.mp3"));
-    {
-        FileSizeLimit limit(1024);
-        EXPECT_FALSE(playlist.writePlaylist(path("list.m3u")));
-    }
-    expectOneErrorNaming(path("list.m3u"), "File too large");
-    EXPECT_EQ(readBytes(path("list.m3u")), old);
-    EXPECT_EQ(entriesOf(dir.path()), QStringList{"list.m3u"});
-    EXPECT_EQ(playlist.count(), 100);
 }
 
 TEST_F(PlaylistTest, ASaveIntoAMissingFolderFailsWithAMessage)

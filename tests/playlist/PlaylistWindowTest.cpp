@@ -2,9 +2,7 @@
 #include "app/MakerSite.h"
 #include "platform/MessageCodes.h"
 
-#include "Files.h"
-#include "ScriptedDialogs.h"
-#include "TemporaryCurrentFolder.h"
+#include "PlaylistWindowInFolder.h"
 
 #include <QAction>
 #include <QDir>
@@ -29,72 +27,6 @@ const QString nothingToSave = "No playlist to save.";
 const QString m3uFilter = "M3U Files (*.m3u)|*.m3u";
 const QString mp3Filter = "MP3 Files (*.mp3)|*.mp3";
 const QString txtFilter = "TXT Files (*.txt)|*.txt";
-
-QIcon programIcon()
-{
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::darkCyan);
-    return QIcon(pixmap);
-}
-
-// The window driven offscreen, in a temporary current directory (so that
-// "help.htm" is missing unless a test writes it).
-class PlaylistWindowTest : public testing::Test
-{
-protected:
-    void TearDown() override { delete window.data(); }
-
-    void load()
-    {
-        window = new PlaylistWindow(dialogs, icon);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    }
-
-    QListWidget *lstPl() const { return window->findChild<QListWidget *>("lstPl"); }
-    QAction *action(const char *name) const
-    {
-        QAction *found = window->findChild<QAction *>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-    void click(const char *name) const { action(name)->trigger(); }
-    void press(QKeyCombination key) const
-    {
-        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window.data(),
-                        key.key(), key.keyboardModifiers());
-    }
-
-    QStringList shownNames() const
-    {
-        QStringList names;
-        for (int i = 0; i < lstPl()->count(); ++i)
-            names << lstPl()->item(i)->text();
-        return names;
-    }
-
-    QString path(const QString &name) const { return dir.filePath(name); }
-    QString file(const QString &name, const QByteArray &content) const
-    {
-        writeBytes(path(name), content);
-        return path(name);
-    }
-
-    // Opens `name` through Open Playlist.
-    void open(const QString &name)
-    {
-        dialogs.choose(path(name));
-        click("mnuOpen");
-    }
-
-    // Processes the deletion a close asked for.
-    static void unloadPending() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-    TemporaryCurrentFolder dir;
-    QIcon icon = programIcon();
-    ScriptedDialogs dialogs;
-    QPointer<PlaylistWindow> window;
-};
 
 struct MenuItem
 {
@@ -426,27 +358,6 @@ TEST_F(PlaylistWindowTest, ASaveCancelledWritesNothing)
     EXPECT_TRUE(entriesOf(dir.path()).isEmpty());
     EXPECT_TRUE(dialogs.messages().empty());
     EXPECT_EQ(window->playlist().count(), 1);
-}
-
-TEST_F(PlaylistWindowTest, AFailedSaveLeavesTheOldFileAndSaysWhy)
-{
-    file("list.m3u", "old.mp3\r\n");
-    load();
-    for (int i = 0; i < 50; ++i) {
-        dialogs.choose(path("A song with a rather long name %1.mp3").arg(i));
-        click("mnuAdd");
-    }
-    dialogs.choose(path("list.m3u"));
-    {
-        FileSizeLimit limit(512);
-        click("mnuSave");
-    }
-    ASSERT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_EQ(dialogs.messages()[0].title, "Error");
-    EXPECT_TRUE(dialogs.messages()[0].text.contains(QDir::toNativeSeparators(path("list.m3u"))));
-    EXPECT_EQ(readBytes(path("list.m3u")), "old.mp3\r\n");
-    EXPECT_EQ(entriesOf(dir.path()), QStringList{"list.m3u"});
-    EXPECT_EQ(window->playlist().count(), 50);
 }
 
 TEST_F(PlaylistWindowTest, CtrlTOnAnEmptyPlaylistSaysSoAndShowsNoDialog)

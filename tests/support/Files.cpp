@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-
 QByteArray readBytes(const QString &path)
 {
     QFile file(path);
@@ -26,19 +24,4 @@ QStringList entriesOf(const QString &folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
                                       | QDir::NoDotAndDotDot,
                                   QDir::Name);
-}
-
-FileSizeLimit::FileSizeLimit(rlim_t bytes)
-{
-    getrlimit(RLIMIT_FSIZE, &previous);
-    previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = previous;
-    limit.rlim_cur = bytes;
-    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
-}
-
-FileSizeLimit::~FileSizeLimit()
-{
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
 }

@@ -1,0 +1,76 @@
+// Bad input that only Unix makes on purpose: a named pipe, a device, a
+// dangling link, a full device and a full disk (a file size limit).
+
+#include "BadInput.h"
+#include "FileSizeLimit.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+TEST_F(BadInput, ADanglingLinkIsReportedAndNothingIsCreatedAtItsTarget)
+{
+    ASSERT_TRUE(QFile::link(path("gone/aircraft.cfg"), path("aircraft.cfg")));
+    install("ref");
+    expectOneErrorNaming("aircraft.cfg");
+    EXPECT_TRUE(dialogs.messages().back().text.contains("No such file or directory"));
+    EXPECT_TRUE(QFileInfo(path("aircraft.cfg")).isSymLink());
+    EXPECT_FALSE(QFileInfo::exists(path("gone")));
+    EXPECT_EQ(entriesOf(dir.path()), (QStringList{"aircraft.cfg", "cessna172_ref.htm"}));
+
+    dialogs.calls.clear();
+    install("ref", false);
+    expectOneErrorNaming("aircraft.cfg");
+    EXPECT_EQ(entriesOf(dir.path()), (QStringList{"aircraft.cfg", "cessna172_ref.htm"}));
+}
+
+// Not a file one reads to its end: a named pipe would block the open until
+// some other program writes to it, and the program would hang.
+TEST_F(BadInput, AnAircraftCfgThatIsANamedPipeIsReportedAtOnce)
+{
+    ASSERT_EQ(mkfifo(path("aircraft.cfg").toLocal8Bit().constData(), 0644), 0);
+    EXPECT_LT(install("ref"), generousMilliseconds);
+    expectOneErrorNaming("aircraft.cfg");
+    dialogs.calls.clear();
+    EXPECT_LT(install("ref", false), generousMilliseconds);
+    expectOneErrorNaming("aircraft.cfg");
+}
+
+// Nor is a device that never ends: reading it whole would fill the memory.
+TEST_F(BadInput, AnAircraftCfgThatIsALinkToADeviceIsReportedAtOnce)
+{
+    ASSERT_TRUE(QFile::link("/dev/zero", path("aircraft.cfg")));
+    EXPECT_LT(install("ref", false), generousMilliseconds);
+    expectOneErrorNaming("aircraft.cfg");
+}
+
+TEST_F(BadInput, AnAppendThatFailsOnAFullDeviceIsReported)
+{
+    writeCfg("[fltsim.0]\r\nkb_checklists=Cessna172_check\r\n");
+    ASSERT_TRUE(QFile::link("/dev/full", path("cessna172_ref.htm")));
+    installer.addWrite("ref");
+    expectOneErrorNaming("cessna172_ref.htm", "No space left on device");
+    EXPECT_EQ(dialogs.messages().size(), 1u);
+}
+
+TEST_F(BadInput, AFailedWriteBackLeavesAircraftCfgByteForByteAndTheProgramGoesOn)
+{
+    const QByteArray before = "kb_checklists=x\r\n" + QByteArray(5000, 'c') + "\r\n";
+    writeCfg(before);
+    configureWithBackup(true);
+    {
+        FileSizeLimit fullDisk(before.size() + 1);
+        installer.newWrite("check");
+    }
+    expectOneErrorNaming("aircraft.cfg", "File too large");
+    EXPECT_EQ(cfg(), before);
+    EXPECT_EQ(readBytes(path("aircraft.bak")), before);
+    EXPECT_EQ(entriesOf(dir.path()), (QStringList{"aircraft.bak", "aircraft.cfg", "cessna172_check.htm"}));
+
+    configureWithBackup(false);
+    installer.newWrite("check");
+    EXPECT_EQ(cfg(), "kb_checklists=cessna172_check\r\n" + QByteArray(5000, 'c') + "\r\n\r\n");
+}
