@@ -6,14 +6,16 @@
 QString existingCaseOf(const QString &path)
 {
     const QFileInfo info(path);
-    if (info.exists() || info.isSymLink())
-        return path;
-
     const QString name = info.fileName();
     if (name.isEmpty())
         return path;
+    // Asked of the folder's list rather than of the name itself: on Windows
+    // (and any file system that ignores case) every case of a name "exists",
+    // and only the list tells the name on disk.
     const QStringList entries = info.dir().entryList(
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    if (entries.contains(name))
+        return path;
     for (const QString &entry : entries) {
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
             return path.left(path.size() - name.size()) + entry;

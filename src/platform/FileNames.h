@@ -3,7 +3,7 @@
 #include <QString>
 
 // Aircraft folders often come from Windows, where names differ in case only on
-// screen. Returns `path` when something exists under that exact name; else the
+// screen. Returns `path` when the folder lists that exact name; else the
 // path of an entry in the same folder whose name differs only in case; else
 // `path` unchanged, so that a new file gets the exact name asked for.
 QString existingCaseOf(const QString &path);

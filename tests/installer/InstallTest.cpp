@@ -247,7 +247,7 @@ TEST_F(Install, MissingAircraftCfgWithBackupStopsAtTheCopy)
 {
     configureWithBackup(true);
     installer.newWrite("ref");
-    expectOneErrorNaming("aircraft.cfg", "No such file or directory");
+    expectOneErrorNaming("aircraft.cfg", reasonOpening(path("aircraft.cfg")));
     EXPECT_EQ(entriesOf(dir.path()), QStringList{"cessna172_ref.htm"});
 }
 
@@ -255,7 +255,7 @@ TEST_F(Install, MissingAircraftCfgWithoutBackupStopsAtTheRead)
 {
     configureWithBackup(false);
     installer.addWrite("check");
-    expectOneErrorNaming("aircraft.cfg", "No such file or directory");
+    expectOneErrorNaming("aircraft.cfg", reasonOpening(path("aircraft.cfg")));
     EXPECT_EQ(entriesOf(dir.path()), QStringList{"cessna172_check.htm"});
 }
 

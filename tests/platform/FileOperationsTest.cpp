@@ -5,11 +5,12 @@
 #include "TemporaryCurrentFolder.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-TEST(FileExists, CountsOnlyNormalVisibleFilesUnderTheExactName)
+TEST(FileExists, CountsOnlyNormalVisibleFilesUnderTheirName)
 {
     QTemporaryDir dir;
     writeBytes(dir.filePath("help.htm"), "<p>");
@@ -17,7 +18,8 @@ TEST(FileExists, CountsOnlyNormalVisibleFilesUnderTheExactName)
     QDir(dir.path()).mkdir("folder.htm");
 
     EXPECT_TRUE(fileExists(dir.filePath("help.htm")));
-    EXPECT_FALSE(fileExists(dir.filePath("HELP.HTM")));
+    // In another case only where the file system itself ignores case (Windows).
+    EXPECT_EQ(fileExists(dir.filePath("HELP.HTM")), QFileInfo::exists(dir.filePath("HELP.HTM")));
     EXPECT_FALSE(fileExists(dir.filePath(".hidden.htm")));
     EXPECT_FALSE(fileExists(dir.filePath("folder.htm")));
     EXPECT_FALSE(fileExists(dir.filePath("missing.htm")));
@@ -40,10 +42,12 @@ TEST(ExistingCaseOf, PrefersTheExactNameThenAnyCaseThenTheNameAsked)
     EXPECT_EQ(existingCaseOf(dir.filePath("aircraft.cfg")), dir.filePath("Aircraft.cfg"));
     EXPECT_EQ(existingCaseOf(dir.filePath("Aircraft.cfg")), dir.filePath("Aircraft.cfg"));
     EXPECT_EQ(existingCaseOf(dir.filePath("aircraft.bak")), dir.filePath("aircraft.bak"));
+    EXPECT_EQ(existingCaseOf(dir.filePath("no-folder/aircraft.cfg")), dir.filePath("no-folder/aircraft.cfg"));
 
     writeBytes(dir.filePath("aircraft.cfg"), "");
+    if (entriesOf(dir.path()).size() == 1)
+        GTEST_SKIP() << "This file system ignores case: one file has both names.";
     EXPECT_EQ(existingCaseOf(dir.filePath("aircraft.cfg")), dir.filePath("aircraft.cfg"));
-    EXPECT_EQ(existingCaseOf(dir.filePath("no-folder/aircraft.cfg")), dir.filePath("no-folder/aircraft.cfg"));
 }
 
 TEST(CopyFile, ReplacesTheDestinationWithTheSourceBytes)

@@ -109,7 +109,7 @@ TEST(TextFile, InputOfAMissingFileFailsNamingTheFileAndReason)
     EXPECT_FALSE(file.openTextFile(dir.filePath("aircraft.cfg"), TextFile::Input));
     EXPECT_EQ(file.error().action, "read");
     EXPECT_EQ(file.error().path, dir.filePath("aircraft.cfg"));
-    EXPECT_EQ(file.error().reason, "No such file or directory");
+    EXPECT_EQ(file.error().reason, reasonOpening(dir.filePath("aircraft.cfg")));
     EXPECT_TRUE(file.endOfFile());
 }
 

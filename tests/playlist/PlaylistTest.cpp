@@ -221,7 +221,7 @@ TEST_F(PlaylistTest, AFileThatCannotBeReadChangesNothing)
 {
     ASSERT_TRUE(playlist.appendSong("a.mp3", "a.mp3"));
     EXPECT_FALSE(playlist.readPlaylist(path("missing.m3u")));
-    expectOneErrorNaming(path("missing.m3u"), "No such file");
+    expectOneErrorNaming(path("missing.m3u"), reasonOpening(path("missing.m3u")));
     expectEntries({"a"}, {"a.mp3"});
 }
 
@@ -229,7 +229,7 @@ TEST_F(PlaylistTest, AFolderCannotBeRead)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.m3u"));
     EXPECT_FALSE(playlist.readPlaylist(path("folder.m3u")));
-    expectOneErrorNaming(path("folder.m3u"), "directory");
+    expectOneErrorNaming(path("folder.m3u"), reasonOpening(path("folder.m3u")));
     expectEntries({}, {});
 }
 

@@ -19,6 +19,13 @@ void writeBytes(const QString &path, const QByteArray &content)
     ASSERT_EQ(file.write(content), content.size());
 }
 
+QString reasonOpening(const QString &path)
+{
+    QFile file(path);
+    EXPECT_FALSE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.errorString();
+}
+
 QStringList entriesOf(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
