@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that are missing for building (and, with
-# "test", for testing) Skylyre Configurator. Installs nothing that is there.
+# Installs the Debian packages that are missing for building Skylyre
+# Configurator; with "test", for testing it; with "windows", for building it
+# for Windows, packaging it and running it under Wine. Installs nothing that
+# is there.
 set -euo pipefail
 
 packages=(cmake make g++ ccache qt6-base-dev libgl-dev)
-if [[ "${1:-}" == test ]]; then
-    packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev)
-fi
+case "${1:-}" in
+test) packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev) ;;
+windows) packages+=(qt6-base-dev-tools g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
+                    googletest wine wine64 nsis xvfb x11-utils) ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

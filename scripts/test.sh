@@ -4,10 +4,15 @@
 #   1. the normal build (g++, Debug; the benchmarks are compiled, not run);
 #   2. a short run of each fuzz target (clang, libFuzzer; see scripts/fuzz.sh);
 #   3. the whole test suite again, built with AddressSanitizer and
-#      UndefinedBehaviorSanitizer (SKYLYRE_SANITIZE).
+#      UndefinedBehaviorSanitizer (SKYLYRE_SANITIZE);
+#   4. the Windows build (MinGW-w64) and its tests under Wine, then the
+#      Windows packages, installed and uninstalled under Wine
+#      (scripts/test-windows-package.sh). It needs a Qt for Windows:
+#      $SKYLYRE_QT_WINDOWS, or build/qt6-mingw64 (scripts/build-qt-windows.sh).
 # SKYLYRE_FUZZ_SECONDS sets the time of each fuzz target (default 5).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/wine.sh
 
 scripts/install-packages.sh test
 export QT_QPA_PLATFORM=offscreen
@@ -29,3 +34,16 @@ echo "== Fuzzing each target for ${SKYLYRE_FUZZ_SECONDS:-5} s"
 bash scripts/fuzz.sh "${SKYLYRE_FUZZ_SECONDS:-5}"
 
 run_suite build/asan -DCMAKE_BUILD_TYPE=Debug -DSKYLYRE_SANITIZE=ON
+
+qt_windows=$(qt_for_windows)
+if [[ -z "$qt_windows" ]]; then
+    echo "== Windows stage SKIPPED (not passed): no Qt for Windows; set SKYLYRE_QT_WINDOWS or run scripts/build-qt-windows.sh."
+else
+    scripts/install-packages.sh windows
+    start_wine build/wine
+    trap stop_wine EXIT
+    run_suite build/windows -DCMAKE_BUILD_TYPE=Debug \
+        -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_PREFIX_PATH="$qt_windows"
+    stop_wine
+    bash scripts/test-windows-package.sh
+fi

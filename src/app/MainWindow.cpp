@@ -47,10 +47,12 @@ QRadioButton *option(QWidget *parent, const char *name, const QString &caption,
 QFont windowFont()
 {
     // The design font, or else a sans-serif of the same narrow build, so that
-    // every caption fits the control it was laid out for.
+    // every caption fits the control it was laid out for. Its TrueType twin
+    // comes first: Windows has the design font only as a bitmap font, which
+    // does not grow with the screen's scale.
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+    font.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("MS Sans Serif"),
+                      QStringLiteral("Tahoma"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
                       QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.25);

@@ -1,0 +1,74 @@
+; The Windows installer of Skylyre Configurator, made by scripts/build-windows.sh:
+;   makensis -DVERSION=1.5.0 -DSTAGE=<portable folder> -DFILES=<its file list>
+;            -DICON=<.ico> -DOUTFILE=<setup.exe> installer.nsi
+; Installs the portable folder into Program Files, with a Start-menu shortcut
+; that starts the program in its own folder (where help.htm is), an entry in
+; Windows' list of installed programs and an uninstaller that removes exactly
+; what was installed. /S installs (and uninstalls) silently.
+Target amd64-unicode
+!include "MUI2.nsh"
+
+!define PRODUCT "Skylyre Configurator"
+!define EXE "skylyre-configurator.exe"
+!define UNINSTALLER "Uninstall Skylyre Configurator.exe"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\SkylyreConfigurator"
+
+Name "${PRODUCT}"
+OutFile "${OUTFILE}"
+InstallDir "$PROGRAMFILES64\${PRODUCT}"
+RequestExecutionLevel admin
+SetCompressor /SOLID lzma
+
+VIProductVersion "${VERSION}.0"
+VIAddVersionKey "ProductName" "${PRODUCT}"
+VIAddVersionKey "CompanyName" "Arandel"
+VIAddVersionKey "LegalCopyright" "Arandel"
+VIAddVersionKey "FileDescription" "${PRODUCT} Setup"
+VIAddVersionKey "FileVersion" "${VERSION}"
+VIAddVersionKey "ProductVersion" "${VERSION}"
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_FINISHPAGE_RUN "$INSTDIR\${EXE}"
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
+
+Function .onInit
+    SetShellVarContext all
+FunctionEnd
+
+Function un.onInit
+    SetShellVarContext all
+FunctionEnd
+
+Section "Install"
+    SetOutPath "$INSTDIR"
+    File /r "${STAGE}/*"
+    WriteUninstaller "$INSTDIR\${UNINSTALLER}"
+    ; The shortcut's working folder is the folder set last: $INSTDIR.
+    CreateShortCut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\${EXE}"
+
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "Arandel"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\${EXE}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\${UNINSTALLER}"'
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\${UNINSTALLER}" /S'
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+SectionEnd
+
+Section "Uninstall"
+    ; Only what the installer put there: a folder the user chose keeps
+    ; whatever else it holds.
+    !include "${FILES}"
+    Delete "$INSTDIR\${UNINSTALLER}"
+    RMDir "$INSTDIR"
+    Delete "$SMPROGRAMS\${PRODUCT}.lnk"
+    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+SectionEnd

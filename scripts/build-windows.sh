@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Builds Skylyre Configurator for 64-bit Windows (MinGW-w64) and packages it,
+# in build/windows-release/:
+#   SkylyreConfigurator-<version>-win64.zip    the portable folder
+#   SkylyreConfigurator-<version>-setup.exe    the installer (NSIS)
+# The Qt for Windows comes from $SKYLYRE_QT_WINDOWS; without it,
+# scripts/build-qt-windows.sh first builds one into build/qt6-mingw64 (about
+# an hour on two cores).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/wine.sh
+
+scripts/install-packages.sh windows
+qt=$(qt_for_windows)
+if [[ -z "$qt" ]]; then
+    bash scripts/build-qt-windows.sh build/qt6-mingw64
+    qt=$(realpath build/qt6-mingw64)
+fi
+
+build=build/windows-release
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DSKYLYRE_BUILD_TESTS=OFF \
+    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_PREFIX_PATH="$qt"
+cmake --build "$build" --parallel "$(nproc)"
+
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+name="SkylyreConfigurator-$version"
+stage="$build/$name-win64"
+rm -rf "$stage" "$build/$name-win64.zip" "$build/$name-setup.exe"
+cmake --install "$build" --prefix "$stage"
+# Without their symbols: the MinGW C++ runtime alone is over 20 MB with them.
+find "$stage" \( -name '*.exe' -o -name '*.dll' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
+
+(cd "$build" && cmake -E tar cf "$name-win64.zip" --format=zip "$name-win64")
+
+# What the uninstaller removes: every file installed, then the folders, deepest first.
+files="$build/installed-files.nsh"
+(
+    cd "$stage"
+    find . -type f | sort | sed 's|^\./||; s|/|\\|g; s|.*|Delete "$INSTDIR\\&"|'
+    find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|RMDir "$INSTDIR\\&"|'
+) >"$files"
+makensis -V2 -DVERSION="$version" -DSTAGE="$(realpath "$stage")" -DFILES="$(realpath "$files")" \
+    -DICON="$PWD/resources/windows/skylyre.ico" -DOUTFILE="$(realpath "$build")/$name-setup.exe" \
+    resources/windows/installer.nsi
+
+ls -l "$build/$name-win64.zip" "$build/$name-setup.exe"

@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# Builds the Windows packages (scripts/build-windows.sh) and tries them as a
+# user would, under Wine in a prefix of their own and on a virtual display:
+# the zip holds the portable folder with stripped binaries; the installer,
+# run silently, installs the program into Program Files with a Start-menu
+# shortcut and an entry in the list of installed programs; the program started
+# through the shortcut shows its window and finds its help page, started from
+# another folder it says "Help file not found"; the silent uninstaller removes
+# everything it installed. Exits non-zero at the first thing that is not so.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/wine.sh
+
+bash scripts/build-windows.sh
+build=build/windows-release
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+zip="$build/SkylyreConfigurator-$version-win64.zip"
+setup="$build/SkylyreConfigurator-$version-setup.exe"
+
+fail() {
+    echo "FAILED: $*" >&2
+    exit 1
+}
+checked() {
+    echo "ok: $*"
+}
+
+folder="SkylyreConfigurator-$version-win64"
+listing=$(cmake -E tar tf "$zip")
+for file in skylyre-configurator.exe help.htm Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6Network.dll \
+    platforms/qwindows.dll styles/qwindowsvistastyle.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
+    grep -qx "$folder/$file" <<<"$listing" || fail "the zip has no $folder/$file"
+done
+checked "the zip holds the program, its help page, Qt, its plugins and the MinGW runtime"
+for binary in "$build/$folder"/*.exe "$build/$folder"/*.dll; do
+    ! x86_64-w64-mingw32-objdump -h "$binary" | grep -q '\.debug_' || fail "$binary is not stripped"
+done
+checked "the binaries are stripped"
+
+displayNumber=$(mktemp)
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$displayNumber" 2>/dev/null &
+xvfb=$!
+trap 'stop_wine; kill $xvfb 2>/dev/null; rm -f "$displayNumber"' EXIT
+for _ in $(seq 50); do
+    [[ -s "$displayNumber" ]] && break
+    sleep 0.1
+done
+export DISPLAY=":$(cat "$displayNumber")"
+unset QT_QPA_PLATFORM # the real Windows platform, on the virtual display
+# Started on the display, so that Wine's desktop shows the programs there.
+prefix=build/wine-package
+rm -rf "$prefix"
+start_wine "$prefix"
+
+installed="$WINEPREFIX/drive_c/Program Files/Skylyre Configurator"
+shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Skylyre Configurator.lnk"
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\SkylyreConfigurator'
+
+wine "$setup" /S
+for file in $(cd "$build/$folder" && find . -type f); do
+    cmp -s "$build/$folder/$file" "$installed/$file" || fail "the installer did not install $file"
+done
+[[ -f "$installed/Uninstall Skylyre Configurator.exe" ]] || fail "no uninstaller was installed"
+[[ -f "$shortcut" ]] || fail "no Start-menu shortcut"
+wine reg query "$key" /v DisplayName /reg:64 | grep -q "Skylyre Configurator" ||
+    fail "no entry in the list of installed programs"
+checked "the silent installer installed the program, a shortcut and an entry in the installed programs"
+
+# Waits until a window titled $1 is shown; false if it is not within 30 s.
+window_shown() {
+    for _ in $(seq 150); do
+        xwininfo -name "$1" >/dev/null 2>&1 && return 0
+        sleep 0.2
+    done
+    return 1
+}
+# Ends every program of the prefix and waits until they are gone.
+end_programs() {
+    wineserver -k
+    wineserver -w
+    wineserver -p </dev/null >/dev/null 2>&1
+}
+
+wine start "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Skylyre Configurator.lnk"
+window_shown "Skylyre Configurator" || fail "the program started through its shortcut shows no window"
+sleep 2
+! xwininfo -name "Error" >/dev/null 2>&1 || fail "started through its shortcut, the program did not find help.htm"
+end_programs
+checked "started through its shortcut, the program shows its window and finds its help page"
+
+(cd "$WINEPREFIX/drive_c" && wine "$installed/skylyre-configurator.exe" &)
+window_shown "Error" || fail "started from another folder, the program did not say that help is missing"
+end_programs
+checked "started from another folder, the program says \"Help file not found\""
+
+# The uninstaller goes on in a copy of itself in the temporary folder.
+wine "$installed/Uninstall Skylyre Configurator.exe" /S
+for _ in $(seq 150); do
+    [[ -e "$installed" ]] || break
+    sleep 0.2
+done
+[[ ! -e "$installed" ]] || fail "the uninstaller left $(find "$installed" | head -n 3)"
+[[ ! -e "$shortcut" ]] || fail "the uninstaller left the Start-menu shortcut"
+! wine reg query "$key" /reg:64 >/dev/null 2>&1 || fail "the uninstaller left the entry in the installed programs"
+checked "the silent uninstaller removed everything it installed"
+echo "The Windows packages install, start and uninstall under Wine."

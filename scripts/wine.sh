@@ -1,0 +1,28 @@
+# Sourced by the Windows scripts.
+#
+# start_wine <prefix> makes (or reuses) a Wine prefix of the build tree's own,
+# quiet and without the .NET and Gecko installs Wine would offer, and starts
+# its server and services at once: a Windows program started later (by CTest,
+# say) then finds them running instead of starting them as its own children,
+# which would hold its output open and keep CTest waiting long after the
+# program has ended. The caller stops them again with stop_wine.
+start_wine() {
+    export WINEPREFIX
+    WINEPREFIX=$(realpath -m "$1")
+    export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    mkdir -p "$WINEPREFIX"
+    wineserver -p </dev/null >/dev/null 2>&1
+    wineboot -i </dev/null >/dev/null 2>&1
+}
+
+stop_wine() {
+    wineserver -k 2>/dev/null || true
+}
+
+# The Qt for Windows to build with: $SKYLYRE_QT_WINDOWS, else the one
+# scripts/build-qt-windows.sh builds into the build tree; empty when neither is there.
+qt_for_windows() {
+    local qt=${SKYLYRE_QT_WINDOWS:-$PWD/build/qt6-mingw64}
+    [[ -f "$qt/lib/cmake/Qt6/Qt6Config.cmake" ]] && realpath "$qt"
+    return 0
+}
