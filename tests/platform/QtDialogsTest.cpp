@@ -6,6 +6,7 @@
 
 #include <QAbstractItemView>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -123,7 +124,7 @@ TEST(RealFileDialog, ListsMatchingFilesInAnyCaseAndReturnsTheChosenPath)
         return true;
     });
     QtDialogs dialogs;
-    EXPECT_EQ(dialogs.askFileName(FileDialogKind::Open, "AIR Files (*.air)|*.air"),
+    EXPECT_EQ(dialogs.askFileName({FileDialogKind::Open, "AIR Files (*.air)|*.air"}),
               dir.filePath("Cessna172.AIR"));
     EXPECT_EQ(*listed, (QStringList{"Cessna172.AIR", "piper.air"}));
 }
@@ -138,7 +139,7 @@ TEST(RealFileDialog, ACancelledSaveReturnsNothingAndATypedNameIsKeptAsTyped)
             dialog->reject();
         return dialog != nullptr;
     });
-    EXPECT_TRUE(dialogs.askFileName(FileDialogKind::Save, "M3U Files (*.m3u)|*.m3u").isEmpty());
+    EXPECT_TRUE(dialogs.askFileName({FileDialogKind::Save, "M3U Files (*.m3u)|*.m3u"}).isEmpty());
 
     answerModal([&dir](QWidget *modal) {
         auto *dialog = qobject_cast<QFileDialog *>(modal);
@@ -148,5 +149,58 @@ TEST(RealFileDialog, ACancelledSaveReturnsNothingAndATypedNameIsKeptAsTyped)
         typeFileName(dialog, "rock");
         return true;
     });
-    EXPECT_EQ(dialogs.askFileName(FileDialogKind::Save, "M3U Files (*.m3u)|*.m3u"), dir.filePath("rock"));
+    EXPECT_EQ(dialogs.askFileName({FileDialogKind::Save, "M3U Files (*.m3u)|*.m3u"}), dir.filePath("rock"));
+}
+
+namespace {
+
+// What an open file dialog showed of its folder and side bar.
+struct SeenDialog
+{
+    QString folder;
+    QList<QUrl> sidebarUrls;
+    QStringList sidebarLabels;
+    bool labelsWhole = false; // the side bar is wide enough for every label
+};
+
+} // namespace
+
+TEST(RealFileDialog, StartsInTheStartFolderWithTheLabelledFoldersInItsSidebarAlone)
+{
+    QTemporaryDir dir;
+    const QString wine = dir.filePath(".wine/drive_c/FS9/Aircraft");
+    const QString lutris = dir.filePath("Games/fs9/drive_c/FS9/Aircraft");
+    ASSERT_TRUE(QDir().mkpath(wine) && QDir().mkpath(lutris));
+    writeBytes(wine + "/Cessna172.air", "");
+    auto seen = std::make_shared<SeenDialog>();
+    answerModal([seen, wine, lutris](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        if (!dialog || listedNames(dialog).isEmpty())
+            return false;
+        // As Qt's file model does for a folder whenever it has read it anew:
+        // the side bar then names the entry after the folder again.
+        auto *files = dialog->findChild<QFileSystemModel *>();
+        for (const QString &folder : {wine, lutris})
+            emit files->dataChanged(files->index(folder), files->index(folder));
+        auto *sidebar = dialog->findChild<QAbstractItemView *>(QStringLiteral("sidebar"));
+        for (int row = 0; sidebar && row < sidebar->model()->rowCount(); ++row)
+            seen->sidebarLabels << sidebar->model()->index(row, 0).data().toString();
+        seen->folder = dialog->directory().path();
+        seen->sidebarUrls = dialog->sidebarUrls();
+        seen->labelsWhole = sidebar && sidebar->viewport()->width() >= sidebar->sizeHintForColumn(0);
+        dialog->reject();
+        return true;
+    });
+    QtDialogs dialogs;
+    dialogs.askFileName({FileDialogKind::Open, "AIR Files (*.air)|*.air", wine,
+                         {{wine, "FS2004 (.wine)"}, {lutris, "FS2004 (fs9)"}}});
+    EXPECT_EQ(seen->folder, wine);
+    const QStringList &labels = seen->sidebarLabels;
+    EXPECT_EQ(labels.mid(labels.size() - 2), (QStringList{"FS2004 (.wine)", "FS2004 (fs9)"}));
+    EXPECT_TRUE(seen->labelsWhole);
+    // Beside the usual places, which the next dialog has without them.
+    QFileDialog next;
+    next.setOption(QFileDialog::DontUseNativeDialog);
+    const QList<QUrl> added{QUrl::fromLocalFile(wine), QUrl::fromLocalFile(lutris)};
+    EXPECT_EQ(seen->sidebarUrls, next.sidebarUrls() + added);
 }
