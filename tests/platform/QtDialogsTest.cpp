@@ -152,19 +152,6 @@ TEST(RealFileDialog, ACancelledSaveReturnsNothingAndATypedNameIsKeptAsTyped)
     EXPECT_EQ(dialogs.askFileName({FileDialogKind::Save, "M3U Files (*.m3u)|*.m3u"}), dir.filePath("rock"));
 }
 
-namespace {
-
-// What an open file dialog showed of its folder and side bar.
-struct SeenDialog
-{
-    QString folder;
-    QList<QUrl> sidebarUrls;
-    QStringList sidebarLabels;
-    bool labelsWhole = false; // the side bar is wide enough for every label
-};
-
-} // namespace
-
 TEST(RealFileDialog, StartsInTheStartFolderWithTheLabelledFoldersInItsSidebarAlone)
 {
     QTemporaryDir dir;
@@ -172,8 +159,14 @@ TEST(RealFileDialog, StartsInTheStartFolderWithTheLabelledFoldersInItsSidebarAlo
     const QString lutris = dir.filePath("Games/fs9/drive_c/FS9/Aircraft");
     ASSERT_TRUE(QDir().mkpath(wine) && QDir().mkpath(lutris));
     writeBytes(wine + "/Cessna172.air", "");
-    auto seen = std::make_shared<SeenDialog>();
-    answerModal([seen, wine, lutris](QWidget *modal) {
+    const auto sidebarUrlsOfANewDialog = [] {
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        return dialog.sidebarUrls();
+    };
+    const QList<QUrl> usual = sidebarUrlsOfANewDialog();
+    const QList<QUrl> added{QUrl::fromLocalFile(wine), QUrl::fromLocalFile(lutris)};
+    answerModal([&](QWidget *modal) {
         auto *dialog = qobject_cast<QFileDialog *>(modal);
         if (!dialog || listedNames(dialog).isEmpty())
             return false;
@@ -182,25 +175,17 @@ TEST(RealFileDialog, StartsInTheStartFolderWithTheLabelledFoldersInItsSidebarAlo
         auto *files = dialog->findChild<QFileSystemModel *>();
         for (const QString &folder : {wine, lutris})
             emit files->dataChanged(files->index(folder), files->index(folder));
+        EXPECT_EQ(dialog->directory().path(), wine);
+        EXPECT_EQ(dialog->sidebarUrls(), usual + added);
         auto *sidebar = dialog->findChild<QAbstractItemView *>(QStringLiteral("sidebar"));
-        for (int row = 0; sidebar && row < sidebar->model()->rowCount(); ++row)
-            seen->sidebarLabels << sidebar->model()->index(row, 0).data().toString();
-        seen->folder = dialog->directory().path();
-        seen->sidebarUrls = dialog->sidebarUrls();
-        seen->labelsWhole = sidebar && sidebar->viewport()->width() >= sidebar->sizeHintForColumn(0);
+        const int rows = sidebar->model()->rowCount();
+        EXPECT_EQ(sidebar->model()->index(rows - 2, 0).data(), "FS2004 (.wine)");
+        EXPECT_EQ(sidebar->model()->index(rows - 1, 0).data(), "FS2004 (fs9)");
+        EXPECT_GE(sidebar->viewport()->width(), sidebar->sizeHintForColumn(0)) << "labels shown whole";
         dialog->reject();
         return true;
     });
-    QtDialogs dialogs;
-    dialogs.askFileName({FileDialogKind::Open, "AIR Files (*.air)|*.air", wine,
-                         {{wine, "FS2004 (.wine)"}, {lutris, "FS2004 (fs9)"}}});
-    EXPECT_EQ(seen->folder, wine);
-    const QStringList &labels = seen->sidebarLabels;
-    EXPECT_EQ(labels.mid(labels.size() - 2), (QStringList{"FS2004 (.wine)", "FS2004 (fs9)"}));
-    EXPECT_TRUE(seen->labelsWhole);
-    // Beside the usual places, which the next dialog has without them.
-    QFileDialog next;
-    next.setOption(QFileDialog::DontUseNativeDialog);
-    const QList<QUrl> added{QUrl::fromLocalFile(wine), QUrl::fromLocalFile(lutris)};
-    EXPECT_EQ(seen->sidebarUrls, next.sidebarUrls() + added);
+    QtDialogs().askFileName({FileDialogKind::Open, "AIR Files (*.air)|*.air", wine,
+                             {{wine, "FS2004 (.wine)"}, {lutris, "FS2004 (fs9)"}}});
+    EXPECT_EQ(sidebarUrlsOfANewDialog(), usual);
 }

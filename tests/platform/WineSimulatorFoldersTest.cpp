@@ -29,20 +29,13 @@ struct HomeCase
 {
     const char *name;
     std::vector<Made> made;
-    QString winePrefix; // in the home folder
+    QString winePrefix;                // in the home folder
     std::vector<LabelledFolder> found; // paths in the home folder
 };
 
 class WineHomes : public testing::TestWithParam<HomeCase>
 {
 };
-
-QByteArray systemReg(const QByteArray &exePath)
-{
-    return "WINE REGISTRY Version 2\n\n[Software\\\\Wow6432Node\\\\Microsoft\\\\Microsoft Games\\\\Flight "
-           "Simulator\\\\9.0] 1\n\"EXE Path\"=\""
-        + exePath + "\"\n";
-}
 
 void make(const QString &home, const Made &made)
 {
@@ -63,6 +56,24 @@ void make(const QString &home, const Made &made)
     }
 }
 
+// A 64-bit prefix's: FS2004 on drive D in a folder named with an escape,
+// beside a value of another kind and the key of another Flight Simulator.
+const QByteArray wineSystemReg = R"(WINE REGISTRY Version 2
+#arch=win64
+
+[Software\\Microsoft\\Microsoft Games\\Flight Simulator\\8.0] 1700000000
+"EXE Path"="C:\\FS8"
+
+[Software\\Wow6432Node\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0] 1700000000
+#time=1d9
+"EXE Path"=str(2):"C:\\FS8"
+"exe path"="d:\\games\\Caf\xe9\\FS9\\"
+)";
+
+const QByteArray bottleSystemReg = R"([Software\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0] 1
+"EXE Path"="E:\\FS9"
+)";
+
 const QString fs9 = "drive_c/Program Files/Microsoft Games/Flight Simulator 9/Aircraft";
 const QString fs9x86InOtherCase = "drive_c/program files (x86)/MICROSOFT GAMES/flight simulator 9/aircraft";
 const QString bottles = ".local/share/bottles/bottles/";
@@ -76,26 +87,26 @@ TEST_P(WineHomes, FindsTheAircraftFoldersOfThePrefixesInOrder)
     for (const Made &made : GetParam().made)
         make(home, made);
     const QString prefix = GetParam().winePrefix;
-    const QString winePrefix = prefix.isEmpty() ? QString() : home + '/' + prefix;
     QList<LabelledFolder> expected;
     for (const LabelledFolder &folder : GetParam().found)
         expected.append({home + '/' + folder.path, folder.label});
-    EXPECT_EQ(findInWinePrefixes({home, winePrefix}), expected);
+    EXPECT_EQ(findInWinePrefixes({home, prefix.isEmpty() ? QString() : home + '/' + prefix}), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Homes, WineHomes,
     testing::Values(
-        HomeCase{"NoPrefix", {{Made::Folder, "Games/Some Game"}}, "", {}},
-        HomeCase{"RegistryNamesAnotherDriveThroughItsLink",
-                 {{Made::File, ".wine/system.reg", systemReg("d:\\\\games\\\\FS9\\\\")},
-                  {Made::Folder, "disk/Games/fs9/AIRCRAFT"},
+        HomeCase{"TheRegistryNamesAFolderOnAnotherDrive",
+                 {{Made::File, ".wine/system.reg", wineSystemReg},
+                  {Made::Folder, "disk/Games/Café/fs9/AIRCRAFT"},
                   {Made::Link, ".wine/dosdevices/D:", "disk"},
+                  {Made::Link, ".wine/dosdevices/c:", ".wine/drive_c"},
+                  {Made::Folder, ".wine/drive_c/FS8/Aircraft"},
                   {Made::Folder, ".wine/" + fs9}},
                  "",
-                 {{"disk/Games/fs9/AIRCRAFT", "FS2004 (.wine)"}}},
+                 {{"disk/Games/Café/fs9/AIRCRAFT", "FS2004 (.wine)"}}},
         HomeCase{"UsualFoldersInAnyCaseWhenTheRegistryNamesNothingThere",
-                 {{Made::File, bottles + "Flight/system.reg", systemReg("E:\\\\FS9")},
+                 {{Made::File, bottles + "Flight/system.reg", bottleSystemReg},
                   {Made::Link, bottles + "Flight/dosdevices/e:", "unplugged"},
                   {Made::Folder, bottles + "Flight/" + fs9x86InOtherCase},
                   {Made::Folder, bottles + "Flight/" + fs9},
@@ -124,7 +135,5 @@ INSTANTIATE_TEST_SUITE_P(
                   {"Games/a/" + fs9, "FS2004 (a)"},
                   {"Games/b/" + fs9, "FS2004 (b)"},
                   {".PlayOnLinux/wineprefix/FS2004/" + fs9, "FS2004 (FS2004)"},
-                  {".local/share/Steam/steamapps/compatdata/2210/pfx/" + fs9, "FS2004 (Steam 2210)"}}},
-        HomeCase{"WinePrefixThatIsTheWineFolder", {{Made::Folder, ".wine/" + fs9}}, ".wine/",
-                 {{".wine/" + fs9, "FS2004 (.wine)"}}}),
+                  {".local/share/Steam/steamapps/compatdata/2210/pfx/" + fs9, "FS2004 (Steam 2210)"}}}),
     [](const testing::TestParamInfo<HomeCase> &info) { return std::string(info.param.name); });
