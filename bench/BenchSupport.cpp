@@ -59,7 +59,7 @@ int YesDialogs::messageBox(const QString &prompt, int buttons, const QString &ti
     return (buttons & ~MB_ICONERROR) == MB_YESNO ? IDYES : IDOK;
 }
 
-QString YesDialogs::askFileName(FileDialogKind, const QString &)
+QString YesDialogs::askFileName(const FileDialogSetup &)
 {
     return files.isEmpty() ? QString() : files.takeFirst();
 }

@@ -25,7 +25,7 @@ class YesDialogs : public Dialogs
 {
 public:
     int messageBox(const QString &prompt, int buttons, const QString &title) override;
-    QString askFileName(FileDialogKind, const QString &) override;
+    QString askFileName(const FileDialogSetup &) override;
     void shellOpen(const QString &) override {}
 
     QStringList files;

@@ -104,7 +104,7 @@ int FuzzDialogs::messageBox(const QString &prompt, int buttons, const QString &t
     return code;
 }
 
-QString FuzzDialogs::askFileName(FileDialogKind, const QString &)
+QString FuzzDialogs::askFileName(const FileDialogSetup &)
 {
     require(false, "no file dialog is expected");
     return {};

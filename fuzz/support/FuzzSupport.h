@@ -38,7 +38,7 @@ public:
     void answer(int code) { answers.push_back(code); }
 
     int messageBox(const QString &prompt, int buttons, const QString &title) override;
-    QString askFileName(FileDialogKind kind, const QString &filter) override;
+    QString askFileName(const FileDialogSetup &setup) override;
     void shellOpen(const QString &document) override;
 
     QStringList titles; // of every message box shown, in order

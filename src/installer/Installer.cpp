@@ -11,15 +11,21 @@ const QString errorTitle = QStringLiteral("Error");
 constexpr int extensionLength = 4; // ".air"
 } // namespace
 
-Installer::Installer(Dialogs &dialogs)
+Installer::Installer(Dialogs &dialogs, SimulatorSearch findSimulators)
     : CD(dialogs)
     , dialogs(dialogs)
+    , findSimulators(std::move(findSimulators))
 {
 }
 
 bool Installer::openCommand()
 {
     CD.Filter = QStringLiteral("AIR Files (*.air)|*.air");
+    CD.SidebarFolders = findSimulators();
+    if (state.airOpened != 0)
+        CD.InitDir = state.aircraftDir;
+    else if (!CD.SidebarFolders.isEmpty())
+        CD.InitDir = CD.SidebarFolders.constFirst().path;
     CD.ShowOpen();
     const QString title = CD.FileTitle();
     if (title.isEmpty())

@@ -3,7 +3,10 @@
 #include "installer/CfgRewrite.h"
 #include "installer/InstallerState.h"
 #include "platform/FileDialog.h"
+#include "platform/SimulatorFolders.h"
 #include "platform/TextFile.h"
+
+#include <functional>
 
 class Dialogs;
 
@@ -21,10 +24,15 @@ struct InstallChoices
 class Installer
 {
 public:
-    explicit Installer(Dialogs &dialogs);
+    using SimulatorSearch = std::function<QList<LabelledFolder>()>;
+
+    // `findSimulators` gives the FS2004 Aircraft folders when Open is pressed.
+    explicit Installer(Dialogs &dialogs, SimulatorSearch findSimulators = findSimulatorFolders);
 
     // Lets the user choose an aircraft by its .air file; true when one was
-    // chosen (its title is then CD.FileTitle()).
+    // chosen (its title is then CD.FileTitle()). The dialog offers every
+    // FS2004 Aircraft folder found and starts in the folder of the aircraft
+    // chosen last, else in the first of those folders.
     bool openCommand();
     // Checks the aircraft and the choices, asks for confirmation and installs.
     void writeCommand(const InstallChoices &choices);
@@ -46,6 +54,7 @@ private:
     bool reportFailure(const FileError &error);
 
     Dialogs &dialogs;
+    SimulatorSearch findSimulators;
     TextFile channel;
     QByteArray txtGhostTxt; // the new content of aircraft.cfg, line by line
 };

@@ -19,6 +19,6 @@ void FileDialog::ShowSave()
 
 void FileDialog::show(FileDialogKind kind)
 {
-    fileName = dialogs.askFileName(kind, Filter);
+    fileName = dialogs.askFileName({kind, Filter, InitDir, SidebarFolders});
     fileTitle = fileName.isEmpty() ? QString() : QFileInfo(fileName).fileName();
 }

@@ -2,15 +2,18 @@
 
 #include "platform/Dialogs.h"
 
-// The file dialog of a window: set Filter, call ShowOpen or ShowSave, then read
-// FileName (full path) and FileTitle (name without its folder). A cancelled
-// dialog leaves both empty, whatever an earlier use returned.
+// The file dialog of a window: set Filter (and, where wanted, InitDir and
+// SidebarFolders), call ShowOpen or ShowSave, then read FileName (full path)
+// and FileTitle (name without its folder). A cancelled dialog leaves both
+// empty, whatever an earlier use returned.
 class FileDialog
 {
 public:
     explicit FileDialog(Dialogs &dialogs);
 
     QString Filter;
+    QString InitDir; // the folder the dialog starts in; empty: its default
+    QList<LabelledFolder> SidebarFolders;
 
     void ShowOpen();
     void ShowSave();

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 QString existingCaseOf(const QString &path)
 {
@@ -20,5 +21,14 @@ QString existingCaseOf(const QString &path)
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
             return path.left(path.size() - name.size()) + entry;
     }
+    return path;
+}
+
+QString existingCaseOfPath(const QString &folder, const QString &relative)
+{
+    QString path = folder;
+    static const QRegularExpression separators(QStringLiteral("[/\\\\]"));
+    for (const QString &name : relative.split(separators, Qt::SkipEmptyParts))
+        path = existingCaseOf(path + QLatin1Char('/') + name);
     return path;
 }

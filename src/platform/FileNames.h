@@ -8,3 +8,6 @@
 // `path` unchanged, so that a new file gets the exact name asked for.
 QString existingCaseOf(const QString &path);
 
+// `relative` ('/' or '\' between names) followed down from `folder`, each name
+// found in any case as existingCaseOf finds it.
+QString existingCaseOfPath(const QString &folder, const QString &relative);

@@ -1,5 +1,6 @@
 #include "platform/QtDialogs.h"
 
+#include "platform/FileDialogSidebar.h"
 #include "platform/MessageCodes.h"
 
 #include <QApplication>
@@ -82,14 +83,17 @@ int QtDialogs::messageBox(const QString &prompt, int buttons, const QString &tit
     }
 }
 
-QString QtDialogs::askFileName(FileDialogKind kind, const QString &filter)
+QString QtDialogs::askFileName(const FileDialogSetup &setup)
 {
     QFileDialog dialog(owner());
-    dialog.setNameFilter(qtNameFilter(filter));
+    dialog.setNameFilter(qtNameFilter(setup.filter));
     // Qt's own dialog on every desktop: it lists files of any case, and names
     // are returned as typed, without a default extension.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    if (kind == FileDialogKind::Save) {
+    if (!setup.startFolder.isEmpty())
+        dialog.setDirectory(setup.startFolder);
+    const FileDialogSidebar sidebar(dialog, setup.sidebarFolders);
+    if (setup.kind == FileDialogKind::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     } else {

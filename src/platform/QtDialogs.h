@@ -13,7 +13,7 @@ public:
     explicit QtDialogs(QWidget *window = nullptr);
 
     int messageBox(const QString &prompt, int buttons, const QString &title) override;
-    QString askFileName(FileDialogKind kind, const QString &filter) override;
+    QString askFileName(const FileDialogSetup &setup) override;
     void shellOpen(const QString &document) override;
 
 private:

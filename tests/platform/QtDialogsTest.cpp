@@ -6,6 +6,7 @@
 
 #include <QAbstractItemView>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -123,7 +124,7 @@ TEST(RealFileDialog, ListsMatchingFilesInAnyCaseAndReturnsTheChosenPath)
         return true;
     });
     QtDialogs dialogs;
-    EXPECT_EQ(dialogs.askFileName(FileDialogKind::Open, "AIR Files (*.air)|*.air"),
+    EXPECT_EQ(dialogs.askFileName({FileDialogKind::Open, "AIR Files (*.air)|*.air"}),
               dir.filePath("Cessna172.AIR"));
     EXPECT_EQ(*listed, (QStringList{"Cessna172.AIR", "piper.air"}));
 }
@@ -138,7 +139,7 @@ TEST(RealFileDialog, ACancelledSaveReturnsNothingAndATypedNameIsKeptAsTyped)
             dialog->reject();
         return dialog != nullptr;
     });
-    EXPECT_TRUE(dialogs.askFileName(FileDialogKind::Save, "M3U Files (*.m3u)|*.m3u").isEmpty());
+    EXPECT_TRUE(dialogs.askFileName({FileDialogKind::Save, "M3U Files (*.m3u)|*.m3u"}).isEmpty());
 
     answerModal([&dir](QWidget *modal) {
         auto *dialog = qobject_cast<QFileDialog *>(modal);
@@ -148,5 +149,43 @@ TEST(RealFileDialog, ACancelledSaveReturnsNothingAndATypedNameIsKeptAsTyped)
         typeFileName(dialog, "rock");
         return true;
     });
-    EXPECT_EQ(dialogs.askFileName(FileDialogKind::Save, "M3U Files (*.m3u)|*.m3u"), dir.filePath("rock"));
+    EXPECT_EQ(dialogs.askFileName({FileDialogKind::Save, "M3U Files (*.m3u)|*.m3u"}), dir.filePath("rock"));
+}
+
+TEST(RealFileDialog, StartsInTheStartFolderWithTheLabelledFoldersInItsSidebarAlone)
+{
+    QTemporaryDir dir;
+    const QString wine = dir.filePath(".wine/drive_c/FS9/Aircraft");
+    const QString lutris = dir.filePath("Games/fs9/drive_c/FS9/Aircraft");
+    ASSERT_TRUE(QDir().mkpath(wine) && QDir().mkpath(lutris));
+    writeBytes(wine + "/Cessna172.air", "");
+    const auto sidebarUrlsOfANewDialog = [] {
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        return dialog.sidebarUrls();
+    };
+    const QList<QUrl> usual = sidebarUrlsOfANewDialog();
+    const QList<QUrl> added{QUrl::fromLocalFile(wine), QUrl::fromLocalFile(lutris)};
+    answerModal([&](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        if (!dialog || listedNames(dialog).isEmpty())
+            return false;
+        // As Qt's file model does for a folder whenever it has read it anew:
+        // the side bar then names the entry after the folder again.
+        auto *files = dialog->findChild<QFileSystemModel *>();
+        for (const QString &folder : {wine, lutris})
+            emit files->dataChanged(files->index(folder), files->index(folder));
+        EXPECT_EQ(dialog->directory().path(), wine);
+        EXPECT_EQ(dialog->sidebarUrls(), usual + added);
+        auto *sidebar = dialog->findChild<QAbstractItemView *>(QStringLiteral("sidebar"));
+        const int rows = sidebar->model()->rowCount();
+        EXPECT_EQ(sidebar->model()->index(rows - 2, 0).data(), "FS2004 (.wine)");
+        EXPECT_EQ(sidebar->model()->index(rows - 1, 0).data(), "FS2004 (fs9)");
+        EXPECT_GE(sidebar->viewport()->width(), sidebar->sizeHintForColumn(0)) << "labels shown whole";
+        dialog->reject();
+        return true;
+    });
+    QtDialogs().askFileName({FileDialogKind::Open, "AIR Files (*.air)|*.air", wine,
+                             {{wine, "FS2004 (.wine)"}, {lutris, "FS2004 (fs9)"}}});
+    EXPECT_EQ(sidebarUrlsOfANewDialog(), usual);
 }

@@ -53,12 +53,12 @@ int ScriptedDialogs::messageBox(const QString &prompt, int buttons, const QStrin
     return answer;
 }
 
-QString ScriptedDialogs::askFileName(FileDialogKind kind, const QString &filter)
+QString ScriptedDialogs::askFileName(const FileDialogSetup &setup)
 {
-    calls.push_back({kind == FileDialogKind::Open ? DialogCall::OpenFile : DialogCall::SaveFile,
-                     filter, 0, {}});
+    calls.push_back({setup.kind == FileDialogKind::Open ? DialogCall::OpenFile : DialogCall::SaveFile,
+                     setup.filter, 0, {}, setup.startFolder, setup.sidebarFolders});
     if (answers.empty() || !std::holds_alternative<QString>(answers.front())) {
-        ADD_FAILURE() << "no scripted file name for the dialog \"" << filter.toStdString() << '"';
+        ADD_FAILURE() << "no scripted file name for the dialog \"" << setup.filter.toStdString() << '"';
         return {};
     }
     const QString path = std::get<QString>(answers.front());

@@ -16,6 +16,8 @@ struct DialogCall
     QString text; // the prompt, the file filter, or the document opened
     int code = 0; // the message box's buttons code
     QString title;
+    QString startFolder = {}; // of a file dialog
+    QList<LabelledFolder> sidebarFolders = {};
 };
 
 // Dialogs for tests: answers questions and file dialogs from a queue, records
@@ -30,7 +32,7 @@ public:
     ScriptedDialogs &choose(const QString &path); // an empty path cancels
 
     int messageBox(const QString &prompt, int buttons, const QString &title) override;
-    QString askFileName(FileDialogKind kind, const QString &filter) override;
+    QString askFileName(const FileDialogSetup &setup) override;
     void shellOpen(const QString &document) override;
 
     QStringList prompts() const;

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "platform/LabelledFolder.h"
+
+#include <ostream>
+
+// How a failing test shows a labelled folder.
+inline void PrintTo(const LabelledFolder &folder, std::ostream *out)
+{
+    *out << '"' << folder.label.toStdString() << "\" " << folder.path.toStdString();
+}
