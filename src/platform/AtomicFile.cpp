@@ -6,6 +6,8 @@
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
+#elif defined(Q_OS_WIN)
+#include <io.h>
 #endif
 
 namespace {
@@ -20,6 +22,14 @@ bool syncToDisk(int fd)
         result = ::fdatasync(fd);
     } while (result == -1 && errno == EINTR);
     return result == 0;
+#elif defined(Q_OS_WIN)
+    // Qt lends its file handle as a C runtime descriptor; _commit() flushes
+    // Windows' buffers of it to the disk (FlushFileBuffers).
+    if (fd == -1) {
+        errno = EBADF;
+        return false;
+    }
+    return ::_commit(fd) == 0;
 #else
     Q_UNUSED(fd);
     return true; // QSaveFile::commit() flushes the file on other systems.
