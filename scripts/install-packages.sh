@@ -9,7 +9,7 @@ packages=(cmake make g++ ccache qt6-base-dev libgl-dev)
 case "${1:-}" in
 test) packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev) ;;
 windows) packages+=(qt6-base-dev-tools g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
-                    googletest wine wine64 nsis xvfb x11-utils) ;;
+                    googletest wine wine64 fonts-wine fonts-liberation nsis xvfb x11-utils) ;;
 esac
 
 missing=()
