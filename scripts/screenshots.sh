@@ -4,6 +4,7 @@
 # the program (or point $BUILD at a build of your own).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/display.sh
 build=${BUILD:-build/release}
 docs=$PWD/docs
 
@@ -15,27 +16,14 @@ if [[ ${#missing[@]} -gt 0 ]]; then
     apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 fi
 
-# A virtual display of our own, gone when the script ends.
-displayNumber=$(mktemp)
-Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$displayNumber" 2>/dev/null &
-xvfb=$!
+start_display 640x480
 sample=$(mktemp -d) # a sample aircraft and playlist to show
-trap 'kill $xvfb 2>/dev/null; rm -rf "$displayNumber" "$sample"' EXIT
-for _ in $(seq 50); do
-    [[ -s "$displayNumber" ]] && break
-    sleep 0.1
-done
-export DISPLAY=":$(cat "$displayNumber")"
+trap 'stop_display; rm -rf "$sample"' EXIT
 
 # Photographs the window titled $1 into docs/$2 once it is shown.
 shoot() {
-    local id=""
-    for _ in $(seq 50); do
-        id=$(xwininfo -name "$1" 2>/dev/null | awk '/Window id:/ { print $4 }') || true
-        [[ -n "$id" ]] && break
-        sleep 0.2
-    done
-    [[ -n "$id" ]] || { echo "The window \"$1\" did not appear." >&2; return 1; }
+    local id
+    id=$(window_id "$1") || { echo "The window \"$1\" did not appear." >&2; return 1; }
     sleep 0.5
     import -window "$id" "$docs/$2"
 }

@@ -9,6 +9,7 @@
 # everything it installed. Exits non-zero at the first thing that is not so.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/display.sh
 source scripts/wine.sh
 
 bash scripts/build-windows.sh
@@ -37,15 +38,8 @@ for binary in "$build/$folder"/*.exe "$build/$folder"/*.dll; do
 done
 checked "the binaries are stripped"
 
-displayNumber=$(mktemp)
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$displayNumber" 2>/dev/null &
-xvfb=$!
-trap 'stop_wine; kill $xvfb 2>/dev/null; rm -f "$displayNumber"' EXIT
-for _ in $(seq 50); do
-    [[ -s "$displayNumber" ]] && break
-    sleep 0.1
-done
-export DISPLAY=":$(cat "$displayNumber")"
+start_display 800x600
+trap 'stop_wine; stop_display' EXIT
 unset QT_QPA_PLATFORM # the real Windows platform, on the virtual display
 # Started on the display, so that Wine's desktop shows the programs there.
 prefix=build/wine-package
@@ -66,14 +60,6 @@ wine reg query "$key" /v DisplayName /reg:64 | grep -q "Skylyre Configurator" ||
     fail "no entry in the list of installed programs"
 checked "the silent installer installed the program, a shortcut and an entry in the installed programs"
 
-# Waits until a window titled $1 is shown; false if it is not within 30 s.
-window_shown() {
-    for _ in $(seq 150); do
-        xwininfo -name "$1" >/dev/null 2>&1 && return 0
-        sleep 0.2
-    done
-    return 1
-}
 # Ends every program of the prefix and waits until they are gone.
 end_programs() {
     wineserver -k
@@ -82,14 +68,14 @@ end_programs() {
 }
 
 wine start "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Skylyre Configurator.lnk"
-window_shown "Skylyre Configurator" || fail "the program started through its shortcut shows no window"
+window_id "Skylyre Configurator" >/dev/null || fail "the program started through its shortcut shows no window"
 sleep 2
 ! xwininfo -name "Error" >/dev/null 2>&1 || fail "started through its shortcut, the program did not find help.htm"
 end_programs
 checked "started through its shortcut, the program shows its window and finds its help page"
 
 (cd "$WINEPREFIX/drive_c" && wine "$installed/skylyre-configurator.exe" &)
-window_shown "Error" || fail "started from another folder, the program did not say that help is missing"
+window_id "Error" >/dev/null || fail "started from another folder, the program did not say that help is missing"
 end_programs
 checked "started from another folder, the program says \"Help file not found\""
 

@@ -1,0 +1,32 @@
+# Sourced by the scripts that show windows.
+#
+# start_display <width>x<height> starts a virtual display of our own and
+# points DISPLAY at it; stop_display ends it.
+start_display() {
+    local number
+    number=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$number" 2>/dev/null &
+    display_process=$!
+    for _ in $(seq 50); do
+        [[ -s "$number" ]] && break
+        sleep 0.1
+    done
+    export DISPLAY=":$(cat "$number")"
+    rm -f "$number"
+}
+
+stop_display() {
+    kill "$display_process" 2>/dev/null || true
+}
+
+# window_id <title> prints the id of the window titled so once it is shown;
+# fails when it is not shown within 30 s.
+window_id() {
+    local id
+    for _ in $(seq 150); do
+        id=$(xwininfo -name "$1" 2>/dev/null | awk '/Window id:/ { print $4 }') || true
+        [[ -n "$id" ]] && echo "$id" && return 0
+        sleep 0.2
+    done
+    return 1
+}
