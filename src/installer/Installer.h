@@ -1,6 +1,5 @@
 #pragma once
 
-#include "installer/CfgRewrite.h"
 #include "installer/InstallerState.h"
 #include "platform/FileDialog.h"
 #include "platform/TextFile.h"
@@ -40,12 +39,9 @@ public:
 private:
     void install(const QString &CFileType, TextFile::Mode pageMode);
     bool writePage(TextFile::Mode pageMode);
-    bool runPasses(const QString &CFileType, const QString &cfgPath);
-    bool runPass(CfgPass pass, const QString &cfgPath, const QByteArray &pageStem);
-    bool writeBack(const QString &cfgPath);
+    QByteArray runPasses(const QString &CFileType, QByteArrayView cfg);
     bool reportFailure(const FileError &error);
 
     Dialogs &dialogs;
     TextFile channel;
-    QByteArray txtGhostTxt; // the new content of aircraft.cfg, line by line
 };

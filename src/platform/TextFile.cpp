@@ -41,12 +41,7 @@ bool TextFile::endOfFile() const
 
 QByteArray TextFile::readLine()
 {
-    return nextLine().toByteArray();
-}
-
-QByteArrayView TextFile::nextLine()
-{
-    return lines.nextLine();
+    return lines.nextLine().toByteArray();
 }
 
 bool TextFile::writeLine(QByteArrayView text)
@@ -56,17 +51,6 @@ bool TextFile::writeLine(QByteArrayView text)
     if (pending.isEmpty())
         pending.reserve(text.size() + 2); // a whole buffer written at once is copied once
     pending += text;
-    pending += "\r\n";
-    return true;
-}
-
-bool TextFile::writeLineFrom(QByteArray &&buffer)
-{
-    if (!isOpen)
-        return false;
-    if (!pending.isEmpty())
-        return writeLine(QByteArrayView(buffer));
-    pending = std::move(buffer);
     pending += "\r\n";
     return true;
 }

@@ -22,7 +22,7 @@
 // it was.
 //
 // The channel keeps the room of the largest file it has read for the next
-// one, as the passes over aircraft.cfg read the same file again.
+// one.
 class TextFile
 {
 public:
@@ -37,15 +37,7 @@ public:
     bool openTextFile(const QString &path, Mode mode);
     bool endOfFile() const;
     QByteArray readLine();
-    // The next line as readLine() gives it, without the copy: a view of the
-    // channel's buffer, valid until the next read or until the file is closed.
-    QByteArrayView nextLine();
-    // Bytes of the Input file not read yet.
-    qsizetype bytesLeft() const { return content.size() - lines.position(); }
     bool writeLine(QByteArrayView text);
-    // writeLine of a whole buffer, whose memory the channel takes over
-    // instead of copying it when it is the first thing written.
-    bool writeLineFrom(QByteArray &&buffer);
     // Puts what was written on disk; false (with error()) when that failed.
     bool closeFile();
 
