@@ -2,6 +2,8 @@
 
 #include <QByteArrayView>
 
+#include <cstdint>
+
 // Splits bytes into lines as the text-file channel reads them. A line ends at
 // CR LF, at a lone CR or at a lone LF; the terminator is not part of the line,
 // a last line without one is returned whole, and bytes that end in a
@@ -19,12 +21,13 @@ public:
     qsizetype position() const { return next; }
 
 private:
-    qsizetype nextOf(char c, qsizetype from) const;
+    qsizetype lineEndFrom(qsizetype from);
 
     QByteArrayView bytes;
     qsizetype next = 0;
-    // Where the next CR and the next LF at or after `next` are (the size
-    // when there is none), found once each: -1 until looked for.
-    qsizetype nextCr = -1;
-    qsizetype nextLf = -1;
+    // The bytes are looked at 64 at a time: bit i of `ends` is set when byte
+    // `block` + i is a CR or an LF.
+    qsizetype block = -blockSize;
+    std::uint64_t ends = 0;
+    static constexpr qsizetype blockSize = 64;
 };

@@ -18,6 +18,15 @@ struct ScanCase
 };
 using Scan = testing::TestWithParam<ScanCase>;
 
+// `count` empty lines, each ending in `end`.
+QList<QByteArray> emptyLines(int count, const QByteArray &end)
+{
+    QList<QByteArray> linesAndEnds;
+    for (int i = 0; i < count; ++i)
+        linesAndEnds << QByteArray() << end;
+    return linesAndEnds;
+}
+
 } // namespace
 
 TEST_P(Scan, GivesEachLineAndWhereTheNextOneStarts)
@@ -47,5 +56,14 @@ INSTANTIATE_TEST_SUITE_P(
         // A CR far ahead of several LFs, then LFs far ahead of several CRs.
         ScanCase{"LfsBeforeACrThenCrsBeforeAnLf", "a\nb\nc\rd\re\nf",
                  {"a", "\n", "b", "\n", "c", "\r", "d", "\r", "e", "\n", "f", ""}},
-        ScanCase{"BytesKept", "\x00\xff\r\n\t"_ba, {"\x00\xff"_ba, "\r\n", "\t", ""}}),
+        ScanCase{"BytesKept", "\x00\xff\r\n\t"_ba, {"\x00\xff"_ba, "\r\n", "\t", ""}},
+        // The bytes are looked at 64 at a time.
+        ScanCase{"CrLfAcrossTheEdgeOfABlock", QByteArray(63, 'a') + "\r\nb",
+                 {QByteArray(63, 'a'), "\r\n", "b", ""}},
+        ScanCase{"LinesLongerThanABlock", QByteArray(150, 'x') + "\n" + QByteArray(70, 'y') + "\r",
+                 {QByteArray(150, 'x'), "\n", QByteArray(70, 'y'), "\r"}},
+        ScanCase{"OneWholeBlockWithoutEnd", QByteArray(64, 'z'), {QByteArray(64, 'z'), ""}},
+        ScanCase{"EveryByteAnEnd", QByteArray(65, '\n'), emptyLines(65, "\n")},
+        ScanCase{"CrLfPairsAcrossTheEdges", "x" + "\r\n"_ba.repeated(40),
+                 QList<QByteArray>{"x", "\r\n"} + emptyLines(39, "\r\n")}),
     [](const testing::TestParamInfo<ScanCase> &info) { return std::string(info.param.name); });
