@@ -23,6 +23,34 @@ bool startsWithKey(QByteArrayView line, QByteArrayView lowerCaseKey)
     return true;
 }
 
+enum class Entry { None, Checklist, Reference };
+
+// The keys of the entries, lower-case.
+struct EntryKey
+{
+    QByteArrayView key;
+    Entry entry;
+};
+constexpr EntryKey entryKeys[] = {
+    {"kb_check", Entry::Checklist},
+    {"checklis", Entry::Checklist},
+    {"kb_reference", Entry::Reference},
+    {"reference=", Entry::Reference},
+};
+
+Entry entryOf(QByteArrayView line)
+{
+    if (line.isEmpty())
+        return Entry::None;
+    // Most lines are told apart by their first byte alone.
+    const char first = asciiLower(line[0]);
+    for (const EntryKey &key : entryKeys) {
+        if (key.key[0] == first && startsWithKey(line, key.key))
+            return key.entry;
+    }
+    return Entry::None;
+}
+
 // What a pass makes of a line that passes its test: the line itself, or
 // nothing, followed by `added` and the page stem.
 struct PassAction
@@ -61,12 +89,12 @@ qsizetype rewrittenSize(CfgPass pass, const CfgCensus &census, qsizetype pageSte
 
 bool isChecklistEntry(QByteArrayView line)
 {
-    return startsWithKey(line, "kb_check") || startsWithKey(line, "checklis");
+    return entryOf(line) == Entry::Checklist;
 }
 
 bool isReferenceEntry(QByteArrayView line)
 {
-    return startsWithKey(line, "kb_reference") || startsWithKey(line, "reference=");
+    return entryOf(line) == Entry::Reference;
 }
 
 bool passMatches(CfgPass pass, QByteArrayView line)
@@ -94,13 +122,17 @@ CfgCensus censusOf(QByteArrayView cfg)
         const QByteArrayView line = lines.nextLine();
         ++census.lines;
         census.lineBytes += line.size();
-        if (isChecklistEntry(line)) {
+        switch (entryOf(line)) {
+        case Entry::Checklist:
             ++census.checklistLines;
             census.checklistBytes += line.size();
-        }
-        if (isReferenceEntry(line)) {
+            break;
+        case Entry::Reference:
             ++census.referenceLines;
             census.referenceBytes += line.size();
+            break;
+        case Entry::None:
+            break;
         }
     }
     return census;
@@ -123,7 +155,8 @@ QByteArray rewriteCfg(CfgPass pass, QByteArrayView cfg, const CfgCensus &census,
         const QByteArrayView line = lines.nextLine();
         const char *const next = cfg.data() + lines.position();
         const bool matches = passMatches(pass, line);
-        if (!matches && QByteArrayView(line.end(), next) == "\r\n")
+        const bool endsInCrLf = next - line.end() == 2; // the only terminator of two bytes
+        if (!matches && endsInCrLf)
             continue;
         put(QByteArrayView(unchanged, line.begin()));
         if (matches) {
