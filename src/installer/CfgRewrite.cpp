@@ -138,12 +138,11 @@ CfgCensus censusOf(QByteArrayView cfg)
     return census;
 }
 
-QByteArray rewriteCfg(CfgPass pass, QByteArrayView cfg, const CfgCensus &census,
-                      const QByteArray &pageStem)
+void rewriteCfg(CfgPass pass, QByteArrayView cfg, const CfgCensus &census,
+                const QByteArray &pageStem, QByteArray *out)
 {
-    QByteArray out;
-    sizeForOverwrite(&out, rewrittenSize(pass, census, pageStem.size()));
-    char *to = out.data();
+    sizeForOverwrite(out, rewrittenSize(pass, census, pageStem.size()));
+    char *to = out->data();
     const auto put = [&to](QByteArrayView bytes) { to = std::copy(bytes.begin(), bytes.end(), to); };
 
     // A line that passes no test and ends in CR LF comes out as it went in:
@@ -172,6 +171,5 @@ QByteArray rewriteCfg(CfgPass pass, QByteArrayView cfg, const CfgCensus &census,
     }
     put(QByteArrayView(unchanged, cfg.end()));
     put("\r\n");
-    Q_ASSERT(to == out.data() + out.size());
-    return out;
+    Q_ASSERT(to == out->data() + out->size());
 }

@@ -98,8 +98,6 @@ void Installer::install(const QString &CFileType, TextFile::Mode pageMode)
     const bool backup = dialogs.messageBox(QStringLiteral("Backup aircraft.cfg? (Recommended)"),
                                            MB_YESNO, cfgTitle)
         == IDYES;
-    // aircraft.cfg is read once, for the backup and the passes alike.
-    QByteArray cfg;
     FileError error;
     const bool read = backup
         ? copyFile(cfgPath, state.aircraftDir + QStringLiteral("aircraft.bak"), &cfg, &error)
@@ -108,7 +106,7 @@ void Installer::install(const QString &CFileType, TextFile::Mode pageMode)
         reportFailure(error);
         return;
     }
-    const QByteArray txtGhostTxt = runPasses(CFileType, cfg);
+    runPasses(CFileType);
     if (!writeWholeFile(cfgPath, txtGhostTxt, &error))
         reportFailure(error);
     state.entryFound = 0;
@@ -122,7 +120,7 @@ bool Installer::writePage(TextFile::Mode pageMode)
     return reportFailure(channel.error());
 }
 
-QByteArray Installer::runPasses(const QString &CFileType, QByteArrayView cfg)
+void Installer::runPasses(const QString &CFileType)
 {
     const QByteArray pageStem = (state.aircraftName + QLatin1Char('_') + CFileType).toLocal8Bit();
     const CfgCensus census = censusOf(cfg);
@@ -134,7 +132,7 @@ QByteArray Installer::runPasses(const QString &CFileType, QByteArrayView cfg)
             state.entryFound = 99;
         pass = state.entryFound != 0 ? CfgPass::Reference : CfgPass::Insertion;
     }
-    return rewriteCfg(pass, cfg, census, pageStem);
+    rewriteCfg(pass, cfg, census, pageStem, &txtGhostTxt);
 }
 
 bool Installer::reportFailure(const FileError &error)

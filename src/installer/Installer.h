@@ -39,9 +39,15 @@ public:
 private:
     void install(const QString &CFileType, TextFile::Mode pageMode);
     bool writePage(TextFile::Mode pageMode);
-    QByteArray runPasses(const QString &CFileType, QByteArrayView cfg);
+    void runPasses(const QString &CFileType);
     bool reportFailure(const FileError &error);
 
     Dialogs &dialogs;
     TextFile channel;
+    // aircraft.cfg as read, once for the backup and the passes, and its new
+    // content. Both keep their room for the next install: memory that a
+    // program takes afresh costs a page fault a page, and on some virtual
+    // machines far more.
+    QByteArray cfg;
+    QByteArray txtGhostTxt;
 };
