@@ -22,7 +22,6 @@
 
 #include <chrono>
 #include <map>
-#include <memory>
 
 #include <sys/resource.h>
 
@@ -47,25 +46,6 @@ const QByteArray &generated(int lines)
     return found->second;
 }
 
-// The program keeps one Installer while it runs, and so do the repetitions of
-// a benchmark: the first install of a fresh program is installOnce's figure.
-struct KeptInstaller
-{
-    YesDialogs dialogs;
-    Installer installer{dialogs};
-};
-
-KeptInstaller &installerIn(const QString &folder)
-{
-    static std::map<QString, std::unique_ptr<KeptInstaller>> kept;
-    std::unique_ptr<KeptInstaller> &found = kept[folder];
-    if (!found) {
-        found = std::make_unique<KeptInstaller>();
-        chooseBenchAircraft(found->installer.state, folder);
-    }
-    return *found;
-}
-
 void install(benchmark::State &state, int lines)
 {
     const QString folder = benchFolder(QStringLiteral("install-%1").arg(lines));
@@ -74,18 +54,21 @@ void install(benchmark::State &state, int lines)
     const qsizetype expectedSize = before.size()
         + qsizetype(checklistLines(lines)) * qsizetype(sizeof("kb_reference=cessna172_ref\r\n") - 1) + 2;
 
-    KeptInstaller &kept = installerIn(folder);
+    YesDialogs dialogs;
+    Installer installer(dialogs);
+    chooseBenchAircraft(installer.state, folder);
+
     double faults = 0;
     for (auto _ : state) {
         writeDurably(cfgPath, before); // each install starts from the file without its entry
         const long faultsBefore = pageFaults();
         const auto start = Clock::now();
-        kept.installer.newWrite(QStringLiteral("ref"));
+        installer.newWrite(QStringLiteral("ref"));
         const auto end = Clock::now();
         faults += double(pageFaults() - faultsBefore);
         state.SetIterationTime(std::chrono::duration<double>(end - start).count());
-        if (kept.dialogs.errors != 0)
-            benchFailure(kept.dialogs.lastError);
+        if (dialogs.errors != 0)
+            benchFailure(dialogs.lastError);
     }
     if (QFile(cfgPath).size() != expectedSize)
         benchFailure(QStringLiteral("the install of %1 lines did not write the entries it should").arg(lines));

@@ -138,11 +138,12 @@ CfgCensus censusOf(QByteArrayView cfg)
     return census;
 }
 
-void rewriteCfg(CfgPass pass, QByteArrayView cfg, const CfgCensus &census,
-                const QByteArray &pageStem, QByteArray *out)
+QByteArray rewriteCfg(CfgPass pass, QByteArrayView cfg, const CfgCensus &census,
+                      const QByteArray &pageStem)
 {
-    sizeForOverwrite(out, rewrittenSize(pass, census, pageStem.size()));
-    char *to = out->data();
+    QByteArray out;
+    sizeForOverwrite(&out, rewrittenSize(pass, census, pageStem.size()));
+    char *to = out.data();
     const auto put = [&to](QByteArrayView bytes) { to = std::copy(bytes.begin(), bytes.end(), to); };
 
     // A line that passes no test and ends in CR LF comes out as it went in:
@@ -171,5 +172,6 @@ void rewriteCfg(CfgPass pass, QByteArrayView cfg, const CfgCensus &census,
     }
     put(QByteArrayView(unchanged, cfg.end()));
     put("\r\n");
-    Q_ASSERT(to == out->data() + out->size());
+    Q_ASSERT(to == out.data() + out.size());
+    return out;
 }

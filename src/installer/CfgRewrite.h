@@ -36,10 +36,9 @@ struct CfgCensus
 
 CfgCensus censusOf(QByteArrayView cfg);
 
-// Puts into `out` the new content of aircraft.cfg after `pass` over the lines
-// of `cfg`: each line (changed by applyPass) followed by CR LF, and one more
-// CR LF at the end. `census` is censusOf(cfg). `out` is sized once, to the
-// exact result, in the room it has where that is enough, and each line is
-// copied once.
-void rewriteCfg(CfgPass pass, QByteArrayView cfg, const CfgCensus &census,
-                const QByteArray &pageStem, QByteArray *out);
+// The new content of aircraft.cfg after `pass` over the lines of `cfg`: each
+// line (changed by applyPass) followed by CR LF, and one more CR LF at the
+// end. `census` is censusOf(cfg). The result is made in one buffer of its
+// exact size, and each line is copied once.
+QByteArray rewriteCfg(CfgPass pass, QByteArrayView cfg, const CfgCensus &census,
+                      const QByteArray &pageStem);

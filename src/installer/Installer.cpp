@@ -98,6 +98,8 @@ void Installer::install(const QString &CFileType, TextFile::Mode pageMode)
     const bool backup = dialogs.messageBox(QStringLiteral("Backup aircraft.cfg? (Recommended)"),
                                            MB_YESNO, cfgTitle)
         == IDYES;
+    // aircraft.cfg is read once, for the backup and the passes alike.
+    QByteArray cfg;
     FileError error;
     const bool read = backup
         ? copyFile(cfgPath, state.aircraftDir + QStringLiteral("aircraft.bak"), &cfg, &error)
@@ -106,7 +108,7 @@ void Installer::install(const QString &CFileType, TextFile::Mode pageMode)
         reportFailure(error);
         return;
     }
-    runPasses(CFileType);
+    const QByteArray txtGhostTxt = runPasses(CFileType, cfg);
     if (!writeWholeFile(cfgPath, txtGhostTxt, &error))
         reportFailure(error);
     state.entryFound = 0;
@@ -120,7 +122,7 @@ bool Installer::writePage(TextFile::Mode pageMode)
     return reportFailure(channel.error());
 }
 
-void Installer::runPasses(const QString &CFileType)
+QByteArray Installer::runPasses(const QString &CFileType, QByteArrayView cfg)
 {
     const QByteArray pageStem = (state.aircraftName + QLatin1Char('_') + CFileType).toLocal8Bit();
     const CfgCensus census = censusOf(cfg);
@@ -132,7 +134,7 @@ void Installer::runPasses(const QString &CFileType)
             state.entryFound = 99;
         pass = state.entryFound != 0 ? CfgPass::Reference : CfgPass::Insertion;
     }
-    rewriteCfg(pass, cfg, census, pageStem, &txtGhostTxt);
+    return rewriteCfg(pass, cfg, census, pageStem);
 }
 
 bool Installer::reportFailure(const FileError &error)

@@ -39,15 +39,9 @@ public:
 private:
     void install(const QString &CFileType, TextFile::Mode pageMode);
     bool writePage(TextFile::Mode pageMode);
-    void runPasses(const QString &CFileType);
+    QByteArray runPasses(const QString &CFileType, QByteArrayView cfg);
     bool reportFailure(const FileError &error);
 
     Dialogs &dialogs;
     TextFile channel;
-    // aircraft.cfg as read, once for the backup and the passes, and its new
-    // content. Both keep their room for the next install: memory that a
-    // program takes afresh costs a page fault a page, and on some virtual
-    // machines far more.
-    QByteArray cfg;
-    QByteArray txtGhostTxt;
 };
