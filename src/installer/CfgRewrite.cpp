@@ -4,10 +4,11 @@
 #include "platform/LineScanner.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
-char asciiLower(char c)
+constexpr char asciiLower(char c)
 {
     return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
 }
@@ -38,14 +39,23 @@ constexpr EntryKey entryKeys[] = {
     {"reference=", Entry::Reference},
 };
 
+// The bytes an entry can start with, in either case: most lines are told
+// apart from the entries by their first byte alone.
+constexpr std::array<bool, 256> entryStarts = [] {
+    std::array<bool, 256> starts{};
+    for (int byte = 0; byte < 256; ++byte) {
+        for (const EntryKey &key : entryKeys)
+            starts[byte] = starts[byte] || asciiLower(char(byte)) == key.key[0];
+    }
+    return starts;
+}();
+
 Entry entryOf(QByteArrayView line)
 {
-    if (line.isEmpty())
+    if (line.isEmpty() || !entryStarts[uchar(line[0])])
         return Entry::None;
-    // Most lines are told apart by their first byte alone.
-    const char first = asciiLower(line[0]);
     for (const EntryKey &key : entryKeys) {
-        if (key.key[0] == first && startsWithKey(line, key.key))
+        if (startsWithKey(line, key.key))
             return key.entry;
     }
     return Entry::None;

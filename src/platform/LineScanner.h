@@ -2,6 +2,8 @@
 
 #include <QByteArrayView>
 
+#include <algorithm>
+#include <bit>
 #include <cstdint>
 
 // Splits bytes into lines as the text-file channel reads them. A line ends at
@@ -22,6 +24,7 @@ public:
 
 private:
     qsizetype lineEndFrom(qsizetype from);
+    static std::uint64_t lineEndBits(const char *bytes, qsizetype count);
 
     QByteArrayView bytes;
     qsizetype next = 0;
@@ -30,4 +33,37 @@ private:
     qsizetype block = -blockSize;
     std::uint64_t ends = 0;
     static constexpr qsizetype blockSize = 64;
+    static constexpr char CR = '\r';
+    static constexpr char LF = '\n';
 };
+
+// Inline: the rewrite of a large aircraft.cfg calls it for each line.
+inline QByteArrayView LineScanner::nextLine()
+{
+    const qsizetype size = bytes.size();
+    const qsizetype start = std::min(next, size);
+    const qsizetype end = lineEndFrom(start);
+    next = end;
+    if (end < size) {
+        const bool crlf = bytes[end] == CR && end + 1 < size && bytes[end + 1] == LF;
+        next += crlf ? 2 : 1;
+    }
+    return bytes.sliced(start, end - start);
+}
+
+// The first CR or LF at or after `from`, or the size when there is none.
+inline qsizetype LineScanner::lineEndFrom(qsizetype from)
+{
+    const qsizetype size = bytes.size();
+    while (from < size) {
+        if (from >= block + blockSize) {
+            block = from - from % blockSize;
+            ends = lineEndBits(bytes.data() + block, std::min(blockSize, size - block));
+        }
+        const std::uint64_t ahead = ends & (~std::uint64_t(0) << (from - block));
+        if (ahead != 0)
+            return block + std::countr_zero(ahead);
+        from = block + blockSize;
+    }
+    return size;
+}
