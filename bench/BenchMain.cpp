@@ -109,7 +109,8 @@ int main(int argc, char **argv)
         const auto format = row.counter.empty() ? formatSeconds : formatBytes;
         const double measured = reporter.median(row.measured, row.counter);
         const bool absolute = row.baseline.empty();
-        const double baseline = absolute ? 1 : reporter.median(row.baseline, row.counter);
+        const std::string &baselineCounter = row.baselineCounter.empty() ? row.counter : row.baselineCounter;
+        const double baseline = absolute ? 1 : reporter.median(row.baseline, baselineCounter);
         char target[16] = "-";
         if (row.target > 0 && absolute)
             std::snprintf(target, sizeof target, "<= %s", formatSeconds(row.target).c_str());

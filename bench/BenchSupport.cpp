@@ -1,9 +1,12 @@
 #include "BenchSupport.h"
 
+#include "installer/InstallerState.h"
+#include "installer/PlayerPage.h"
 #include "platform/MessageCodes.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 
 #include <cstdio>
 #include <cstdlib>
@@ -48,6 +51,25 @@ void runProgram(const QStringList &command)
     int status = 0;
     if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         benchFailure(QStringLiteral("%1 failed").arg(command.join(' ')));
+}
+
+QByteArray outputOf(const QStringList &command)
+{
+    QProcess program;
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.start(command.first(), command.mid(1));
+    if (!program.waitForFinished(-1) || program.exitStatus() != QProcess::NormalExit
+        || program.exitCode() != 0)
+        benchFailure(QStringLiteral("%1 failed").arg(command.join(' ')));
+    return program.readAllStandardOutput();
+}
+
+void chooseBenchAircraft(InstallerState &state, const QString &folder)
+{
+    state.aircraftDir = folder + QLatin1Char('/');
+    state.aircraftName = QStringLiteral("cessna172");
+    state.playerCode = buildPlayerCode();
+    state.airOpened = 1;
 }
 
 int YesDialogs::messageBox(const QString &prompt, int buttons, const QString &title)

@@ -2,6 +2,8 @@
 
 #include "platform/Dialogs.h"
 
+struct InstallerState;
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -18,6 +20,12 @@ void writeDurably(const QString &path, const QByteArray &content);
 // Runs a program with its arguments and waits for it; stops the benchmark
 // run if it fails.
 void runProgram(const QStringList &command);
+// The same, for a program that reports on its standard output: what it printed.
+QByteArray outputOf(const QStringList &command);
+
+// An installer's state once cessna172.air in `folder` has been opened, with
+// the player page built: what the install benchmarks install.
+void chooseBenchAircraft(InstallerState &state, const QString &folder);
 
 // Answers Yes to every question and each file dialog with the next of
 // `files` (cancels when there is none), and counts the "Error" messages.

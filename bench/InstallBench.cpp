@@ -1,14 +1,17 @@
 // The aircraft.cfg install, worst case: a Reference install over a file with
-// checklist entries and no reference entry, so that it reads the file three
-// times (backup, reference pass, insertion pass) and writes the backup and
-// the file back. It runs through the real Installer, answering Yes to both
-// questions, on generated files of 1,000, 100,000 and 1,000,000 lines.
+// checklist entries and no reference entry, so that it runs the insertion
+// pass, and writes the backup and the file back. It runs through the real
+// Installer, answering Yes to both questions, on generated files of 1,000,
+// 100,000 and 1,000,000 lines; the page faults it takes are counted per line.
 //
 // Its baseline: copying the same file with cp and syncing the copy with sync,
 // the two programs started as a user would, in the same run.
+//
+// Its memory: the same install of 1,000,000 lines, once in a fresh program
+// (memory/InstallOnceMain.cpp), whose most resident memory during the install
+// is compared with its memory just before it and with the file's size.
 
 #include "installer/Installer.h"
-#include "installer/PlayerPage.h"
 
 #include "BenchSupport.h"
 #include "GeneratedCfg.h"
@@ -20,9 +23,19 @@
 #include <chrono>
 #include <map>
 
+#include <sys/resource.h>
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// The page faults this process has taken so far (those served without I/O).
+long pageFaults()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_minflt;
+}
 
 const QByteArray &generated(int lines)
 {
@@ -43,16 +56,16 @@ void install(benchmark::State &state, int lines)
 
     YesDialogs dialogs;
     Installer installer(dialogs);
-    installer.state.aircraftDir = folder + QLatin1Char('/');
-    installer.state.aircraftName = QStringLiteral("cessna172");
-    installer.state.playerCode = buildPlayerCode();
-    installer.state.airOpened = 1;
+    chooseBenchAircraft(installer.state, folder);
 
+    double faults = 0;
     for (auto _ : state) {
         writeDurably(cfgPath, before); // each install starts from the file without its entry
+        const long faultsBefore = pageFaults();
         const auto start = Clock::now();
         installer.newWrite(QStringLiteral("ref"));
         const auto end = Clock::now();
+        faults += double(pageFaults() - faultsBefore);
         state.SetIterationTime(std::chrono::duration<double>(end - start).count());
         if (dialogs.errors != 0)
             benchFailure(dialogs.lastError);
@@ -61,6 +74,7 @@ void install(benchmark::State &state, int lines)
         benchFailure(QStringLiteral("the install of %1 lines did not write the entries it should").arg(lines));
     state.SetBytesProcessed(state.iterations() * before.size());
     state.counters["lines"] = lines;
+    state.counters["faults_per_line"] = faults / double(state.iterations()) / lines;
 }
 
 void copyAndSync(benchmark::State &state, int lines)
@@ -84,6 +98,26 @@ void copyAndSync(benchmark::State &state, int lines)
     state.counters["lines"] = lines;
 }
 
+void installOnce(benchmark::State &state, int lines)
+{
+    const QString folder = benchFolder(QStringLiteral("install-once-%1").arg(lines));
+    double aboveIdle = 0;
+    for (auto _ : state) {
+        writeDurably(folder + QStringLiteral("/aircraft.cfg"), generated(lines));
+        const QList<QByteArray> report
+            = outputOf({QStringLiteral(SKYLYRE_INSTALL_ONCE), folder}).trimmed().split(' ');
+        if (report.size() != 3 || report[0].toLongLong() <= 0 || report[1].toLongLong() <= 0)
+            benchFailure(QStringLiteral("the single install reported nothing usable"));
+        aboveIdle += double(report[1].toLongLong() - report[0].toLongLong());
+        state.SetIterationTime(double(report[2].toLongLong()) / 1e9);
+    }
+    state.counters["peak_above_idle"] = benchmark::Counter(aboveIdle, benchmark::Counter::kAvgIterations,
+                                                           benchmark::Counter::kIs1024);
+    state.counters["file_size"] = benchmark::Counter(double(generated(lines).size()),
+                                                     benchmark::Counter::kDefaults,
+                                                     benchmark::Counter::kIs1024);
+}
+
 // Iterations per repetition: enough for a stable figure, few enough that the
 // whole table takes a minute or two on two cores.
 int iterationsFor(int lines)
@@ -91,18 +125,23 @@ int iterationsFor(int lines)
     return lines >= 1'000'000 ? 2 : lines >= 100'000 ? 8 : 40;
 }
 
+void add(const char *name, void (*run)(benchmark::State &, int), int lines, int iterations)
+{
+    std::string fullName = name;
+    fullName += '/';
+    fullName += std::to_string(lines);
+    benchmark::RegisterBenchmark(fullName.c_str(), run, lines)
+        ->UseManualTime()
+        ->Iterations(iterations)
+        ->Unit(benchmark::kMillisecond);
+}
+
 const bool registered = [] {
     for (int lines : {1'000, 100'000, 1'000'000}) {
-        const std::string suffix = "/" + std::to_string(lines);
-        benchmark::RegisterBenchmark(std::string("install").append(suffix).c_str(), install, lines)
-            ->UseManualTime()
-            ->Iterations(iterationsFor(lines))
-            ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(std::string("cp_sync").append(suffix).c_str(), copyAndSync, lines)
-            ->UseManualTime()
-            ->Iterations(iterationsFor(lines))
-            ->Unit(benchmark::kMillisecond);
+        add("install", install, lines, iterationsFor(lines));
+        add("cp_sync", copyAndSync, lines, iterationsFor(lines));
     }
+    add("install_once", installOnce, 1'000'000, 1);
     return true;
 }();
 

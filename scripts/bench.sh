@@ -22,6 +22,11 @@ cmake --build build/bench --parallel "$(nproc)" --target skylyre_bench >/dev/nul
 
 export SKYLYRE_BENCH_DIR="$PWD/build/bench/scratch"
 export QT_QPA_PLATFORM=offscreen
+# A runtime folder of the runs' own, as a desktop session gives: without one,
+# each program started warns about XDG_RUNTIME_DIR and the table is hard to find.
+XDG_RUNTIME_DIR="$(mktemp -d)"
+export XDG_RUNTIME_DIR
+trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 status=0
 build/bench/bench/skylyre_bench \
     --benchmark_repetitions="$repetitions" \

@@ -1,26 +1,14 @@
 #include "FirstShow.h"
 
+#include "ProcessMemory.h"
+
 #include <QCoreApplication>
 #include <QEvent>
-#include <QFile>
 #include <QWidget>
 
 #include <cstdio>
 
 namespace {
-
-// VmRSS of /proc/self/status, in bytes; -1 when it cannot be read.
-long long residentBytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.sliced(6).trimmed().chopped(3).trimmed().toLongLong() * 1024; // "1234 kB"
-    }
-    return -1;
-}
 
 // Waits for the window's first paint; the report runs once the whole frame
 // (the window and every control in it) has been painted and handed on.
@@ -42,7 +30,7 @@ private:
     void report()
     {
         const long long shown = monotonicNanoseconds();
-        std::printf("%lld %lld\n", shown, residentBytes());
+        std::printf("%lld %lld\n", shown, processMemory("VmRSS"));
         std::fflush(stdout);
         QCoreApplication::quit();
     }

@@ -1,8 +1,14 @@
 #include "installer/CfgRewrite.h"
 
+#include "platform/BufferRoom.h"
+#include "platform/LineScanner.h"
+
+#include <algorithm>
+#include <array>
+
 namespace {
 
-char asciiLower(char c)
+constexpr char asciiLower(char c)
 {
     return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
 }
@@ -18,16 +24,87 @@ bool startsWithKey(QByteArrayView line, QByteArrayView lowerCaseKey)
     return true;
 }
 
+enum class Entry { None, Checklist, Reference };
+
+// The keys of the entries, lower-case.
+struct EntryKey
+{
+    QByteArrayView key;
+    Entry entry;
+};
+constexpr EntryKey entryKeys[] = {
+    {"kb_check", Entry::Checklist},
+    {"checklis", Entry::Checklist},
+    {"kb_reference", Entry::Reference},
+    {"reference=", Entry::Reference},
+};
+
+// The bytes an entry can start with, in either case: most lines are told
+// apart from the entries by their first byte alone.
+constexpr std::array<bool, 256> entryStarts = [] {
+    std::array<bool, 256> starts{};
+    for (int byte = 0; byte < 256; ++byte) {
+        for (const EntryKey &key : entryKeys)
+            starts[byte] = starts[byte] || asciiLower(char(byte)) == key.key[0];
+    }
+    return starts;
+}();
+
+Entry entryOf(QByteArrayView line)
+{
+    if (line.isEmpty() || !entryStarts[uchar(line[0])])
+        return Entry::None;
+    for (const EntryKey &key : entryKeys) {
+        if (startsWithKey(line, key.key))
+            return key.entry;
+    }
+    return Entry::None;
+}
+
+// What a pass makes of a line that passes its test: the line itself, or
+// nothing, followed by `added` and the page stem.
+struct PassAction
+{
+    bool keepsLine;
+    QByteArrayView added;
+};
+
+PassAction actionOf(CfgPass pass)
+{
+    switch (pass) {
+    case CfgPass::Checklist:
+        return {false, "kb_checklists="};
+    case CfgPass::Reference:
+        return {false, "kb_reference="};
+    case CfgPass::Insertion:
+        return {true, "\r\nkb_reference="};
+    }
+    Q_UNREACHABLE();
+}
+
+qsizetype rewrittenSize(CfgPass pass, const CfgCensus &census, qsizetype pageStemSize)
+{
+    const bool reference = pass == CfgPass::Reference;
+    const qsizetype matched = reference ? census.referenceLines : census.checklistLines;
+    const qsizetype matchedBytes = reference ? census.referenceBytes : census.checklistBytes;
+    const PassAction action = actionOf(pass);
+    // Every line with its CR LF, and the extra CR LF at the end.
+    qsizetype size = census.lineBytes + 2 * census.lines + 2;
+    if (!action.keepsLine)
+        size -= matchedBytes;
+    return size + matched * (action.added.size() + pageStemSize);
+}
+
 } // namespace
 
 bool isChecklistEntry(QByteArrayView line)
 {
-    return startsWithKey(line, "kb_check") || startsWithKey(line, "checklis");
+    return entryOf(line) == Entry::Checklist;
 }
 
 bool isReferenceEntry(QByteArrayView line)
 {
-    return startsWithKey(line, "kb_reference") || startsWithKey(line, "reference=");
+    return entryOf(line) == Entry::Reference;
 }
 
 bool passMatches(CfgPass pass, QByteArrayView line)
@@ -37,22 +114,74 @@ bool passMatches(CfgPass pass, QByteArrayView line)
 
 bool applyPass(CfgPass pass, QByteArray &line, const QByteArray &pageStem)
 {
-    switch (pass) {
-    case CfgPass::Checklist:
-        if (!isChecklistEntry(line))
-            return false;
-        line = "kb_checklists=" + pageStem;
-        return true;
-    case CfgPass::Reference:
-        if (!isReferenceEntry(line))
-            return false;
-        line = "kb_reference=" + pageStem;
-        return true;
-    case CfgPass::Insertion:
-        if (!isChecklistEntry(line))
-            return false;
-        line += "\r\nkb_reference=" + pageStem;
-        return true;
+    if (!passMatches(pass, line))
+        return false;
+    const PassAction action = actionOf(pass);
+    if (!action.keepsLine)
+        line.resize(0);
+    line += action.added;
+    line += pageStem;
+    return true;
+}
+
+CfgCensus censusOf(QByteArrayView cfg)
+{
+    CfgCensus census;
+    LineScanner lines(cfg);
+    while (!lines.atEnd()) {
+        const QByteArrayView line = lines.nextLine();
+        ++census.lines;
+        census.lineBytes += line.size();
+        switch (entryOf(line)) {
+        case Entry::Checklist:
+            ++census.checklistLines;
+            census.checklistBytes += line.size();
+            break;
+        case Entry::Reference:
+            ++census.referenceLines;
+            census.referenceBytes += line.size();
+            break;
+        case Entry::None:
+            break;
+        }
     }
-    return false;
+    return census;
+}
+
+QByteArray rewriteCfg(CfgPass pass, QByteArrayView cfg, const CfgCensus &census,
+                      const QByteArray &pageStem)
+{
+    QByteArray out;
+    sizeForOverwrite(&out, rewrittenSize(pass, census, pageStem.size()));
+    char *to = out.data();
+    const auto put = [&to](QByteArrayView bytes) { to = std::copy(bytes.begin(), bytes.end(), to); };
+
+    // A line that passes no test and ends in CR LF comes out as it went in:
+    // runs of such lines are copied whole, from `unchanged` on.
+    const char *unchanged = cfg.data();
+    QByteArray changed;
+    LineScanner lines(cfg);
+    while (!lines.atEnd()) {
+        const QByteArrayView line = lines.nextLine();
+        const char *const next = cfg.data() + lines.position();
+        const bool matches = passMatches(pass, line);
+        const bool endsInCrLf = next - line.end() == 2; // the only terminator of two bytes
+        if (!matches && endsInCrLf)
+            continue;
+        put(QByteArrayView(unchanged, line.begin()));
+        if (matches) {
+            changed.resize(0);
+            changed += line;
+            applyPass(pass, changed, pageStem);
+            put(changed);
+        } else {
+            put(line);
+        }
+        put("\r\n");
+        unchanged = next;
+    }
+    put(QByteArrayView(unchanged, cfg.end()));
+    put("\r\n");
+    Q_ASSERT(to == out.data() + out.size());
+    return out;
 }

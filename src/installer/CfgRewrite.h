@@ -20,3 +20,25 @@ bool passMatches(CfgPass pass, QByteArrayView line);
 // true. `pageStem` names the page without folder and extension
 // ("cessna172_ref").
 bool applyPass(CfgPass pass, QByteArray &line, const QByteArray &pageStem);
+
+// What a rewrite needs to know of a file before it starts: its lines (as
+// LineScanner splits them) and those that pass each test, counted with their
+// bytes (terminators not included).
+struct CfgCensus
+{
+    qsizetype lines = 0;
+    qsizetype lineBytes = 0;
+    qsizetype checklistLines = 0;
+    qsizetype checklistBytes = 0;
+    qsizetype referenceLines = 0;
+    qsizetype referenceBytes = 0;
+};
+
+CfgCensus censusOf(QByteArrayView cfg);
+
+// The new content of aircraft.cfg after `pass` over the lines of `cfg`: each
+// line (changed by applyPass) followed by CR LF, and one more CR LF at the
+// end. `census` is censusOf(cfg). The result is made in one buffer of its
+// exact size, and each line is copied once.
+QByteArray rewriteCfg(CfgPass pass, QByteArrayView cfg, const CfgCensus &census,
+                      const QByteArray &pageStem);

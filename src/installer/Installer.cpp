@@ -1,5 +1,6 @@
 #include "installer/Installer.h"
 
+#include "installer/CfgRewrite.h"
 #include "platform/Dialogs.h"
 #include "platform/FileOperations.h"
 #include "platform/MessageCodes.h"
@@ -100,17 +101,22 @@ void Installer::install(const QString &CFileType, TextFile::Mode pageMode)
         return;
     }
 
-    if (dialogs.messageBox(QStringLiteral("Backup aircraft.cfg? (Recommended)"), MB_YESNO, cfgTitle)
-        == IDYES) {
-        FileError error;
-        if (!copyFile(cfgPath, state.aircraftDir + QStringLiteral("aircraft.bak"), &error)) {
-            reportFailure(error);
-            return;
-        }
+    const bool backup = dialogs.messageBox(QStringLiteral("Backup aircraft.cfg? (Recommended)"),
+                                           MB_YESNO, cfgTitle)
+        == IDYES;
+    // aircraft.cfg is read once, for the backup and the passes alike.
+    QByteArray cfg;
+    FileError error;
+    const bool read = backup
+        ? copyFile(cfgPath, state.aircraftDir + QStringLiteral("aircraft.bak"), &cfg, &error)
+        : readWholeFile(cfgPath, &cfg, &error);
+    if (!read) {
+        reportFailure(error);
+        return;
     }
-
-    if (runPasses(CFileType, cfgPath))
-        writeBack(cfgPath);
+    const QByteArray txtGhostTxt = runPasses(CFileType, cfg);
+    if (!writeWholeFile(cfgPath, txtGhostTxt, &error))
+        reportFailure(error);
     state.entryFound = 0;
 }
 
@@ -122,48 +128,19 @@ bool Installer::writePage(TextFile::Mode pageMode)
     return reportFailure(channel.error());
 }
 
-bool Installer::runPasses(const QString &CFileType, const QString &cfgPath)
+QByteArray Installer::runPasses(const QString &CFileType, QByteArrayView cfg)
 {
     const QByteArray pageStem = (state.aircraftName + QLatin1Char('_') + CFileType).toLocal8Bit();
-    if (CFileType == QLatin1String("check"))
-        return runPass(CfgPass::Checklist, cfgPath, pageStem);
-    if (!runPass(CfgPass::Reference, cfgPath, pageStem))
-        return false;
-    return state.entryFound != 0 || runPass(CfgPass::Insertion, cfgPath, pageStem);
-}
-
-bool Installer::runPass(CfgPass pass, const QString &cfgPath, const QByteArray &pageStem)
-{
-    txtGhostTxt.resize(0); // emptied, keeping its room for this pass
-    if (!channel.openTextFile(cfgPath, TextFile::Input))
-        return reportFailure(channel.error());
-    // Room for the whole file with CR LF ends and some entries, so that the
-    // buffer is not copied over and over as it grows.
-    txtGhostTxt.reserve(channel.bytesLeft() + channel.bytesLeft() / 8 + 256);
-    while (!channel.endOfFile()) {
-        const QByteArrayView line = channel.nextLine();
-        if (passMatches(pass, line)) {
-            QByteArray changed = line.toByteArray();
-            applyPass(pass, changed, pageStem);
-            txtGhostTxt += changed;
-            if (pass == CfgPass::Reference)
-                state.entryFound = 99;
-        } else {
-            txtGhostTxt += line; // unchanged, byte for byte
-        }
-        txtGhostTxt += "\r\n";
+    const CfgCensus census = censusOf(cfg);
+    CfgPass pass = CfgPass::Checklist;
+    if (CFileType != QLatin1String("check")) {
+        // The reference pass, or, where it would meet no reference entry,
+        // the insertion pass in its place.
+        if (census.referenceLines > 0)
+            state.entryFound = 99;
+        pass = state.entryFound != 0 ? CfgPass::Reference : CfgPass::Insertion;
     }
-    return channel.closeFile() || reportFailure(channel.error());
-}
-
-bool Installer::writeBack(const QString &cfgPath)
-{
-    // The buffer already ends in CR LF; writeLine adds one more. It is handed
-    // to the channel rather than copied: it is of no further use.
-    if (channel.openTextFile(cfgPath, TextFile::Output)
-        && channel.writeLineFrom(std::move(txtGhostTxt)) && channel.closeFile())
-        return true;
-    return reportFailure(channel.error());
+    return rewriteCfg(pass, cfg, census, pageStem);
 }
 
 bool Installer::reportFailure(const FileError &error)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "installer/CfgRewrite.h"
 #include "installer/InstallerState.h"
 #include "platform/FileDialog.h"
 #include "platform/SimulatorFolders.h"
@@ -48,13 +47,10 @@ public:
 private:
     void install(const QString &CFileType, TextFile::Mode pageMode);
     bool writePage(TextFile::Mode pageMode);
-    bool runPasses(const QString &CFileType, const QString &cfgPath);
-    bool runPass(CfgPass pass, const QString &cfgPath, const QByteArray &pageStem);
-    bool writeBack(const QString &cfgPath);
+    QByteArray runPasses(const QString &CFileType, QByteArrayView cfg);
     bool reportFailure(const FileError &error);
 
     Dialogs &dialogs;
     SimulatorSearch findSimulators;
     TextFile channel;
-    QByteArray txtGhostTxt; // the new content of aircraft.cfg, line by line
 };

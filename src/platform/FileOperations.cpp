@@ -1,6 +1,7 @@
 #include "platform/FileOperations.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/BufferRoom.h"
 #include "platform/FileNames.h"
 
 #include <QFile>
@@ -27,7 +28,7 @@ bool readWholeFile(const QString &path, QByteArray *content, FileError *error)
         // Into the room `content` already has where it is enough: a caller
         // that reads file after file into one buffer does not pay for fresh
         // memory each time.
-        content->resize(qsizetype(file.size()));
+        sizeForOverwrite(content, qsizetype(file.size()));
         qsizetype got = 0;
         // Reads until a read finds the end of the file, or fails and says so.
         // QFile::readAll() would not do: when a read fails after some bytes
@@ -57,17 +58,19 @@ bool readWholeFile(const QString &path, QByteArray *content, FileError *error)
     return false;
 }
 
-bool copyFile(const QString &source, const QString &destination, FileError *error)
+bool writeWholeFile(const QString &path, QByteArrayView bytes, FileError *error)
 {
-    QByteArray content;
-    if (!readWholeFile(source, &content, error))
-        return false;
-
-    AtomicFile out(existingCaseOf(destination));
-    if (out.open() && out.write(content) && out.commit())
+    AtomicFile out(existingCaseOf(path));
+    if (out.open() && out.write(bytes) && out.commit())
         return true;
     *error = out.error();
     return false;
+}
+
+bool copyFile(const QString &source, const QString &destination, QByteArray *content,
+              FileError *error)
+{
+    return readWholeFile(source, content, error) && writeWholeFile(destination, *content, error);
 }
 
 bool writeAll(QFileDevice &file, QByteArrayView bytes)

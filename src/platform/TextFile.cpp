@@ -3,14 +3,6 @@
 #include "platform/FileNames.h"
 #include "platform/FileOperations.h"
 
-#include <algorithm>
-#include <cstring>
-
-namespace {
-constexpr char CR = '\r';
-constexpr char LF = '\n';
-} // namespace
-
 TextFile::~TextFile()
 {
     discard();
@@ -25,6 +17,7 @@ bool TextFile::openTextFile(const QString &path, Mode openMode)
     case Input:
         if (!readWholeFile(onDisk, &content, &lastError))
             return false;
+        lines = LineScanner(content);
         break;
     case Output:
         replacement = std::make_unique<AtomicFile>(onDisk);
@@ -43,40 +36,12 @@ bool TextFile::openTextFile(const QString &path, Mode openMode)
 
 bool TextFile::endOfFile() const
 {
-    return position >= content.size();
+    return lines.atEnd();
 }
 
 QByteArray TextFile::readLine()
 {
-    return nextLine().toByteArray();
-}
-
-QByteArrayView TextFile::nextLine()
-{
-    // The line ends at the first CR or LF. Each is searched for with memchr
-    // only once it lies behind, so that a file holding only one kind of line
-    // end is still read in one sweep.
-    const char *const data = content.constData();
-    const qsizetype size = content.size();
-    const qsizetype start = std::min(position, size);
-    if (nextCr < start)
-        nextCr = nextOf(CR, start);
-    if (nextLf < start)
-        nextLf = nextOf(LF, start);
-    const qsizetype end = std::min(nextCr, nextLf);
-    position = end;
-    if (end < size) {
-        const bool crlf = data[end] == CR && end + 1 < size && data[end + 1] == LF;
-        position += crlf ? 2 : 1;
-    }
-    return QByteArrayView(data + start, end - start);
-}
-
-qsizetype TextFile::nextOf(char c, qsizetype from) const
-{
-    const char *const data = content.constData();
-    const void *found = std::memchr(data + from, c, size_t(content.size() - from));
-    return found ? static_cast<const char *>(found) - data : content.size();
+    return lines.nextLine().toByteArray();
 }
 
 bool TextFile::writeLine(QByteArrayView text)
@@ -86,17 +51,6 @@ bool TextFile::writeLine(QByteArrayView text)
     if (pending.isEmpty())
         pending.reserve(text.size() + 2); // a whole buffer written at once is copied once
     pending += text;
-    pending += "\r\n";
-    return true;
-}
-
-bool TextFile::writeLineFrom(QByteArray &&buffer)
-{
-    if (!isOpen)
-        return false;
-    if (!pending.isEmpty())
-        return writeLine(QByteArrayView(buffer));
-    pending = std::move(buffer);
     pending += "\r\n";
     return true;
 }
@@ -132,9 +86,7 @@ void TextFile::discard()
 {
     isOpen = false;
     content.resize(0); // keeps its room for the next file read
-    position = 0;
-    nextCr = -1;
-    nextLf = -1;
+    lines = LineScanner();
     pending.clear();
     replacement.reset();
     appended.close();

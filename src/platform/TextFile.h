@@ -2,6 +2,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/FileError.h"
+#include "platform/LineScanner.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -11,9 +12,7 @@
 // The text-file channel: one file at a time, opened, read or written line by
 // line, and closed. Content is bytes, never decoded.
 //
-// A line ends at CR LF, at a lone CR or at a lone LF; the terminator is not
-// part of the line, a last line without one is returned whole, and a file that
-// ends in a terminator has no extra empty last line. writeLine adds CR LF.
+// Lines are those of LineScanner.h; writeLine adds CR LF.
 //
 // A file that does not exist under the exact name but does under another case
 // is used under its name on disk (see existingCaseOf).
@@ -23,7 +22,7 @@
 // it was.
 //
 // The channel keeps the room of the largest file it has read for the next
-// one, as the passes over aircraft.cfg read the same file again.
+// one.
 class TextFile
 {
 public:
@@ -38,15 +37,7 @@ public:
     bool openTextFile(const QString &path, Mode mode);
     bool endOfFile() const;
     QByteArray readLine();
-    // The next line as readLine() gives it, without the copy: a view of the
-    // channel's buffer, valid until the next read or until the file is closed.
-    QByteArrayView nextLine();
-    // Bytes of the Input file not read yet.
-    qsizetype bytesLeft() const { return content.size() - position; }
     bool writeLine(QByteArrayView text);
-    // writeLine of a whole buffer, whose memory the channel takes over
-    // instead of copying it when it is the first thing written.
-    bool writeLineFrom(QByteArray &&buffer);
     // Puts what was written on disk; false (with error()) when that failed.
     bool closeFile();
 
@@ -54,18 +45,13 @@ public:
 
 private:
     FileError appendError() const;
-    qsizetype nextOf(char c, qsizetype from) const;
     bool fail(const FileError &error);
     void discard();
 
     bool isOpen = false;
     Mode mode = Input;
     QByteArray content;
-    qsizetype position = 0;
-    // Where the next CR and the next LF at or after `position` are (the size
-    // when there is none), found once each: -1 until looked for.
-    qsizetype nextCr = -1;
-    qsizetype nextLf = -1;
+    LineScanner lines;
     QByteArray pending;
     std::unique_ptr<AtomicFile> replacement;
     QFile appended;

@@ -67,3 +67,42 @@ TEST(ApplyPass, ChangesOnlyMatchingLines)
         EXPECT_EQ(line, "title=Cessna");
     }
 }
+
+namespace {
+
+struct PassCase
+{
+    const char *name;
+    CfgPass pass;
+    QByteArray before;
+    QByteArray after;
+};
+
+using WholeFile = testing::TestWithParam<PassCase>;
+
+} // namespace
+
+// The census sizes the result before a byte of it is written: a line counted
+// wrong would show as a result of the wrong size.
+TEST_P(WholeFile, RewritesEveryLineIntoTheExactSize)
+{
+    const PassCase &c = GetParam();
+    EXPECT_EQ(rewriteCfg(c.pass, c.before, censusOf(c.before), "stem"), c.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Passes, WholeFile,
+    testing::Values(
+        PassCase{"EmptyFile", CfgPass::Insertion, "", "\r\n"},
+        PassCase{"UnchangedCrLfLinesInOneRun", CfgPass::Checklist, "a\r\n\r\nb\r\n", "a\r\n\r\nb\r\n\r\n"},
+        PassCase{"InsertionAfterAnUnterminatedLastLine", CfgPass::Insertion, "a\rkb_check",
+                 "a\r\nkb_check\r\nkb_reference=stem\r\n\r\n"},
+        PassCase{"InsertionAfterEachOfTwoLinesInARow", CfgPass::Insertion, "Checklists=1\nkb_check=2\r\nz",
+                 "Checklists=1\r\nkb_reference=stem\r\nkb_check=2\r\nkb_reference=stem\r\nz\r\n\r\n"},
+        PassCase{"ChecklistLineLongerThanItsEntry", CfgPass::Checklist,
+                 "kb_checklists=" + QByteArray(100, 'x') + "\nb\r\n", "kb_checklists=stem\r\nb\r\n\r\n"},
+        PassCase{"ReferenceLinesReplacedChecklistKept", CfgPass::Reference,
+                 "reference=1\r\nKB_REFERENCE=2\rkb_check\r\n",
+                 "kb_reference=stem\r\nkb_reference=stem\r\nkb_check\r\n\r\n"},
+        PassCase{"ReferencePassOverNoEntry", CfgPass::Reference, "x\n\ny", "x\r\n\r\ny\r\n\r\n"}),
+    [](const testing::TestParamInfo<PassCase> &info) { return std::string(info.param.name); });

@@ -5,7 +5,8 @@
 //
 // The install is the worst case: Reference section with the insertion pass
 // and a backup, over an existing page and an existing aircraft.bak (so that
-// every replacement goes through a temporary name and a rename). The file
+// every replacement goes through a temporary name and a rename); the one read
+// of aircraft.cfg also without a backup. The file
 // operations come from the real Qt through support/FaultInjection.h; the
 // tables below list them in the order an install makes them, and the test
 // CleanInstallMakesExactlyTheOperationsOfTheTable holds them to that.
@@ -32,7 +33,7 @@ namespace {
 
 enum class Routine { NewFile, AddToExisting };
 // The step of the install that a failing operation belongs to.
-enum class Stage { Page, Backup, Passes, WriteBack };
+enum class Stage { Page, Read, Backup, WriteBack };
 
 // What the install does when the operation fails.
 enum class Outcome {
@@ -69,8 +70,9 @@ std::vector<Operation> replaceFile(const char *what, Stage stage, const char *fi
 constexpr int readChunk = 128;
 qsizetype cfgSize();
 
-// Reading aircraft.cfg whole (readWholeFile): one read per chunk, then one
-// that finds the end (a failure there must not pass for the end).
+// Reading aircraft.cfg whole (readWholeFile), once for the backup and every
+// pass: one read per chunk, then one that finds the end (a failure there must
+// not pass for the end).
 std::vector<Operation> readFile(const char *what, Stage stage)
 {
     auto named = [what](const std::string &step) { return std::string(what) + "_" + step; };
@@ -83,7 +85,7 @@ std::vector<Operation> readFile(const char *what, Stage stage)
 }
 
 // Every file operation of the install, in order.
-std::vector<Operation> installOperations(Routine routine, TempFiles temp)
+std::vector<Operation> installOperations(Routine routine, TempFiles temp, bool backup = true)
 {
     std::vector<Operation> all;
     auto add = [&all](const std::vector<Operation> &ops) { all.insert(all.end(), ops.begin(), ops.end()); };
@@ -93,10 +95,9 @@ std::vector<Operation> installOperations(Routine routine, TempFiles temp)
         add({{Op::OpenAppend, "PageAppend_Open", Stage::Page, pageName},
              {Op::Write, "PageAppend_Write", Stage::Page, pageName}});
     }
-    add(readFile("BackupCopy_Read", Stage::Backup));
-    add(replaceFile("BackupCopy", Stage::Backup, bakName, temp));
-    add(readFile("ReferencePass", Stage::Passes));
-    add(readFile("InsertionPass", Stage::Passes));
+    add(readFile("CfgRead", Stage::Read));
+    if (backup)
+        add(replaceFile("BackupCopy", Stage::Backup, bakName, temp));
     add(replaceFile("WriteBack", Stage::WriteBack, cfgName, temp));
     return all;
 }
@@ -128,6 +129,7 @@ struct FaultCase
     TempFiles temp;
     Operation operation;
     int nth; // which call of its kind, from 1
+    bool backup = true;
 };
 
 std::string caseName(const FaultCase &c);
@@ -140,7 +142,8 @@ void PrintTo(const FaultCase &c, std::ostream *out)
 std::string caseName(const FaultCase &c)
 {
     return std::string(c.routine == Routine::NewFile ? "NewFile_" : "AddToExisting_")
-        + (c.temp == TempFiles::Unnamed ? "" : "NamedTemp_") + c.operation.what;
+        + (c.temp == TempFiles::Unnamed ? "" : "NamedTemp_") + (c.backup ? "" : "NoBackup_")
+        + c.operation.what;
 }
 
 std::vector<FaultCase> allCases()
@@ -152,6 +155,13 @@ std::vector<FaultCase> allCases()
             for (const Operation &operation : installOperations(routine, temp))
                 cases.push_back({routine, temp, operation, ++seen[operation.op]});
         }
+    }
+    // Without a backup, the one read of aircraft.cfg is not the source of a copy.
+    std::map<Op, int> seen;
+    for (const Operation &operation : installOperations(Routine::NewFile, TempFiles::Unnamed, false)) {
+        const int nth = ++seen[operation.op];
+        if (operation.stage == Stage::Read)
+            cases.push_back({Routine::NewFile, TempFiles::Unnamed, operation, nth, false});
     }
     return cases;
 }
@@ -232,7 +242,7 @@ TEST_P(InstallFaults, FailingOneOperationLeavesEverythingAsTheyWereAndTheNextIns
         else
             injector.failOnly(c.operation.op, c.nth, errorFor(c.operation.op));
         if (stage != Stage::Page || !stops)
-            dialogs.answer(IDYES).answer(IDYES); // configure, with a backup
+            dialogs.answer(IDYES).answer(c.backup ? IDYES : IDNO); // configure
         install(c.routine);
         ASSERT_TRUE(injector.injected()) << "the install made no " << faults::name(c.operation.op)
                                          << " number " << c.nth << "; it made:\n"
@@ -307,31 +317,34 @@ TEST_F(InstallFaultTable, CleanInstallMakesExactlyTheOperationsOfTheTable)
 {
     for (Routine routine : {Routine::NewFile, Routine::AddToExisting}) {
         for (TempFiles temp : {TempFiles::Unnamed, TempFiles::Named}) {
-            SCOPED_TRACE(routine == Routine::NewFile ? "New File" : "Add to existing");
-            SCOPED_TRACE(temp == TempFiles::Unnamed ? "O_TMPFILE" : "named temporary files");
-            writeBytes(path(cfgName), cfgBefore);
-            writeBytes(path(bakName), oldBackup);
-            writeBytes(path(pageName), oldPage);
-            std::vector<faults::Call> calls;
-            {
-                FaultInjector injector(dir.path());
-                injector.limitReads(readChunk);
-                if (temp == TempFiles::Named)
-                    injector.withoutUnnamedTemporaryFiles();
-                dialogs.answer(IDYES).answer(IDYES);
-                install(routine);
-                calls = injector.calls();
-            }
-            ASSERT_EQ(readBytes(path(cfgName)), cfgAfter());
+            for (bool backup : {true, false}) {
+                SCOPED_TRACE(routine == Routine::NewFile ? "New File" : "Add to existing");
+                SCOPED_TRACE(temp == TempFiles::Unnamed ? "O_TMPFILE" : "named temporary files");
+                SCOPED_TRACE(backup ? "with a backup" : "without a backup");
+                writeBytes(path(cfgName), cfgBefore);
+                writeBytes(path(bakName), oldBackup);
+                writeBytes(path(pageName), oldPage);
+                std::vector<faults::Call> calls;
+                {
+                    FaultInjector injector(dir.path());
+                    injector.limitReads(readChunk);
+                    if (temp == TempFiles::Named)
+                        injector.withoutUnnamedTemporaryFiles();
+                    dialogs.answer(IDYES).answer(backup ? IDYES : IDNO);
+                    install(routine);
+                    calls = injector.calls();
+                }
+                ASSERT_EQ(readBytes(path(cfgName)), cfgAfter());
 
-            std::vector<Op> expected;
-            for (const Operation &operation : installOperations(routine, temp))
-                expected.push_back(operation.op);
-            std::vector<Op> made;
-            for (const faults::Call &call : calls)
-                made.push_back(call.op);
-            EXPECT_EQ(made, expected) << "the install made:\n" << faults::describe(calls);
-            dialogs.calls.clear();
+                std::vector<Op> expected;
+                for (const Operation &operation : installOperations(routine, temp, backup))
+                    expected.push_back(operation.op);
+                std::vector<Op> made;
+                for (const faults::Call &call : calls)
+                    made.push_back(call.op);
+                EXPECT_EQ(made, expected) << "the install made:\n" << faults::describe(calls);
+                dialogs.calls.clear();
+            }
         }
     }
 }

@@ -56,9 +56,11 @@ TEST(CopyFile, ReplacesTheDestinationWithTheSourceBytes)
     const QByteArray content("[fltsim.0]\r\n\x00\xff\n", 15);
     writeBytes(dir.filePath("aircraft.cfg"), content);
     writeBytes(dir.filePath("AIRCRAFT.BAK"), "older backup");
+    QByteArray read;
     FileError error;
-    ASSERT_TRUE(copyFile(dir.filePath("aircraft.cfg"), dir.filePath("aircraft.bak"), &error));
+    ASSERT_TRUE(copyFile(dir.filePath("aircraft.cfg"), dir.filePath("aircraft.bak"), &read, &error));
     EXPECT_EQ(readBytes(dir.filePath("AIRCRAFT.BAK")), content);
+    EXPECT_EQ(read, content);
     EXPECT_EQ(entriesOf(dir.path()), (QStringList{"AIRCRAFT.BAK", "aircraft.cfg"}));
 }
 
@@ -66,8 +68,9 @@ TEST(CopyFile, FailsOnAMissingSourceAndLeavesTheDestination)
 {
     QTemporaryDir dir;
     writeBytes(dir.filePath("aircraft.bak"), "kept");
+    QByteArray read;
     FileError error;
-    EXPECT_FALSE(copyFile(dir.filePath("aircraft.cfg"), dir.filePath("aircraft.bak"), &error));
+    EXPECT_FALSE(copyFile(dir.filePath("aircraft.cfg"), dir.filePath("aircraft.bak"), &read, &error));
     EXPECT_EQ(error.action, "read");
     EXPECT_EQ(error.path, dir.filePath("aircraft.cfg"));
     EXPECT_EQ(readBytes(dir.filePath("aircraft.bak")), "kept");
@@ -78,8 +81,9 @@ TEST(CopyFile, FailsWhenTheDestinationCannotBeWritten)
     QTemporaryDir dir;
     writeBytes(dir.filePath("aircraft.cfg"), "cfg");
     QDir(dir.path()).mkdir("aircraft.bak");
+    QByteArray read;
     FileError error;
-    EXPECT_FALSE(copyFile(dir.filePath("aircraft.cfg"), dir.filePath("aircraft.bak"), &error));
+    EXPECT_FALSE(copyFile(dir.filePath("aircraft.cfg"), dir.filePath("aircraft.bak"), &read, &error));
     EXPECT_EQ(error.action, "write");
     EXPECT_EQ(error.path, dir.filePath("aircraft.bak"));
     EXPECT_EQ(entriesOf(dir.path()), (QStringList{"aircraft.bak", "aircraft.cfg"}));

@@ -153,22 +153,6 @@ TEST(TextFile, CreatesAMissingFileUnderTheExactName)
     EXPECT_EQ(entriesOf(dir.path()), (QStringList{"Other.htm", "cessna_check.htm"}));
 }
 
-TEST(TextFile, WriteLineFromTakesAWholeBufferAndEndsItWithCrLf)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("aircraft.cfg");
-    TextFile file;
-    ASSERT_TRUE(file.openTextFile(path, TextFile::Output));
-    QByteArray buffer = "a\r\nb\r\n";
-    EXPECT_TRUE(file.writeLineFrom(std::move(buffer)));
-    QByteArray more = "c";
-    EXPECT_TRUE(file.writeLineFrom(std::move(more)));
-    EXPECT_TRUE(file.writeLine("d"));
-    ASSERT_TRUE(file.closeFile());
-    EXPECT_EQ(readBytes(path), "a\r\nb\r\n\r\nc\r\nd\r\n");
-    EXPECT_FALSE(file.writeLineFrom("closed"));
-}
-
 TEST(TextFile, ASmallFileReadAfterALargeOneGivesOnlyItsOwnLines)
 {
     QTemporaryDir dir;
