@@ -1,9 +1,9 @@
 #include "app/MainWindow.h"
 
 #include "app/LinkLabel.h"
-#include "app/MakerSite.h"
+#include "platform/MakerSite.h"
 #include "app/ProgramVersion.h"
-#include "app/Twips.h"
+#include "platform/Twips.h"
 #include "installer/PlayerPage.h"
 #include "platform/Dialogs.h"
 #include "platform/FileOperations.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MakerSite.h"
+#include "platform/MakerSite.h"
 #include "app/PageFetch.h"
 
 #include <QByteArray>

@@ -1,7 +1,7 @@
 #include "playlist/PlaylistWindow.h"
 
-#include "app/MakerSite.h"
-#include "app/Twips.h"
+#include "platform/MakerSite.h"
+#include "platform/Twips.h"
 #include "platform/FileOperations.h"
 #include "platform/MessageCodes.h"
 

@@ -1,5 +1,5 @@
 #include "app/MainWindow.h"
-#include "app/MakerSite.h"
+#include "platform/MakerSite.h"
 #include "installer/PlayerPage.h"
 #include "platform/MessageCodes.h"
 

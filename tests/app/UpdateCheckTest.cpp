@@ -1,4 +1,4 @@
-#include "app/MakerSite.h"
+#include "platform/MakerSite.h"
 #include "app/ProgramVersion.h"
 #include "app/UpdateCheck.h"
 #include "platform/MessageCodes.h"

@@ -1,5 +1,5 @@
 #include "playlist/PlaylistWindow.h"
-#include "app/MakerSite.h"
+#include "platform/MakerSite.h"
 #include "platform/MessageCodes.h"
 
 #include "PlaylistWindowInFolder.h"
