@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
+#include <memory>
 
 #include <windows.h>
 
@@ -20,34 +20,10 @@ namespace {
 
 const QByteArray before = "[fltsim.0]\r\nkb_checklists=Cessna172_check\r\n";
 
-std::wstring nativePath(const QString &path)
-{
-    return QDir::toNativeSeparators(path).toStdWString();
-}
-
-// Holds a file open, sharing it with no one, while alive: every other open of
-// it fails with a sharing violation, as when another program holds it so.
-class HeldWithoutSharing
-{
-public:
-    explicit HeldWithoutSharing(const QString &path)
-        : handle(CreateFileW(nativePath(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
-    {
-        EXPECT_NE(handle, INVALID_HANDLE_VALUE) << GetLastError();
-    }
-    ~HeldWithoutSharing() { CloseHandle(handle); }
-    HeldWithoutSharing(const HeldWithoutSharing &) = delete;
-    HeldWithoutSharing &operator=(const HeldWithoutSharing &) = delete;
-
-private:
-    HANDLE handle;
-};
-
 struct LockedCase
 {
     const char *name;
-    bool readOnly; // else held open without sharing
+    DWORD attributes; // FILE_ATTRIBUTE_NORMAL: held open, sharing it with no one
     bool backup;
     QStringList entriesAfter;
 };
@@ -61,17 +37,20 @@ class LockedAircraftCfg : public BadInput, public testing::WithParamInterface<Lo
 TEST_P(LockedAircraftCfg, EndsInOneErrorAndLeavesItByteForByte)
 {
     writeCfg(before);
-    if (GetParam().readOnly) {
-        ASSERT_TRUE(SetFileAttributesW(nativePath(path("aircraft.cfg")).c_str(), FILE_ATTRIBUTE_READONLY));
-    }
-    {
-        std::optional<HeldWithoutSharing> held;
-        if (!GetParam().readOnly)
-            held.emplace(path("aircraft.cfg"));
+    const std::wstring cfgPath = QDir::toNativeSeparators(path("aircraft.cfg")).toStdWString();
+    ASSERT_TRUE(SetFileAttributesW(cfgPath.c_str(), GetParam().attributes));
+    if (GetParam().attributes == FILE_ATTRIBUTE_NORMAL) {
+        // Another handle's open fails with a sharing violation, as another program's would.
+        const std::unique_ptr<void, decltype(&CloseHandle)> held(
+            CreateFileW(cfgPath.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr),
+            &CloseHandle);
+        ASSERT_NE(held.get(), INVALID_HANDLE_VALUE);
+        install("check", GetParam().backup);
+    } else {
         install("check", GetParam().backup);
     }
     expectOneErrorNaming("aircraft.cfg");
-    SetFileAttributesW(nativePath(path("aircraft.cfg")).c_str(), FILE_ATTRIBUTE_NORMAL);
+    SetFileAttributesW(cfgPath.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(cfg(), before);
     EXPECT_EQ(entriesOf(dir.path()), GetParam().entriesAfter);
 
@@ -81,28 +60,29 @@ TEST_P(LockedAircraftCfg, EndsInOneErrorAndLeavesItByteForByte)
     EXPECT_EQ(cfg(), "[fltsim.0]\r\nkb_checklists=cessna172_check\r\n\r\n");
 }
 
+const QStringList withBackup{"aircraft.bak", "aircraft.cfg", "cessna172_check.htm"};
+const QStringList withoutBackup{"aircraft.cfg", "cessna172_check.htm"};
+
 INSTANTIATE_TEST_SUITE_P(
     Windows, LockedAircraftCfg,
-    testing::Values(
-        LockedCase{"ReadOnly", true, true, {"aircraft.bak", "aircraft.cfg", "cessna172_check.htm"}},
-        LockedCase{"ReadOnlyWithoutBackup", true, false, {"aircraft.cfg", "cessna172_check.htm"}},
-        LockedCase{"HeldOpen", false, true, {"aircraft.cfg", "cessna172_check.htm"}},
-        LockedCase{"HeldOpenWithoutBackup", false, false, {"aircraft.cfg", "cessna172_check.htm"}}),
+    testing::Values(LockedCase{"ReadOnly", FILE_ATTRIBUTE_READONLY, true, withBackup},
+                    LockedCase{"ReadOnlyWithoutBackup", FILE_ATTRIBUTE_READONLY, false, withoutBackup},
+                    LockedCase{"HeldOpen", FILE_ATTRIBUTE_NORMAL, true, withoutBackup},
+                    LockedCase{"HeldOpenWithoutBackup", FILE_ATTRIBUTE_NORMAL, false, withoutBackup}),
     [](const testing::TestParamInfo<LockedCase> &info) { return std::string(info.param.name); });
 
 TEST_F(BadInput, TheEntryLineNamesThePageInTheAnsiCodePage)
 {
-    const QString aircraft = u"caf\u00e9plane"_s;
-    installer.state.aircraftName = aircraft;
+    installer.state.aircraftName = u"caf\u00e9plane"_s;
     writeCfg(before);
     install("check", false);
     EXPECT_EQ(errorCount(), 0);
 
-    const std::wstring stem = (aircraft + u"_check"_s).toStdWString();
+    const std::wstring stem = u"caf\u00e9plane_check"_s.toStdWString();
     QByteArray ansi(int(stem.size()) * 2, '\0');
-    ansi.resize(WideCharToMultiByte(CP_ACP, 0, stem.data(), int(stem.size()), ansi.data(),
-                                    int(ansi.size()), nullptr, nullptr));
+    ansi.resize(WideCharToMultiByte(CP_ACP, 0, stem.data(), int(stem.size()), ansi.data(), int(ansi.size()),
+                                    nullptr, nullptr));
     ASSERT_FALSE(ansi.isEmpty());
     EXPECT_EQ(cfg(), "[fltsim.0]\r\nkb_checklists=" + ansi + "\r\n\r\n");
-    EXPECT_TRUE(QFileInfo::exists(path(aircraft + u"_check.htm"_s)));
+    EXPECT_TRUE(QFileInfo::exists(path(u"caf\u00e9plane_check.htm"_s)));
 }
