@@ -2,7 +2,7 @@
 
 #include "installer/InstallerState.h"
 #include "installer/PlayerPage.h"
-#include "platform/MessageCodes.h"
+#include "dialogs/MessageCodes.h"
 
 #include <QDir>
 #include <QFile>

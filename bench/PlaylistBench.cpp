@@ -7,7 +7,7 @@
 // display names, until it is laid out and painted, in the same run.
 
 #include "playlist/Playlist.h"
-#include "playlist/PlaylistWindow.h"
+#include "gui/PlaylistWindow.h"
 
 #include "BenchSupport.h"
 

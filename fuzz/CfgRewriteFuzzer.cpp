@@ -20,7 +20,7 @@
 
 #include "installer/Installer.h"
 #include "installer/PlayerPage.h"
-#include "platform/MessageCodes.h"
+#include "dialogs/MessageCodes.h"
 
 #include "FuzzSupport.h"
 

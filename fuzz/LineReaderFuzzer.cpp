@@ -8,7 +8,7 @@
 // - writing the lines with writeLine and reading the file again gives the
 //   same lines, and the file written is each line followed by CR LF.
 
-#include "platform/TextFile.h"
+#include "files/TextFile.h"
 
 #include "FuzzSupport.h"
 

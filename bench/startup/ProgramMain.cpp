@@ -1,8 +1,8 @@
 // The program as main.cpp starts it, for the start-up benchmark: it reports
 // the first showing of the main window and quits.
 
-#include "app/MainWindow.h"
-#include "platform/QtDialogs.h"
+#include "gui/MainWindow.h"
+#include "gui/QtDialogs.h"
 
 #include "FirstShow.h"
 

@@ -1,6 +1,6 @@
 #include "FuzzSupport.h"
 
-#include "platform/MessageCodes.h"
+#include "dialogs/MessageCodes.h"
 
 #include <QDir>
 #include <QFile>

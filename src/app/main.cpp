@@ -1,5 +1,5 @@
-#include "app/MainWindow.h"
-#include "platform/QtDialogs.h"
+#include "gui/MainWindow.h"
+#include "gui/QtDialogs.h"
 
 #include <QApplication>
 

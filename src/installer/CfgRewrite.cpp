@@ -1,7 +1,7 @@
 #include "installer/CfgRewrite.h"
 
-#include "platform/BufferRoom.h"
-#include "platform/LineScanner.h"
+#include "files/BufferRoom.h"
+#include "files/LineScanner.h"
 
 #include <algorithm>
 #include <array>

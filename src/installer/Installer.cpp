@@ -1,9 +1,9 @@
 #include "installer/Installer.h"
 
 #include "installer/CfgRewrite.h"
-#include "platform/Dialogs.h"
-#include "platform/FileOperations.h"
-#include "platform/MessageCodes.h"
+#include "dialogs/Dialogs.h"
+#include "files/FileOperations.h"
+#include "dialogs/MessageCodes.h"
 
 namespace {
 const QString programTitle = QStringLiteral("Skylyre Configurator");

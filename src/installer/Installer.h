@@ -1,9 +1,9 @@
 #pragma once
 
 #include "installer/InstallerState.h"
-#include "platform/FileDialog.h"
-#include "platform/SimulatorFolders.h"
-#include "platform/TextFile.h"
+#include "dialogs/FileDialog.h"
+#include "simulator/SimulatorFolders.h"
+#include "files/TextFile.h"
 
 #include <functional>
 

@@ -1,7 +1,7 @@
 #include "playlist/Playlist.h"
 
-#include "platform/Dialogs.h"
-#include "platform/MessageCodes.h"
+#include "dialogs/Dialogs.h"
+#include "dialogs/MessageCodes.h"
 
 #include <QFileInfo>
 #include <QLocale>

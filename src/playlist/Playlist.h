@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TextFile.h"
+#include "files/TextFile.h"
 
 #include <QByteArray>
 #include <QList>

@@ -11,7 +11,7 @@
 // tables below list them in the order an install makes them, and the test
 // CleanInstallMakesExactlyTheOperationsOfTheTable holds them to that.
 
-#include "platform/MessageCodes.h"
+#include "dialogs/MessageCodes.h"
 
 #include "FaultInjection.h"
 #include "FileReplacement.h"

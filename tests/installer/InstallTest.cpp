@@ -1,4 +1,4 @@
-#include "platform/MessageCodes.h"
+#include "dialogs/MessageCodes.h"
 
 #include "InstallerInFolder.h"
 

@@ -2,7 +2,7 @@
 
 #include "installer/Installer.h"
 #include "installer/PlayerPage.h"
-#include "platform/MessageCodes.h"
+#include "dialogs/MessageCodes.h"
 
 #include "Files.h"
 #include "ScriptedDialogs.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "playlist/Playlist.h"
-#include "platform/MessageCodes.h"
+#include "dialogs/MessageCodes.h"
 
 #include "Files.h"
 #include "ScriptedDialogs.h"

@@ -10,7 +10,7 @@
 // CleanSaveMakesExactlyTheOperationsOfTheTable holds them to that.
 
 #include "playlist/Playlist.h"
-#include "platform/MessageCodes.h"
+#include "dialogs/MessageCodes.h"
 
 #include "FaultInjection.h"
 #include "FileReplacement.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/LabelledFolder.h"
+#include "simulator/LabelledFolder.h"
 
 #include <ostream>
 

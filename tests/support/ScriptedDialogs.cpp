@@ -1,6 +1,6 @@
 #include "ScriptedDialogs.h"
 
-#include "platform/MessageCodes.h"
+#include "dialogs/MessageCodes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,83 @@
+#include "files/AtomicFile.h"
+
+#include "files/FileOperations.h"
+
+#include <cerrno>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#elif defined(Q_OS_WIN)
+#include <io.h>
+#endif
+
+namespace {
+
+// Puts the file's data on disk; false, with errno, when the system says it
+// could not.
+bool syncToDisk(int fd)
+{
+#ifdef Q_OS_UNIX
+    int result;
+    do {
+        result = ::fdatasync(fd);
+    } while (result == -1 && errno == EINTR);
+    return result == 0;
+#elif defined(Q_OS_WIN)
+    // Qt lends its file handle as a C runtime descriptor; _commit() flushes
+    // Windows' buffers of it to the disk (FlushFileBuffers).
+    if (fd == -1) {
+        errno = EBADF;
+        return false;
+    }
+    return ::_commit(fd) == 0;
+#else
+    Q_UNUSED(fd);
+    return true; // QSaveFile::commit() flushes the file on other systems.
+#endif
+}
+
+} // namespace
+
+AtomicFile::AtomicFile(const QString &path)
+    : file(path)
+{
+}
+
+bool AtomicFile::open()
+{
+    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || fail();
+}
+
+bool AtomicFile::write(QByteArrayView bytes)
+{
+    return writeAll(file, bytes) || fail();
+}
+
+bool AtomicFile::commit()
+{
+    // QSaveFile::commit() ignores a failure of its own final flush, so a full
+    // disk could leave a truncated file in place: flush and check first.
+    if (!file.flush())
+        return fail();
+    // It ignores a failure of its sync to disk too, and would then put in the
+    // old file's place a new one that may never reach the disk (a failing
+    // device, a network share that went away): sync and check first.
+    if (!syncToDisk(file.handle()))
+        return fail(errno);
+    errno = 0;
+    return file.commit() || fail(errno);
+}
+
+bool AtomicFile::fail(int systemError)
+{
+    QString reason = file.errorString();
+    // Qt has no reason for a failed sync, nor for some failures of its own
+    // (a temporary name it could not link): the system's is better than none.
+    if (systemError != 0
+        && (file.error() == QFileDevice::NoError || reason.isEmpty()
+            || reason == QLatin1String("Unknown error")))
+        reason = qt_error_string(systemError);
+    lastError = {QStringLiteral("write"), file.fileName(), reason};
+    file.cancelWriting();
+    return false;
+}

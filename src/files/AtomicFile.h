@@ -1,0 +1,31 @@
+#pragma once
+
+#include "files/FileError.h"
+
+#include <QByteArrayView>
+#include <QSaveFile>
+
+// Replaces a file as a whole. The new content goes to a temporary file in the
+// same folder and takes the old file's place only once all of it is on disk;
+// until then, and after any failure, the old file is untouched and the
+// temporary file is removed. The old file's permissions are kept, and a link
+// stays a link to a replaced target.
+class AtomicFile
+{
+public:
+    explicit AtomicFile(const QString &path);
+
+    bool open();
+    bool write(QByteArrayView bytes);
+    bool commit();
+
+    const FileError &error() const { return lastError; }
+
+private:
+    // Records the failure (with the system's errno where Qt has no reason)
+    // and drops the temporary file.
+    bool fail(int systemError = 0);
+
+    QSaveFile file;
+    FileError lastError;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "files/FileError.h"
+
+#include <QByteArrayView>
+
+class QFileDevice;
+
+// True when a normal, visible file (not a folder) exists under the exact name.
+// A relative path is taken against the current directory.
+bool fileExists(const QString &path);
+
+// Reads the whole of an existing regular file (found in any case, see
+// existingCaseOf) into `content`, reusing its room. A read that fails part
+// way fails the whole.
+bool readWholeFile(const QString &path, QByteArray *content, FileError *error);
+
+// Replaces the file at `path` (found in any case, see existingCaseOf) whole
+// with `bytes`, in one write and one sync (AtomicFile). Fails, leaving the
+// file as it was, when it cannot be written; `error` then says why.
+bool writeWholeFile(const QString &path, QByteArrayView bytes, FileError *error);
+
+// Copies `source` over `destination`, replacing it whole, through `content`
+// (as readWholeFile), which holds the source's bytes afterwards. Fails,
+// leaving the destination as it was, when the source cannot be read or the
+// destination cannot be written; `error` then says which and why.
+bool copyFile(const QString &source, const QString &destination, QByteArray *content,
+              FileError *error);
+
+// Writes all of `bytes` to a file opened unbuffered. A short write is tried
+// again, so that a disk that fills up reports its reason in errorString().
+bool writeAll(QFileDevice &file, QByteArrayView bytes);

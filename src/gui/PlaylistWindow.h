@@ -1,0 +1,56 @@
+#pragma once
+
+#include "dialogs/FileDialog.h"
+#include "playlist/Playlist.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QIcon;
+class QListWidget;
+class QListWidgetItem;
+
+// frmPlayList, the playlist editor window: a list of display names and a menu
+// that starts, opens, extends, saves and closes a playlist.
+//
+// The window is "loaded" when it is built and "unloaded" when it closes: it
+// deletes itself on close (Qt::WA_DeleteOnClose), taking its playlist with
+// it. Create it with new and keep it in a QPointer; a window built again
+// starts empty. Close on the menu asks first; closing it any other way (its
+// close box, the main window's exit calling close()) asks nothing.
+class PlaylistWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // Asks the user through `dialogs` (QtDialogs in the program, scripted
+    // dialogs in tests), which must outlive the window. `icon` is the main
+    // window's icon.
+    PlaylistWindow(Dialogs &dialogs, const QIcon &icon, QWidget *parent = nullptr);
+
+    const Playlist &playlist() const { return document; }
+
+    // The menu commands.
+    void mnuNewClick();
+    void mnuOpenClick();
+    void mnuAddClick();
+    void mnuSaveClick();
+    void mnuSaveTClick();
+    void mnuCloseClick();
+    void mnuHelpClick();
+    void mnuAboutClick();
+    // Removes the selected entry, if any.
+    void lstPlDoubleClick();
+
+private:
+    void createActions();
+    void load(const QIcon &icon);
+    void save(const QString &filter, bool (Playlist::*write)(const QString &));
+    void listEntriesFrom(int position);
+
+    Dialogs &dialogs;
+    Playlist document;
+    FileDialog CD1;
+    QListWidget *lstPl = nullptr;
+    QAction *mnuHelp = nullptr;
+};

@@ -1,0 +1,115 @@
+#include "update/UpdateCheck.h"
+
+#include "update/ProgramVersion.h"
+#include "dialogs/Dialogs.h"
+#include "dialogs/FetchProgress.h"
+#include "dialogs/MessageCodes.h"
+
+#include <QUrl>
+
+namespace {
+
+const QString updateTitle = QStringLiteral("Update");
+const QString errorTitle = QStringLiteral("Error");
+
+const QString askToCheck =
+    QStringLiteral("Check the Internet for upgrades? An Internet connection is required.");
+const QString waiting = QStringLiteral("Checking for updates...");
+const QString connectionMessage =
+    QStringLiteral("Connection to Velmora could not be established. Please try again later.");
+const QString latestVersion =
+    QStringLiteral("You have the latest version of Skylyre Configurator. No updates are needed.");
+const QString askToDownload = QStringLiteral(
+    "You do not have the latest version. Would you like to download the latest version? (");
+const QString notWebAddress = QStringLiteral(
+    "The download address given by Velmora is not a web address, so it was not opened. "
+    "Please try again later.");
+
+// The page's bytes as text: characters of the system code page.
+QString pageText(const QByteArray &page)
+{
+    return QString::fromLocal8Bit(page);
+}
+
+} // namespace
+
+UpdateCheck::UpdateCheck(Dialogs &dialogs, FetchProgress &progress, const QString &host,
+                         const FetchLimits &limits)
+    : dialogs(dialogs)
+    , progress(progress)
+    , host(host)
+    , fetch(limits)
+{
+}
+
+void UpdateCheck::run()
+{
+    // Nothing is fetched on No.
+    if (dialogs.messageBox(askToCheck, MB_YESNO, updateTitle) == IDNO)
+        return;
+
+    // The version page holds exactly four characters.
+    if (!fetchIntoTxtWeb(MakerSite::versionPagePath))
+        return;
+    const QString version = pageText(txtWeb);
+    if (version.size() != 4) {
+        connectionFailed();
+        return;
+    }
+
+    // Exact and case-sensitive; versions are not ordered.
+    if (version == ProgramVersion::programVersionText()) {
+        dialogs.messageBox(latestVersion, MB_OK, updateTitle);
+        return;
+    }
+
+    // Newer or older: offer the download.
+    if (dialogs.messageBox(askToDownload + version + QLatin1Char(')'), MB_YESNO, updateTitle)
+        == IDNO)
+        return;
+
+    // The download address is handed to the shell unchanged, but only when it
+    // is a web address.
+    if (!fetchIntoTxtWeb(MakerSite::downloadAddressPagePath))
+        return;
+    const QString address = pageText(txtWeb);
+    if (!isWebAddress(address)) {
+        dialogs.messageBox(notWebAddress, MB_OK, updateTitle);
+        return;
+    }
+    dialogs.shellOpen(address);
+}
+
+bool UpdateCheck::isWebAddress(const QString &text)
+{
+    const QUrl url(text, QUrl::StrictMode);
+    if (!url.isValid() || url.isRelative() || url.host().isEmpty())
+        return false;
+    const QString scheme = url.scheme().toLower();
+    return scheme == QLatin1String("http") || scheme == QLatin1String("https");
+}
+
+bool UpdateCheck::fetchIntoTxtWeb(const QString &path)
+{
+    QByteArray page;
+    progress.begin(waiting, updateTitle, [this] { fetch.cancel(); });
+    const PageFetch::Outcome outcome = fetch.get(QUrl(host + path), page);
+    progress.end();
+
+    switch (outcome) {
+    case PageFetch::Outcome::Fetched:
+        txtWeb = page;
+        return true;
+    case PageFetch::Outcome::Cancelled:
+        return false;
+    case PageFetch::Outcome::Failed:
+        break;
+    }
+    connectionFailed();
+    return false;
+}
+
+void UpdateCheck::connectionFailed()
+{
+    dialogs.messageBox(connectionMessage, MB_OK, errorTitle);
+}

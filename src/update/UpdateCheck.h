@@ -1,0 +1,44 @@
+#pragma once
+
+#include "update/MakerSite.h"
+#include "update/PageFetch.h"
+
+#include <QByteArray>
+#include <QString>
+
+class Dialogs;
+class FetchProgress;
+
+// The Update button's check: asks, fetches the version page from
+// the maker's site, compares it with the program's version and, when the two
+// differ and the user agrees, fetches the download-address page and hands the
+// address to the shell. Every outcome is shown through `dialogs`; while a page
+// is on its way `progress` shows the waiting box.
+class UpdateCheck
+{
+public:
+    // `host` is the scheme and host the two page paths are appended to; the
+    // program uses the maker's, tests a local server of their own.
+    UpdateCheck(Dialogs &dialogs, FetchProgress &progress,
+                const QString &host = MakerSite::host, const FetchLimits &limits = {});
+
+    // The whole body of the cmdUpdate click handler.
+    void run();
+
+    // Only absolute http and https addresses are handed to the shell.
+    static bool isWebAddress(const QString &text);
+
+    // The fetched-page holder: the bytes of the last page fetched, as they came.
+    QByteArray txtWeb;
+
+private:
+    // Fetches the page at `path` of the host into txtWeb; false when the check
+    // is to end (after the connection message, or quietly after Cancel).
+    bool fetchIntoTxtWeb(const QString &path);
+    void connectionFailed();
+
+    Dialogs &dialogs;
+    FetchProgress &progress;
+    QString host;
+    PageFetch fetch;
+};

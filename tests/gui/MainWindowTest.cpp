@@ -1,0 +1,339 @@
+#include "gui/MainWindow.h"
+#include "update/MakerSite.h"
+#include "installer/PlayerPage.h"
+#include "dialogs/MessageCodes.h"
+
+#include "Files.h"
+#include "LocalHttpServer.h"
+#include "ScriptedDialogs.h"
+#include "TemporaryCurrentFolder.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+const QString confirmation =
+    "Are you sure you want to add the Skylyre? This option is not reversible.";
+
+// A main window started in a folder of its own (with or without help.htm),
+// answering through scripted dialogs; the aircraft folder is another one.
+class MainWindowTest : public testing::Test
+{
+protected:
+    void TearDown() override { window.reset(); }
+
+    void start(bool withHelpPage = true, const QString &makerHost = MakerSite::host)
+    {
+        if (withHelpPage)
+            writeBytes(workDir.filePath("help.htm"), "<p>Help</p>");
+        window = std::make_unique<MainWindow>(dialogs, makerHost);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    template<typename Control>
+    Control *control(const char *name) const
+    {
+        auto *found = window->findChild<Control *>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    void click(const char *name) { QTest::mouseClick(control<QAbstractButton>(name), Qt::LeftButton); }
+    void select(const std::vector<const char *> &options)
+    {
+        for (const char *name : options)
+            click(name);
+    }
+
+    // Opens Cessna172.AIR of the aircraft folder.
+    void openAircraft(const QString &title = "Cessna172.AIR")
+    {
+        dialogs.choose(aircraftDir.filePath(title));
+        click("cmdOpen");
+    }
+
+    QString aircraftFile(const QString &name) const { return aircraftDir.filePath(name); }
+
+    TemporaryCurrentFolder workDir;
+    QTemporaryDir aircraftDir;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<MainWindow> window;
+};
+
+struct ControlCase
+{
+    const char *name;
+    QString caption;
+    QRect geometry;
+    QString toolTip;
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, IsLaidOutAsDesigned)
+{
+    start();
+    EXPECT_EQ(window->objectName(), "frmMain");
+    EXPECT_EQ(window->windowTitle(), "Skylyre Configurator");
+    EXPECT_EQ(window->size(), QSize(265, 182));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    EXPECT_FALSE(window->windowIcon().isNull());
+
+    const std::vector<ControlCase> buttons{
+        {"cmdOpen", "&Open", {8, 120, 73, 25}, "Open aircraft for editing"},
+        {"cmdWrite", "&Write", {96, 120, 73, 25}, "Add Skylyre to aircraft"},
+        {"cmdPlayList", "&Playlist Editor", {184, 120, 73, 25}, "Launch the Playlist Editor"},
+        {"cmdUpdate", "&Update", {8, 152, 73, 25}, "Check the Internet for software upgrades"},
+        {"cmdHelp", "&Help", {96, 152, 73, 25}, "View the Help documentation"},
+        {"cmdExit", "E&xit", {184, 152, 73, 25}, "Exit Skylyre Configurator"},
+        {"check", "Checklist", {8, 16, 81, 17}, "Add the Skylyre to a checklist"},
+        {"ref", "Reference", {8, 32, 81, 17}, "Add the Skylyre to a reference sheet"},
+        {"newfile", "New File", {144, 48, 81, 13}, "Create a new file with only the Skylyre"},
+        {"addexist", "Add to existing", {144, 64, 97, 17}, "Add the Skylyre to an existing file"},
+    };
+    for (const ControlCase &expected : buttons) {
+        auto *button = control<QAbstractButton>(expected.name);
+        EXPECT_EQ(button->text(), expected.caption) << expected.name;
+        EXPECT_EQ(button->geometry(), expected.geometry) << expected.name;
+        EXPECT_EQ(button->toolTip(), expected.toolTip) << expected.name;
+    }
+    EXPECT_EQ(control<QGroupBox>("frameFile")->title(), "File Option");
+    EXPECT_EQ(control<QGroupBox>("frameLoc")->title(), "Location");
+    EXPECT_EQ(control<QRadioButton>("check")->parentWidget()->objectName(), "frameFile");
+    EXPECT_EQ(control<QRadioButton>("newfile")->parentWidget(), window.get());
+
+    auto *velmora = control<QLabel>("lblVelmora");
+    EXPECT_EQ(velmora->text(), "Velmora");
+    EXPECT_EQ(velmora->toolTip(), "Visit Velmora");
+    EXPECT_TRUE(velmora->font().underline());
+    EXPECT_EQ(velmora->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(velmora->cursor().hotSpot(), QPoint(4, 0));
+    EXPECT_EQ(velmora->cursor().pixmap().size(), QSize(32, 32));
+    EXPECT_EQ(control<QPushButton>("cmdUpdate")->cursor().hotSpot(), QPoint(4, 0));
+    EXPECT_EQ(control<QLabel>("lblFileF")->text(), "Current File:");
+    EXPECT_TRUE(control<QLabel>("lblFileName")->text().isEmpty());
+}
+
+TEST_F(MainWindowTest, StartsUpWithTheVersionLineThePlayerAndNoChoices)
+{
+    start();
+    EXPECT_EQ(control<QLabel>("lblAbout")->text(), "Skylyre for FS2004 1.50 9/13/03 By Arandel");
+    EXPECT_TRUE(dialogs.calls.empty());
+    EXPECT_TRUE(control<QPushButton>("cmdHelp")->isVisible());
+    EXPECT_EQ(window->installerState().playerCode, buildPlayerCode());
+    EXPECT_EQ(window->installerState().airOpened, 0);
+    for (const char *name : {"check", "ref", "newfile", "addexist"})
+        EXPECT_FALSE(control<QRadioButton>(name)->isChecked()) << name;
+    EXPECT_EQ(QApplication::focusWidget(), control<QPushButton>("cmdOpen"));
+}
+
+TEST_F(MainWindowTest, TabsThroughTheControlsInTheDesignedOrder)
+{
+    start();
+    const QStringList expected{"cmdOpen", "cmdWrite", "cmdHelp", "cmdPlayList", "check",
+                               "ref",     "newfile",  "addexist", "cmdUpdate", "cmdExit"};
+    QStringList order;
+    QWidget *widget = control<QWidget>("cmdOpen");
+    do {
+        if (widget->focusPolicy() & Qt::TabFocus)
+            order << widget->objectName();
+        widget = widget->nextInFocusChain();
+    } while (widget->objectName() != "cmdOpen");
+    EXPECT_EQ(order, expected);
+}
+
+TEST_F(MainWindowTest, WithoutAHelpPageSaysSoOnceAndHidesHelp)
+{
+    start(false);
+    const std::vector<DialogCall> messages = dialogs.messages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Help file not found\rHelp will not be available.");
+    EXPECT_EQ(messages[0].code, MB_ICONERROR);
+    EXPECT_EQ(messages[0].title, "Error");
+    EXPECT_FALSE(control<QPushButton>("cmdHelp")->isVisible());
+    EXPECT_EQ(window->installerState().playerCode, buildPlayerCode());
+}
+
+TEST_F(MainWindowTest, OpenDerivesTheAircraftFromTheChosenFile)
+{
+    start();
+    openAircraft("Cessna172.AIR");
+    EXPECT_EQ(dialogs.calls.back().text, "AIR Files (*.air)|*.air");
+    EXPECT_EQ(window->installerState().aircraftName, "cessna172");
+    EXPECT_EQ(window->installerState().nameLength, 9);
+    EXPECT_EQ(window->installerState().aircraftDir, aircraftDir.path() + '/');
+    EXPECT_EQ(window->installerState().airOpened, 1);
+    EXPECT_EQ(control<QLabel>("lblFileName")->text(), "Cessna172.AIR");
+
+    openAircraft("Plane.TXT");
+    EXPECT_EQ(window->installerState().aircraftName, "plane");
+    EXPECT_EQ(control<QLabel>("lblFileName")->text(), "Plane.TXT");
+}
+
+TEST_F(MainWindowTest, ACancelledOrUnusableOpenKeepsTheEarlierAircraft)
+{
+    start();
+    openAircraft("Cessna172.air");
+    dialogs.choose("");
+    click("cmdOpen");
+    openAircraft(".air");
+    openAircraft("a.b");
+    EXPECT_EQ(window->installerState().aircraftName, "cessna172");
+    EXPECT_EQ(control<QLabel>("lblFileName")->text(), "Cessna172.air");
+    const std::vector<DialogCall> messages = dialogs.messages();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].title, "Error");
+    EXPECT_EQ(messages[0].code, MB_ICONERROR);
+    EXPECT_TRUE(messages[0].text.contains("\".air\""));
+}
+
+TEST_F(MainWindowTest, WriteRefusesInOrderUntilEverythingIsChosen)
+{
+    struct Refusal
+    {
+        bool aircraft;
+        // Not an initializer_list: its array would end with the statement
+        // that builds the table (AddressSanitizer: stack-use-after-scope).
+        std::vector<const char *> options;
+        QString prompt;
+        int code;
+        QString title;
+    };
+    const std::vector<Refusal> refusals{
+        {false, {"check", "newfile"}, "No AIR file has been opened.", MB_ICONERROR, "Error"},
+        {true, {}, "Please choose a File Option.", MB_OK, "Skylyre Configurator"},
+        {true, {"newfile"}, "Please choose a File Option.", MB_OK, "Skylyre Configurator"},
+        {true, {"ref"}, "Pleae choose a Location.", MB_OK, "Skylyre Configurator"},
+    };
+    for (const Refusal &refusal : refusals) {
+        window.reset();
+        dialogs.calls.clear();
+        start();
+        if (refusal.aircraft)
+            openAircraft();
+        select(refusal.options);
+        click("cmdWrite");
+        const std::vector<DialogCall> messages = dialogs.messages();
+        ASSERT_EQ(messages.size(), 1u) << refusal.prompt.toStdString();
+        EXPECT_EQ(messages[0].text, refusal.prompt);
+        EXPECT_EQ(messages[0].code, refusal.code);
+        EXPECT_EQ(messages[0].title, refusal.title);
+    }
+    EXPECT_TRUE(entriesOf(aircraftDir.path()).isEmpty());
+}
+
+TEST_F(MainWindowTest, CancellingTheConfirmationWritesNothing)
+{
+    start();
+    openAircraft();
+    select({"ref", "newfile"});
+    dialogs.answer(IDCANCEL);
+    click("cmdWrite");
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0].text, confirmation);
+    EXPECT_EQ(dialogs.messages()[0].code, MB_OKCANCEL);
+    EXPECT_EQ(dialogs.messages()[0].title, "Skylyre Configurator");
+    EXPECT_TRUE(entriesOf(aircraftDir.path()).isEmpty());
+}
+
+TEST_F(MainWindowTest, WriteRunsTheInstallOfTheChosenOptions)
+{
+    struct Dispatch
+    {
+        // Not an initializer_list: its array would end with the statement
+        // that builds the table (AddressSanitizer: stack-use-after-scope).
+        std::vector<const char *> options;
+        QString page;
+        QByteArray pageBefore;
+        QByteArray cfgAfter;
+    };
+    const QByteArray player = buildPlayerCode() + "\r\n";
+    const std::vector<Dispatch> dispatches{
+        {{"check", "newfile"}, "cessna172_check.htm", "old", "kb_checklists=cessna172_check\r\n\r\n"},
+        {{"ref", "newfile"}, "cessna172_ref.htm", "old",
+         "kb_checklists=x\r\nkb_reference=cessna172_ref\r\n\r\n"},
+        {{"addexist", "ref"}, "cessna172_ref.htm", "old",
+         "kb_checklists=x\r\nkb_reference=cessna172_ref\r\n\r\n"},
+        {{"addexist", "check"}, "cessna172_check.htm", "old", "kb_checklists=cessna172_check\r\n\r\n"},
+    };
+    for (const Dispatch &dispatch : dispatches) {
+        writeBytes(aircraftFile("aircraft.cfg"), "kb_checklists=x\r\n");
+        writeBytes(aircraftFile(dispatch.page), dispatch.pageBefore);
+        window.reset();
+        start();
+        openAircraft();
+        select(dispatch.options);
+        dialogs.answer(IDOK).answer(IDYES).answer(IDNO);
+        click("cmdWrite");
+        const bool appended = *dispatch.options.begin() == std::string("addexist");
+        EXPECT_EQ(readBytes(aircraftFile(dispatch.page)), appended ? dispatch.pageBefore + player : player)
+            << dispatch.page.toStdString();
+        EXPECT_EQ(readBytes(aircraftFile("aircraft.cfg")), dispatch.cfgAfter);
+        EXPECT_EQ(dialogs.prompts().last(), "Backup aircraft.cfg? (Recommended)");
+    }
+}
+
+TEST_F(MainWindowTest, HelpAndTheWebLinkOpenThroughTheDesktop)
+{
+    start();
+    click("cmdHelp");
+    QTest::mouseClick(control<QLabel>("lblVelmora"), Qt::LeftButton);
+    ASSERT_EQ(dialogs.calls.size(), 2u);
+    EXPECT_EQ(dialogs.calls[0].kind, DialogCall::Shell);
+    EXPECT_EQ(dialogs.calls[0].text, "help.htm");
+    EXPECT_EQ(dialogs.calls[1].text, "http://velmora.example/velmora");
+}
+
+TEST_F(MainWindowTest, ExitAnsweredNoGoesOnAndYesClosesEveryWindow)
+{
+    start();
+    QWidget other;
+    other.show();
+    dialogs.answer(IDNO);
+    click("cmdExit");
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(other.isVisible());
+    const DialogCall question = dialogs.messages().back();
+    EXPECT_EQ(question.text, "Are you sure you want to exit Skylyre Configurator? All unsaved "
+                             "changes will be lost.");
+    EXPECT_EQ(question.code, MB_YESNO);
+    EXPECT_EQ(question.title, "Playlist Editor");
+
+    dialogs.answer(IDYES);
+    click("cmdExit");
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(other.isVisible());
+}
+
+TEST_F(MainWindowTest, TheCloseBoxClosesEveryWindowWithoutAQuestion)
+{
+    start();
+    QWidget other;
+    other.show();
+    window->close();
+    EXPECT_FALSE(other.isVisible());
+    EXPECT_TRUE(dialogs.calls.empty());
+}
+
+TEST_F(MainWindowTest, UpdateChecksTheMakersSite)
+{
+    LocalHttpServer server;
+    server.serve(MakerSite::versionPagePath, "1.50");
+    start(true, server.baseAddress());
+    dialogs.answer(IDYES);
+    click("cmdUpdate");
+    EXPECT_EQ(dialogs.prompts(),
+              (QStringList{"Check the Internet for upgrades? An Internet connection is required.",
+                           "You have the latest version of Skylyre Configurator. No updates are needed."}));
+}

@@ -1,0 +1,139 @@
+#include "simulator/WineSimulatorFolders.h"
+
+#include "Files.h"
+#include "LabelledFolderPrint.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <vector>
+
+namespace {
+
+// Something made in a fake home folder: a folder, a file with its content, a
+// symbolic link to a path in the home folder, or a named pipe.
+struct Made
+{
+    enum Kind { Folder, File, Link, Pipe };
+    Kind kind;
+    QString path;
+    QByteArray content = {}; // of a file; the target of a link
+};
+
+struct HomeCase
+{
+    const char *name;
+    std::vector<Made> made;
+    QString winePrefix;                // in the home folder
+    std::vector<LabelledFolder> found; // paths in the home folder
+};
+
+class WineHomes : public testing::TestWithParam<HomeCase>
+{
+};
+
+void make(const QString &home, const Made &made)
+{
+    const QString path = home + '/' + made.path;
+    ASSERT_TRUE(QDir().mkpath(made.kind == Made::Folder ? path : QFileInfo(path).path()));
+    switch (made.kind) {
+    case Made::Folder:
+        break;
+    case Made::File:
+        writeBytes(path, made.content);
+        break;
+    case Made::Link:
+        ASSERT_TRUE(QFile::link(home + '/' + QString::fromUtf8(made.content), path));
+        break;
+    case Made::Pipe:
+        ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        break;
+    }
+}
+
+// A 64-bit prefix's: FS2004 on drive D in a folder named with an escape,
+// beside a value of another kind and the key of another Flight Simulator.
+const QByteArray wineSystemReg = R"(WINE REGISTRY Version 2
+#arch=win64
+
+[Software\\Microsoft\\Microsoft Games\\Flight Simulator\\8.0] 1700000000
+"EXE Path"="C:\\FS8"
+
+[Software\\Wow6432Node\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0] 1700000000
+#time=1d9
+"EXE Path"=str(2):"C:\\FS8"
+"exe path"="d:\\games\\Caf\xe9\\FS9\\"
+)";
+
+const QByteArray bottleSystemReg = R"([Software\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0] 1
+"EXE Path"="E:\\FS9"
+)";
+
+const QString fs9 = "drive_c/Program Files/Microsoft Games/Flight Simulator 9/Aircraft";
+const QString fs9x86InOtherCase = "drive_c/program files (x86)/MICROSOFT GAMES/flight simulator 9/aircraft";
+const QString bottles = ".local/share/bottles/bottles/";
+
+} // namespace
+
+TEST_P(WineHomes, FindsTheAircraftFoldersOfThePrefixesInOrder)
+{
+    QTemporaryDir dir;
+    const QString home = QFileInfo(dir.path()).canonicalFilePath();
+    for (const Made &made : GetParam().made)
+        make(home, made);
+    const QString prefix = GetParam().winePrefix;
+    QList<LabelledFolder> expected;
+    for (const LabelledFolder &folder : GetParam().found)
+        expected.append({home + '/' + folder.path, folder.label});
+    EXPECT_EQ(findInWinePrefixes({home, prefix.isEmpty() ? QString() : home + '/' + prefix}), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Homes, WineHomes,
+    testing::Values(
+        HomeCase{"TheRegistryNamesAFolderOnAnotherDrive",
+                 {{Made::File, ".wine/system.reg", wineSystemReg},
+                  {Made::Folder, "disk/Games/Café/fs9/AIRCRAFT"},
+                  {Made::Link, ".wine/dosdevices/D:", "disk"},
+                  {Made::Link, ".wine/dosdevices/c:", ".wine/drive_c"},
+                  {Made::Folder, ".wine/drive_c/FS8/Aircraft"},
+                  {Made::Folder, ".wine/" + fs9}},
+                 "",
+                 {{"disk/Games/Café/fs9/AIRCRAFT", "FS2004 (.wine)"}}},
+        HomeCase{"UsualFoldersInAnyCaseWhenTheRegistryNamesNothingThere",
+                 {{Made::File, bottles + "Flight/system.reg", bottleSystemReg},
+                  {Made::Link, bottles + "Flight/dosdevices/e:", "unplugged"},
+                  {Made::Folder, bottles + "Flight/" + fs9x86InOtherCase},
+                  {Made::Folder, bottles + "Flight/" + fs9},
+                  {Made::Pipe, "Games/fs9/system.reg"},
+                  {Made::Folder, "Games/fs9/" + fs9}},
+                 "",
+                 {{bottles + "Flight/" + fs9x86InOtherCase, "FS2004 (Flight)"},
+                  {bottles + "Flight/" + fs9, "FS2004 (Flight 2)"},
+                  {"Games/fs9/" + fs9, "FS2004 (fs9)"}}},
+        HomeCase{"EveryPlaceInOrderEachFolderOnce",
+                 {{Made::Folder, ".local/share/Steam/steamapps/compatdata/2210/pfx/" + fs9},
+                  {Made::Link, ".steam/steam", ".local/share/Steam"},
+                  {Made::Folder, ".PlayOnLinux/wineprefix/FS2004/" + fs9},
+                  {Made::Folder, "Games/b/" + fs9},
+                  {Made::Folder, "Games/a/" + fs9},
+                  {Made::Folder, "Games/no-fs9/drive_c/windows"},
+                  {Made::Folder, ".var/app/com.usebottles.bottles/data/bottles/bottles/Sim/" + fs9},
+                  {Made::Folder, bottles + "Sim/" + fs9},
+                  {Made::Folder, ".wine/" + fs9},
+                  {Made::Folder, "prefixes/fs9/" + fs9}},
+                 "prefixes/fs9",
+                 {{"prefixes/fs9/" + fs9, "FS2004 (fs9)"},
+                  {".wine/" + fs9, "FS2004 (.wine)"},
+                  {bottles + "Sim/" + fs9, "FS2004 (Sim)"},
+                  {".var/app/com.usebottles.bottles/data/bottles/bottles/Sim/" + fs9, "FS2004 (Sim 2)"},
+                  {"Games/a/" + fs9, "FS2004 (a)"},
+                  {"Games/b/" + fs9, "FS2004 (b)"},
+                  {".PlayOnLinux/wineprefix/FS2004/" + fs9, "FS2004 (FS2004)"},
+                  {".local/share/Steam/steamapps/compatdata/2210/pfx/" + fs9, "FS2004 (Steam 2210)"}}}),
+    [](const testing::TestParamInfo<HomeCase> &info) { return std::string(info.param.name); });
