@@ -1,42 +1,9 @@
 #include "files/AtomicFile.h"
 
-#include "files/FileOperations.h"
+#include "files/SyncToDisk.h"
+#include "files/WriteAll.h"
 
 #include <cerrno>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#elif defined(Q_OS_WIN)
-#include <io.h>
-#endif
-
-namespace {
-
-// Puts the file's data on disk; false, with errno, when the system says it
-// could not.
-bool syncToDisk(int fd)
-{
-#ifdef Q_OS_UNIX
-    int result;
-    do {
-        result = ::fdatasync(fd);
-    } while (result == -1 && errno == EINTR);
-    return result == 0;
-#elif defined(Q_OS_WIN)
-    // Qt lends its file handle as a C runtime descriptor; _commit() flushes
-    // Windows' buffers of it to the disk (FlushFileBuffers).
-    if (fd == -1) {
-        errno = EBADF;
-        return false;
-    }
-    return ::_commit(fd) == 0;
-#else
-    Q_UNUSED(fd);
-    return true; // QSaveFile::commit() flushes the file on other systems.
-#endif
-}
-
-} // namespace
 
 AtomicFile::AtomicFile(const QString &path)
     : file(path)

@@ -72,14 +72,3 @@ bool copyFile(const QString &source, const QString &destination, QByteArray *con
 {
     return readWholeFile(source, content, error) && writeWholeFile(destination, *content, error);
 }
-
-bool writeAll(QFileDevice &file, QByteArrayView bytes)
-{
-    while (!bytes.isEmpty()) {
-        const qint64 written = file.write(bytes.data(), bytes.size());
-        if (written <= 0)
-            return false;
-        bytes = bytes.sliced(written);
-    }
-    return true;
-}

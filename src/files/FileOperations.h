@@ -4,8 +4,6 @@
 
 #include <QByteArrayView>
 
-class QFileDevice;
-
 // True when a normal, visible file (not a folder) exists under the exact name.
 // A relative path is taken against the current directory.
 bool fileExists(const QString &path);
@@ -26,7 +24,3 @@ bool writeWholeFile(const QString &path, QByteArrayView bytes, FileError *error)
 // destination cannot be written; `error` then says which and why.
 bool copyFile(const QString &source, const QString &destination, QByteArray *content,
               FileError *error);
-
-// Writes all of `bytes` to a file opened unbuffered. A short write is tried
-// again, so that a disk that fills up reports its reason in errorString().
-bool writeAll(QFileDevice &file, QByteArrayView bytes);

@@ -2,6 +2,7 @@
 
 #include "files/FileNames.h"
 #include "files/FileOperations.h"
+#include "files/WriteAll.h"
 
 TextFile::~TextFile()
 {

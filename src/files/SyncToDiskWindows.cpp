@@ -1,0 +1,16 @@
+#include "files/SyncToDisk.h"
+
+#include <cerrno>
+
+#include <io.h>
+
+bool syncToDisk(int fd)
+{
+    // Qt lends its file handle as a C runtime descriptor; _commit() flushes
+    // Windows' buffers of it to the disk (FlushFileBuffers).
+    if (fd == -1) {
+        errno = EBADF;
+        return false;
+    }
+    return ::_commit(fd) == 0;
+}
