@@ -2,7 +2,6 @@
 
 #include "installer/InstallerState.h"
 #include "installer/PlayerPage.h"
-#include "dialogs/MessageCodes.h"
 
 #include <QDir>
 #include <QFile>
@@ -72,13 +71,14 @@ void chooseBenchAircraft(InstallerState &state, const QString &folder)
     state.airOpened = 1;
 }
 
-int YesDialogs::messageBox(const QString &prompt, int buttons, const QString &title)
+Dialogs::Answer YesDialogs::messageBox(const QString &prompt, Buttons buttons, const QString &title,
+                                       Icon)
 {
     if (title == QLatin1String("Error")) {
         ++errors;
         lastError = prompt;
     }
-    return (buttons & ~MB_ICONERROR) == MB_YESNO ? IDYES : IDOK;
+    return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
 }
 
 QString YesDialogs::askFileName(const FileDialogSetup &)

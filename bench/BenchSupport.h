@@ -32,7 +32,8 @@ void chooseBenchAircraft(InstallerState &state, const QString &folder);
 class YesDialogs : public Dialogs
 {
 public:
-    int messageBox(const QString &prompt, int buttons, const QString &title) override;
+    Answer messageBox(const QString &prompt, Buttons buttons, const QString &title,
+                      Icon icon) override;
     QString askFileName(const FileDialogSetup &) override;
     void shellOpen(const QString &) override {}
 

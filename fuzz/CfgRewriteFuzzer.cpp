@@ -20,7 +20,6 @@
 
 #include "installer/Installer.h"
 #include "installer/PlayerPage.h"
-#include "dialogs/MessageCodes.h"
 
 #include "FuzzSupport.h"
 
@@ -116,8 +115,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         writeFile(pagePath, oldPage);
 
     FuzzDialogs dialogs;
-    dialogs.answer(IDYES);
-    dialogs.answer(backup ? IDYES : IDNO);
+    dialogs.answer(Dialogs::Answer::Yes);
+    dialogs.answer(backup ? Dialogs::Answer::Yes : Dialogs::Answer::No);
     Installer installer(dialogs);
     installer.state.aircraftDir = folder + QLatin1Char('/');
     installer.state.aircraftName = name;

@@ -1,6 +1,5 @@
 #include "FuzzSupport.h"
 
-#include "dialogs/MessageCodes.h"
 
 #include <QDir>
 #include <QFile>
@@ -92,16 +91,17 @@ QList<QByteArray> referenceLines(const QByteArray &text)
     return lines;
 }
 
-int FuzzDialogs::messageBox(const QString &prompt, int buttons, const QString &title)
+Dialogs::Answer FuzzDialogs::messageBox(const QString &prompt, Buttons buttons,
+                                        const QString &title, Icon)
 {
     titles.append(title);
     prompts.append(prompt);
-    if ((buttons & ~MB_ICONERROR) == MB_OK)
-        return IDOK;
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
     require(!answers.empty(), "every question the program asks has a scripted answer");
-    const int code = answers.front();
+    const Answer answer = answers.front();
     answers.pop_front();
-    return code;
+    return answer;
 }
 
 QString FuzzDialogs::askFileName(const FileDialogSetup &)

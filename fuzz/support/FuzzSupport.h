@@ -35,9 +35,10 @@ QList<QByteArray> referenceLines(const QByteArray &text);
 class FuzzDialogs : public Dialogs
 {
 public:
-    void answer(int code) { answers.push_back(code); }
+    void answer(Answer answer) { answers.push_back(answer); }
 
-    int messageBox(const QString &prompt, int buttons, const QString &title) override;
+    Answer messageBox(const QString &prompt, Buttons buttons, const QString &title,
+                      Icon icon) override;
     QString askFileName(const FileDialogSetup &setup) override;
     void shellOpen(const QString &document) override;
 
@@ -45,5 +46,5 @@ public:
     QStringList prompts;
 
 private:
-    std::deque<int> answers;
+    std::deque<Answer> answers;
 };

@@ -23,12 +23,18 @@ struct FileDialogSetup
 class Dialogs
 {
 public:
+    // The buttons and icon of a message box, and the answer of its user.
+    enum class Buttons { Ok, OkCancel, YesNo };
+    enum class Icon { None, Error };
+    enum class Answer { Ok, Cancel, Yes, No };
+
     virtual ~Dialogs() = default;
 
-    // Shows a modal box with `prompt` (a CR or CR LF starts a new line), the
-    // buttons and icon of `buttons` (MessageCodes.h) and `title`; returns the
-    // answer code of the button pressed.
-    virtual int messageBox(const QString &prompt, int buttons, const QString &title) = 0;
+    // Shows a modal box with `prompt` (a CR or CR LF starts a new line),
+    // `buttons`, `title` and `icon`; returns the button pressed. Closing an
+    // OK/Cancel box answers Cancel; a Yes/No box can only be answered Yes or No.
+    virtual Answer messageBox(const QString &prompt, Buttons buttons, const QString &title,
+                              Icon icon = Icon::None) = 0;
 
     // Shows a modal Open or Save As dialog listing the files that match the
     // setup's filter; returns the chosen path, or an empty text when the user

@@ -7,7 +7,6 @@
 #include "installer/PlayerPage.h"
 #include "dialogs/Dialogs.h"
 #include "files/FileOperations.h"
-#include "dialogs/MessageCodes.h"
 #include "gui/PlaylistWindow.h"
 
 #include <QApplication>
@@ -161,7 +160,7 @@ void MainWindow::startUp()
                           .arg(ProgramVersion::programVersionText()));
     if (!fileExists(helpPage)) {
         dialogs.messageBox(QStringLiteral("Help file not found\rHelp will not be available."),
-                           MB_ICONERROR, QStringLiteral("Error"));
+                           Dialogs::Buttons::Ok, QStringLiteral("Error"), Dialogs::Icon::Error);
         cmdHelp->hide();
     }
     installer.state.playerCode = buildPlayerCode();
@@ -200,8 +199,8 @@ void MainWindow::cmdExitClick()
 {
     if (dialogs.messageBox(QStringLiteral("Are you sure you want to exit Skylyre Configurator? "
                                           "All unsaved changes will be lost."),
-                           MB_YESNO, QStringLiteral("Playlist Editor"))
-        == IDNO)
+                           Dialogs::Buttons::YesNo, QStringLiteral("Playlist Editor"))
+        == Dialogs::Answer::No)
         return;
     close();
 }

@@ -3,7 +3,6 @@
 #include "update/MakerSite.h"
 #include "gui/Twips.h"
 #include "files/FileOperations.h"
-#include "dialogs/MessageCodes.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -99,9 +98,9 @@ void PlaylistWindow::load(const QIcon &icon)
 
 void PlaylistWindow::mnuNewClick()
 {
-    if (dialogs.messageBox(QStringLiteral("Save changes to playlist?"), MB_YESNO,
+    if (dialogs.messageBox(QStringLiteral("Save changes to playlist?"), Dialogs::Buttons::YesNo,
                            QStringLiteral("Save Changes"))
-        == IDYES)
+        == Dialogs::Answer::Yes)
         mnuSaveClick();
     document.clear();
     lstPl->clear();
@@ -145,7 +144,7 @@ void PlaylistWindow::mnuSaveTClick()
 void PlaylistWindow::save(const QString &filter, bool (Playlist::*write)(const QString &))
 {
     if (document.count() == 0) {
-        dialogs.messageBox(QStringLiteral("No playlist to save."), MB_OK, QStringLiteral("Error"));
+        dialogs.messageBox(QStringLiteral("No playlist to save."), Dialogs::Buttons::Ok, QStringLiteral("Error"));
         return;
     }
     CD1.Filter = filter;
@@ -159,8 +158,8 @@ void PlaylistWindow::mnuCloseClick()
 {
     if (dialogs.messageBox(QStringLiteral("Are you sure you want to close the playlist? All "
                                           "unsaved changes will be lost."),
-                           MB_YESNO, editorTitle)
-        == IDNO)
+                           Dialogs::Buttons::YesNo, editorTitle)
+        == Dialogs::Answer::No)
         return;
     close();
 }
@@ -177,7 +176,7 @@ void PlaylistWindow::mnuAboutClick()
         QStringLiteral("Web: ") + MakerSite::webSiteAddress,
         QStringLiteral("E-Mail: ") + MakerSite::contactEmail,
     };
-    dialogs.messageBox(lines.join(QLatin1String("\r\n")), MB_OK, QStringLiteral("About"));
+    dialogs.messageBox(lines.join(QLatin1String("\r\n")), Dialogs::Buttons::Ok, QStringLiteral("About"));
 }
 
 void PlaylistWindow::lstPlDoubleClick()

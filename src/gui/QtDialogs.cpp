@@ -1,7 +1,6 @@
 #include "gui/QtDialogs.h"
 
 #include "gui/FileDialogSidebar.h"
-#include "dialogs/MessageCodes.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -52,34 +51,35 @@ QWidget *QtDialogs::owner() const
     return window ? window : QApplication::activeWindow();
 }
 
-int QtDialogs::messageBox(const QString &prompt, int buttons, const QString &title)
+Dialogs::Answer QtDialogs::messageBox(const QString &prompt, Buttons buttons, const QString &title,
+                                      Icon icon)
 {
     QMessageBox box(owner());
     box.setWindowTitle(title);
     box.setText(withLineBreaks(prompt));
-    if (buttons & MB_ICONERROR)
+    if (icon == Icon::Error)
         box.setIcon(QMessageBox::Critical);
-    switch (buttons & ~MB_ICONERROR) {
-    case MB_OKCANCEL:
+    switch (buttons) {
+    case Buttons::OkCancel:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         box.setEscapeButton(QMessageBox::Cancel);
         break;
-    case MB_YESNO:
+    case Buttons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         break;
-    default:
+    case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
         break;
     }
     switch (box.exec()) {
     case QMessageBox::Yes:
-        return IDYES;
+        return Answer::Yes;
     case QMessageBox::No:
-        return IDNO;
+        return Answer::No;
     case QMessageBox::Cancel:
-        return IDCANCEL;
+        return Answer::Cancel;
     default:
-        return IDOK;
+        return Answer::Ok;
     }
 }
 

@@ -12,7 +12,8 @@ class QtDialogs : public Dialogs
 public:
     explicit QtDialogs(QWidget *window = nullptr);
 
-    int messageBox(const QString &prompt, int buttons, const QString &title) override;
+    Answer messageBox(const QString &prompt, Buttons buttons, const QString &title,
+                      Icon icon = Icon::None) override;
     QString askFileName(const FileDialogSetup &setup) override;
     void shellOpen(const QString &document) override;
 

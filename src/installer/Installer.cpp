@@ -3,7 +3,6 @@
 #include "installer/CfgRewrite.h"
 #include "dialogs/Dialogs.h"
 #include "files/FileOperations.h"
-#include "dialogs/MessageCodes.h"
 
 namespace {
 const QString programTitle = QStringLiteral("Skylyre Configurator");
@@ -35,7 +34,7 @@ bool Installer::openCommand()
         dialogs.messageBox(QStringLiteral("\"%1\" is too short to name an aircraft. "
                                           "Please choose the aircraft's .air file.")
                                .arg(title),
-                           MB_ICONERROR, errorTitle);
+                           Dialogs::Buttons::Ok, errorTitle, Dialogs::Icon::Error);
         return false;
     }
     state.nameLength = qint16(title.size() - extensionLength);
@@ -48,21 +47,21 @@ bool Installer::openCommand()
 void Installer::writeCommand(const InstallChoices &choices)
 {
     if (state.airOpened == 0) {
-        dialogs.messageBox(QStringLiteral("No AIR file has been opened."), MB_ICONERROR, errorTitle);
+        dialogs.messageBox(QStringLiteral("No AIR file has been opened."), Dialogs::Buttons::Ok, errorTitle, Dialogs::Icon::Error);
         return;
     }
     if (!choices.check && !choices.ref) {
-        dialogs.messageBox(QStringLiteral("Please choose a File Option."), MB_OK, programTitle);
+        dialogs.messageBox(QStringLiteral("Please choose a File Option."), Dialogs::Buttons::Ok, programTitle);
         return;
     }
     if (!choices.newfile && !choices.addexist) {
-        dialogs.messageBox(QStringLiteral("Pleae choose a Location."), MB_OK, programTitle);
+        dialogs.messageBox(QStringLiteral("Pleae choose a Location."), Dialogs::Buttons::Ok, programTitle);
         return;
     }
     if (dialogs.messageBox(QStringLiteral("Are you sure you want to add the Skylyre? "
                                           "This option is not reversible."),
-                           MB_OKCANCEL, programTitle)
-        == IDCANCEL)
+                           Dialogs::Buttons::OkCancel, programTitle)
+        == Dialogs::Answer::Cancel)
         return;
 
     if (choices.newfile && choices.check)
@@ -94,16 +93,16 @@ void Installer::install(const QString &CFileType, TextFile::Mode pageMode)
     if (!writePage(pageMode))
         return;
 
-    if (dialogs.messageBox(QStringLiteral("Configure aircraft.cfg?"), MB_YESNO, cfgTitle) == IDNO) {
+    if (dialogs.messageBox(QStringLiteral("Configure aircraft.cfg?"), Dialogs::Buttons::YesNo, cfgTitle) == Dialogs::Answer::No) {
         dialogs.messageBox(QStringLiteral("You will have to manually configure Aircraft.cfg for the "
                                           "respective aircraft. See Help for more information."),
-                           MB_OK, cfgTitle);
+                           Dialogs::Buttons::Ok, cfgTitle);
         return;
     }
 
     const bool backup = dialogs.messageBox(QStringLiteral("Backup aircraft.cfg? (Recommended)"),
-                                           MB_YESNO, cfgTitle)
-        == IDYES;
+                                           Dialogs::Buttons::YesNo, cfgTitle)
+        == Dialogs::Answer::Yes;
     // aircraft.cfg is read once, for the backup and the passes alike.
     QByteArray cfg;
     FileError error;
@@ -145,6 +144,6 @@ QByteArray Installer::runPasses(const QString &CFileType, QByteArrayView cfg)
 
 bool Installer::reportFailure(const FileError &error)
 {
-    dialogs.messageBox(error.message(), MB_ICONERROR, errorTitle);
+    dialogs.messageBox(error.message(), Dialogs::Buttons::Ok, errorTitle, Dialogs::Icon::Error);
     return false;
 }

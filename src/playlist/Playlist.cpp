@@ -1,7 +1,6 @@
 #include "playlist/Playlist.h"
 
 #include "dialogs/Dialogs.h"
-#include "dialogs/MessageCodes.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -128,7 +127,7 @@ bool Playlist::writeLines(const QString &path, const QList<QByteArray> &lines)
 
 bool Playlist::reportFailure(const FileError &error)
 {
-    dialogs.messageBox(error.message(), MB_ICONERROR, errorTitle);
+    dialogs.messageBox(error.message(), Dialogs::Buttons::Ok, errorTitle, Dialogs::Icon::Error);
     return false;
 }
 
@@ -137,6 +136,6 @@ bool Playlist::reportFull(const QString &what, qsizetype adding)
     dialogs.messageBox(QStringLiteral("%1 would give the playlist %2 songs, but it can hold at "
                                       "most %3.\r\nNothing was added.")
                            .arg(what, number(count() + adding), number(maxEntries)),
-                       MB_ICONERROR, editorTitle);
+                       Dialogs::Buttons::Ok, editorTitle, Dialogs::Icon::Error);
     return false;
 }

@@ -3,7 +3,6 @@
 #include "update/ProgramVersion.h"
 #include "dialogs/Dialogs.h"
 #include "dialogs/FetchProgress.h"
-#include "dialogs/MessageCodes.h"
 
 #include <QUrl>
 
@@ -45,7 +44,7 @@ UpdateCheck::UpdateCheck(Dialogs &dialogs, FetchProgress &progress, const QStrin
 void UpdateCheck::run()
 {
     // Nothing is fetched on No.
-    if (dialogs.messageBox(askToCheck, MB_YESNO, updateTitle) == IDNO)
+    if (dialogs.messageBox(askToCheck, Dialogs::Buttons::YesNo, updateTitle) == Dialogs::Answer::No)
         return;
 
     // The version page holds exactly four characters.
@@ -59,13 +58,13 @@ void UpdateCheck::run()
 
     // Exact and case-sensitive; versions are not ordered.
     if (version == ProgramVersion::programVersionText()) {
-        dialogs.messageBox(latestVersion, MB_OK, updateTitle);
+        dialogs.messageBox(latestVersion, Dialogs::Buttons::Ok, updateTitle);
         return;
     }
 
     // Newer or older: offer the download.
-    if (dialogs.messageBox(askToDownload + version + QLatin1Char(')'), MB_YESNO, updateTitle)
-        == IDNO)
+    if (dialogs.messageBox(askToDownload + version + QLatin1Char(')'), Dialogs::Buttons::YesNo, updateTitle)
+        == Dialogs::Answer::No)
         return;
 
     // The download address is handed to the shell unchanged, but only when it
@@ -74,7 +73,7 @@ void UpdateCheck::run()
         return;
     const QString address = pageText(txtWeb);
     if (!isWebAddress(address)) {
-        dialogs.messageBox(notWebAddress, MB_OK, updateTitle);
+        dialogs.messageBox(notWebAddress, Dialogs::Buttons::Ok, updateTitle);
         return;
     }
     dialogs.shellOpen(address);
@@ -111,5 +110,5 @@ bool UpdateCheck::fetchIntoTxtWeb(const QString &path)
 
 void UpdateCheck::connectionFailed()
 {
-    dialogs.messageBox(connectionMessage, MB_OK, errorTitle);
+    dialogs.messageBox(connectionMessage, Dialogs::Buttons::Ok, errorTitle);
 }

@@ -1,7 +1,6 @@
 #include "gui/MainWindow.h"
 #include "update/MakerSite.h"
 #include "installer/PlayerPage.h"
-#include "dialogs/MessageCodes.h"
 
 #include "Files.h"
 #include "LocalHttpServer.h"
@@ -159,7 +158,7 @@ TEST_F(MainWindowTest, WithoutAHelpPageSaysSoOnceAndHidesHelp)
     const std::vector<DialogCall> messages = dialogs.messages();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "Help file not found\rHelp will not be available.");
-    EXPECT_EQ(messages[0].code, MB_ICONERROR);
+    EXPECT_EQ(messages[0].style, errorBox);
     EXPECT_EQ(messages[0].title, "Error");
     EXPECT_FALSE(control<QPushButton>("cmdHelp")->isVisible());
     EXPECT_EQ(window->installerState().playerCode, buildPlayerCode());
@@ -194,7 +193,7 @@ TEST_F(MainWindowTest, ACancelledOrUnusableOpenKeepsTheEarlierAircraft)
     const std::vector<DialogCall> messages = dialogs.messages();
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0].title, "Error");
-    EXPECT_EQ(messages[0].code, MB_ICONERROR);
+    EXPECT_EQ(messages[0].style, errorBox);
     EXPECT_TRUE(messages[0].text.contains("\".air\""));
 }
 
@@ -207,14 +206,14 @@ TEST_F(MainWindowTest, WriteRefusesInOrderUntilEverythingIsChosen)
         // that builds the table (AddressSanitizer: stack-use-after-scope).
         std::vector<const char *> options;
         QString prompt;
-        int code;
+        BoxStyle style;
         QString title;
     };
     const std::vector<Refusal> refusals{
-        {false, {"check", "newfile"}, "No AIR file has been opened.", MB_ICONERROR, "Error"},
-        {true, {}, "Please choose a File Option.", MB_OK, "Skylyre Configurator"},
-        {true, {"newfile"}, "Please choose a File Option.", MB_OK, "Skylyre Configurator"},
-        {true, {"ref"}, "Pleae choose a Location.", MB_OK, "Skylyre Configurator"},
+        {false, {"check", "newfile"}, "No AIR file has been opened.", errorBox, "Error"},
+        {true, {}, "Please choose a File Option.", okBox, "Skylyre Configurator"},
+        {true, {"newfile"}, "Please choose a File Option.", okBox, "Skylyre Configurator"},
+        {true, {"ref"}, "Pleae choose a Location.", okBox, "Skylyre Configurator"},
     };
     for (const Refusal &refusal : refusals) {
         window.reset();
@@ -227,7 +226,7 @@ TEST_F(MainWindowTest, WriteRefusesInOrderUntilEverythingIsChosen)
         const std::vector<DialogCall> messages = dialogs.messages();
         ASSERT_EQ(messages.size(), 1u) << refusal.prompt.toStdString();
         EXPECT_EQ(messages[0].text, refusal.prompt);
-        EXPECT_EQ(messages[0].code, refusal.code);
+        EXPECT_EQ(messages[0].style, refusal.style);
         EXPECT_EQ(messages[0].title, refusal.title);
     }
     EXPECT_TRUE(entriesOf(aircraftDir.path()).isEmpty());
@@ -238,11 +237,11 @@ TEST_F(MainWindowTest, CancellingTheConfirmationWritesNothing)
     start();
     openAircraft();
     select({"ref", "newfile"});
-    dialogs.answer(IDCANCEL);
+    dialogs.answer(Answer::Cancel);
     click("cmdWrite");
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0].text, confirmation);
-    EXPECT_EQ(dialogs.messages()[0].code, MB_OKCANCEL);
+    EXPECT_EQ(dialogs.messages()[0].style, okCancelBox);
     EXPECT_EQ(dialogs.messages()[0].title, "Skylyre Configurator");
     EXPECT_TRUE(entriesOf(aircraftDir.path()).isEmpty());
 }
@@ -274,7 +273,7 @@ TEST_F(MainWindowTest, WriteRunsTheInstallOfTheChosenOptions)
         start();
         openAircraft();
         select(dispatch.options);
-        dialogs.answer(IDOK).answer(IDYES).answer(IDNO);
+        dialogs.answer(Answer::Ok).answer(Answer::Yes).answer(Answer::No);
         click("cmdWrite");
         const bool appended = *dispatch.options.begin() == std::string("addexist");
         EXPECT_EQ(readBytes(aircraftFile(dispatch.page)), appended ? dispatch.pageBefore + player : player)
@@ -300,17 +299,17 @@ TEST_F(MainWindowTest, ExitAnsweredNoGoesOnAndYesClosesEveryWindow)
     start();
     QWidget other;
     other.show();
-    dialogs.answer(IDNO);
+    dialogs.answer(Answer::No);
     click("cmdExit");
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(other.isVisible());
     const DialogCall question = dialogs.messages().back();
     EXPECT_EQ(question.text, "Are you sure you want to exit Skylyre Configurator? All unsaved "
                              "changes will be lost.");
-    EXPECT_EQ(question.code, MB_YESNO);
+    EXPECT_EQ(question.style, yesNoBox);
     EXPECT_EQ(question.title, "Playlist Editor");
 
-    dialogs.answer(IDYES);
+    dialogs.answer(Answer::Yes);
     click("cmdExit");
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(other.isVisible());
@@ -331,7 +330,7 @@ TEST_F(MainWindowTest, UpdateChecksTheMakersSite)
     LocalHttpServer server;
     server.serve(MakerSite::versionPagePath, "1.50");
     start(true, server.baseAddress());
-    dialogs.answer(IDYES);
+    dialogs.answer(Answer::Yes);
     click("cmdUpdate");
     EXPECT_EQ(dialogs.prompts(),
               (QStringList{"Check the Internet for upgrades? An Internet connection is required.",

@@ -1,5 +1,4 @@
 #include "gui/MainWindow.h"
-#include "dialogs/MessageCodes.h"
 #include "gui/PlaylistWindow.h"
 
 #include "Files.h"
@@ -117,7 +116,7 @@ TEST_F(PlaylistEditorButton, AfterCloseTheWindowIsLoadedAnewAndEmpty)
     QPointer<PlaylistWindow> first = theOnePlaylistWindow();
     ASSERT_FALSE(first.isNull());
     addSong(first, dir.filePath("Song.mp3"));
-    dialogs.answer(IDYES);
+    dialogs.answer(Answer::Yes);
     first->findChild<QAction *>("mnuClose")->trigger();
     EXPECT_TRUE(playlistWindows().isEmpty());
     EXPECT_TRUE(first.isNull());
@@ -141,7 +140,7 @@ TEST_F(PlaylistEditorButton, ExitTakesThePlaylistWindowDownWithoutAQuestion)
     QPointer<PlaylistWindow> window = theOnePlaylistWindow();
     ASSERT_FALSE(window.isNull());
     addSong(window, dir.filePath("Song.mp3"));
-    dialogs.answer(IDYES);
+    dialogs.answer(Answer::Yes);
     QTest::mouseClick(frmMain->findChild<QPushButton *>("cmdExit"), Qt::LeftButton);
     EXPECT_TRUE(playlistWindows().isEmpty());
     EXPECT_TRUE(window.isNull());

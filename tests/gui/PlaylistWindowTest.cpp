@@ -1,6 +1,5 @@
 #include "gui/PlaylistWindow.h"
 #include "update/MakerSite.h"
-#include "dialogs/MessageCodes.h"
 
 #include "PlaylistWindowInFolder.h"
 
@@ -132,22 +131,22 @@ TEST_F(PlaylistWindowTest, AboutShowsNameWebAndEMail)
     const DialogCall about = dialogs.messages()[0];
     EXPECT_EQ(about.text, "Playlist Editor 1.0 by Arandel\r\nWeb: " + MakerSite::webSiteAddress
                               + "\r\nE-Mail: " + MakerSite::contactEmail);
-    EXPECT_EQ(about.code, MB_OK);
+    EXPECT_EQ(about.style, okBox);
     EXPECT_EQ(about.title, "About");
 }
 
 TEST_F(PlaylistWindowTest, NewPlaylistAnsweredYesOnAnEmptyPlaylist)
 {
     load();
-    dialogs.answer(IDYES);
+    dialogs.answer(Answer::Yes);
     press(Qt::CTRL | Qt::Key_N);
     const std::vector<DialogCall> calls = dialogs.calls;
     ASSERT_EQ(calls.size(), 2u);
     EXPECT_EQ(calls[0].text, saveQuestion);
-    EXPECT_EQ(calls[0].code, MB_YESNO);
+    EXPECT_EQ(calls[0].style, yesNoBox);
     EXPECT_EQ(calls[0].title, "Save Changes");
     EXPECT_EQ(calls[1].text, nothingToSave);
-    EXPECT_EQ(calls[1].code, MB_OK);
+    EXPECT_EQ(calls[1].style, okBox);
     EXPECT_EQ(calls[1].title, "Error");
     EXPECT_EQ(window->playlist().count(), 0);
     EXPECT_EQ(window->windowTitle(), "Playlist Editor");
@@ -159,7 +158,7 @@ TEST_F(PlaylistWindowTest, NewPlaylistYesThenSaveCancelledClearsAllTheSame)
     file("rock.m3u", "a.mp3\r\nb.mp3\r\n");
     load();
     open("rock.m3u");
-    dialogs.answer(IDYES).choose("");
+    dialogs.answer(Answer::Yes).choose("");
     click("mnuNew");
     ASSERT_EQ(dialogs.calls.size(), 3u);
     EXPECT_EQ(dialogs.calls[2].kind, DialogCall::SaveFile);
@@ -175,7 +174,7 @@ TEST_F(PlaylistWindowTest, NewPlaylistYesSavesThenClears)
     file("rock.m3u", "a.mp3\nb.mp3\n");
     load();
     open("rock.m3u");
-    dialogs.answer(IDYES).choose(path("saved.m3u"));
+    dialogs.answer(Answer::Yes).choose(path("saved.m3u"));
     click("mnuNew");
     EXPECT_EQ(readBytes(path("saved.m3u")), "a.mp3\r\nb.mp3\r\n");
     EXPECT_EQ(window->playlist().count(), 0);
@@ -187,7 +186,7 @@ TEST_F(PlaylistWindowTest, NewPlaylistNoClearsWithoutSaving)
     file("rock.m3u", "a.mp3\r\n");
     load();
     open("rock.m3u");
-    dialogs.answer(IDNO);
+    dialogs.answer(Answer::No);
     click("mnuNew");
     EXPECT_EQ(dialogs.calls.size(), 2u);
     EXPECT_EQ(window->playlist().count(), 0);
@@ -256,7 +255,7 @@ TEST_F(PlaylistWindowTest, APlaylistOf100000SongsIsRefusedWithAClearMessage)
     ASSERT_EQ(dialogs.messages().size(), 1u);
     const DialogCall refusal = dialogs.messages()[0];
     EXPECT_EQ(refusal.title, "Playlist Editor");
-    EXPECT_EQ(refusal.code, MB_ICONERROR);
+    EXPECT_EQ(refusal.style, errorBox);
     EXPECT_TRUE(refusal.text.contains("huge.m3u")) << refusal.text.toStdString();
     EXPECT_TRUE(refusal.text.contains("100,001")) << refusal.text.toStdString();
     EXPECT_TRUE(refusal.text.contains("32,767")) << refusal.text.toStdString();
@@ -329,7 +328,7 @@ TEST_F(PlaylistWindowTest, NamesOutsideAsciiAreShownAndKept)
 TEST_F(PlaylistWindowTest, SavingKeepsTheCaptionAndThePlaylist)
 {
     load();
-    dialogs.answer(IDNO);
+    dialogs.answer(Answer::No);
     click("mnuNew");
     dialogs.choose(path("a.mp3")).choose(path("b.mp3"));
     click("mnuAdd");
@@ -369,7 +368,7 @@ TEST_F(PlaylistWindowTest, CtrlTOnAnEmptyPlaylistSaysSoAndShowsNoDialog)
     ASSERT_EQ(dialogs.calls.size(), 1u);
     EXPECT_EQ(dialogs.calls[0].kind, DialogCall::Message);
     EXPECT_EQ(dialogs.calls[0].text, nothingToSave);
-    EXPECT_EQ(dialogs.calls[0].code, MB_OK);
+    EXPECT_EQ(dialogs.calls[0].style, okBox);
     EXPECT_EQ(dialogs.calls[0].title, "Error");
     EXPECT_TRUE(entriesOf(dir.path()).isEmpty());
 }
@@ -412,7 +411,7 @@ TEST_F(PlaylistWindowTest, CloseAnsweredNoLeavesEverythingAsItWas)
     file("rock.m3u", "a.mp3\r\nb.mp3\r\n");
     load();
     open("rock.m3u");
-    dialogs.answer(IDNO);
+    dialogs.answer(Answer::No);
     press(Qt::CTRL | Qt::Key_X);
     unloadPending();
     ASSERT_FALSE(window.isNull());
@@ -421,7 +420,7 @@ TEST_F(PlaylistWindowTest, CloseAnsweredNoLeavesEverythingAsItWas)
     EXPECT_EQ(window->windowTitle(), "Playlist Editor - rock.m3u");
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0].text, closeQuestion);
-    EXPECT_EQ(dialogs.messages()[0].code, MB_YESNO);
+    EXPECT_EQ(dialogs.messages()[0].style, yesNoBox);
     EXPECT_EQ(dialogs.messages()[0].title, "Playlist Editor");
 }
 
@@ -430,7 +429,7 @@ TEST_F(PlaylistWindowTest, CloseAnsweredYesUnloadsAndTheNextLoadStartsAfresh)
     file("rock.m3u", "a.mp3\r\n");
     load();
     open("rock.m3u");
-    dialogs.answer(IDYES);
+    dialogs.answer(Answer::Yes);
     click("mnuClose");
     unloadPending();
     EXPECT_TRUE(window.isNull());

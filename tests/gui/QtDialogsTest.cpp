@@ -1,8 +1,8 @@
-#include "dialogs/MessageCodes.h"
 #include "gui/QtDialogs.h"
 
 #include "Files.h"
 #include "ModalAnswer.h"
+#include "ScriptedDialogs.h"
 
 #include <QAbstractItemView>
 #include <QFileDialog>
@@ -20,9 +20,9 @@ namespace {
 struct BoxCase
 {
     const char *name;
-    int buttons;
+    BoxStyle style;
     QMessageBox::StandardButton press; // NoButton: close the box with Escape
-    int answer;
+    Answer answer;
     QMessageBox::Icon icon;
 };
 
@@ -56,7 +56,8 @@ TEST_P(RealMessageBox, ReturnsTheCodeOfTheButtonPressed)
             box->button(press)->click();
         return true;
     });
-    EXPECT_EQ(dialogs.messageBox("First line\rsecond\r\nthird", GetParam().buttons, "Title"),
+    EXPECT_EQ(dialogs.messageBox("First line\rsecond\r\nthird", GetParam().style.buttons, "Title",
+                                 GetParam().style.icon),
               GetParam().answer);
     EXPECT_EQ(seen->title, "Title");
     EXPECT_EQ(seen->text, "First line\nsecond\nthird");
@@ -65,15 +66,15 @@ TEST_P(RealMessageBox, ReturnsTheCodeOfTheButtonPressed)
 
 INSTANTIATE_TEST_SUITE_P(
     Codes, RealMessageBox,
-    testing::Values(BoxCase{"OkOnly", MB_OK, QMessageBox::Ok, IDOK, QMessageBox::NoIcon},
-                    BoxCase{"StopIcon", MB_ICONERROR, QMessageBox::Ok, IDOK, QMessageBox::Critical},
-                    BoxCase{"OkOfOkCancel", MB_OKCANCEL, QMessageBox::Ok, IDOK, QMessageBox::NoIcon},
-                    BoxCase{"Cancel", MB_OKCANCEL, QMessageBox::Cancel, IDCANCEL, QMessageBox::NoIcon},
-                    BoxCase{"ClosedOkCancel", MB_OKCANCEL, QMessageBox::NoButton, IDCANCEL,
+    testing::Values(BoxCase{"OkOnly", okBox, QMessageBox::Ok, Answer::Ok, QMessageBox::NoIcon},
+                    BoxCase{"StopIcon", errorBox, QMessageBox::Ok, Answer::Ok, QMessageBox::Critical},
+                    BoxCase{"OkOfOkCancel", okCancelBox, QMessageBox::Ok, Answer::Ok, QMessageBox::NoIcon},
+                    BoxCase{"Cancel", okCancelBox, QMessageBox::Cancel, Answer::Cancel, QMessageBox::NoIcon},
+                    BoxCase{"ClosedOkCancel", okCancelBox, QMessageBox::NoButton, Answer::Cancel,
                             QMessageBox::NoIcon},
-                    BoxCase{"Yes", MB_YESNO, QMessageBox::Yes, IDYES, QMessageBox::NoIcon},
-                    BoxCase{"No", MB_YESNO, QMessageBox::No, IDNO, QMessageBox::NoIcon},
-                    BoxCase{"ClosedYesNoIsNo", MB_YESNO, QMessageBox::NoButton, IDNO,
+                    BoxCase{"Yes", yesNoBox, QMessageBox::Yes, Answer::Yes, QMessageBox::NoIcon},
+                    BoxCase{"No", yesNoBox, QMessageBox::No, Answer::No, QMessageBox::NoIcon},
+                    BoxCase{"ClosedYesNoIsNo", yesNoBox, QMessageBox::NoButton, Answer::No,
                             QMessageBox::NoIcon}),
     [](const testing::TestParamInfo<BoxCase> &info) { return std::string(info.param.name); });
 

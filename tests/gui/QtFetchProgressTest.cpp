@@ -1,6 +1,5 @@
 #include "update/MakerSite.h"
 #include "update/UpdateCheck.h"
-#include "dialogs/MessageCodes.h"
 #include "gui/QtFetchProgress.h"
 
 #include "LocalHttpServer.h"
@@ -129,7 +128,7 @@ TEST(UpdateCheckWithWaitingBox, CancelEndsTheCheckQuietly)
     });
     presser.start(20);
 
-    dialogs.answer(IDYES);
+    dialogs.answer(Answer::Yes);
     QElapsedTimer clock;
     clock.start();
     check.run();

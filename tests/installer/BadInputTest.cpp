@@ -2,7 +2,6 @@
 // ends in the normal rewrite or in one clear "Error" message, never in a
 // crash, a hang or a half-written file.
 
-#include "dialogs/MessageCodes.h"
 
 #include "BadInput.h"
 

@@ -11,7 +11,6 @@
 // tables below list them in the order an install makes them, and the test
 // CleanInstallMakesExactlyTheOperationsOfTheTable holds them to that.
 
-#include "dialogs/MessageCodes.h"
 
 #include "FaultInjection.h"
 #include "FileReplacement.h"
@@ -242,7 +241,7 @@ TEST_P(InstallFaults, FailingOneOperationLeavesEverythingAsTheyWereAndTheNextIns
         else
             injector.failOnly(c.operation.op, c.nth, errorFor(c.operation.op));
         if (stage != Stage::Page || !stops)
-            dialogs.answer(IDYES).answer(c.backup ? IDYES : IDNO); // configure
+            dialogs.answer(Answer::Yes).answer(c.backup ? Answer::Yes : Answer::No); // configure
         install(c.routine);
         ASSERT_TRUE(injector.injected()) << "the install made no " << faults::name(c.operation.op)
                                          << " number " << c.nth << "; it made:\n"
@@ -268,7 +267,7 @@ TEST_P(InstallFaults, FailingOneOperationLeavesEverythingAsTheyWereAndTheNextIns
         errors += message.title == "Error";
     EXPECT_EQ(errors, 1);
     EXPECT_EQ(messages.back().title, "Error");
-    EXPECT_EQ(messages.back().code, MB_ICONERROR);
+    EXPECT_EQ(messages.back().style, errorBox);
     EXPECT_TRUE(messages.back().text.contains(QDir::toNativeSeparators(path(c.operation.fileInError))))
         << messages.back().text.toStdString();
     EXPECT_TRUE(messages.back().text.contains(QString::fromLocal8Bit(std::strerror(errorFor(c.operation.op)))))
@@ -291,7 +290,7 @@ TEST_P(InstallFaults, FailingOneOperationLeavesEverythingAsTheyWereAndTheNextIns
         injector.limitReads(readChunk);
         if (c.temp == TempFiles::Named)
             injector.withoutUnnamedTemporaryFiles();
-        dialogs.answer(IDYES).answer(IDYES);
+        dialogs.answer(Answer::Yes).answer(Answer::Yes);
         install(c.routine);
     }
     EXPECT_EQ(dialogs.messages().size(), 2u);
@@ -330,7 +329,7 @@ TEST_F(InstallFaultTable, CleanInstallMakesExactlyTheOperationsOfTheTable)
                     injector.limitReads(readChunk);
                     if (temp == TempFiles::Named)
                         injector.withoutUnnamedTemporaryFiles();
-                    dialogs.answer(IDYES).answer(backup ? IDYES : IDNO);
+                    dialogs.answer(Answer::Yes).answer(backup ? Answer::Yes : Answer::No);
                     install(routine);
                     calls = injector.calls();
                 }

@@ -1,4 +1,3 @@
-#include "dialogs/MessageCodes.h"
 
 #include "InstallerInFolder.h"
 
@@ -101,10 +100,10 @@ TEST_F(Install, AsksTheTwoQuestionsWithTheirCodesAndTitles)
     const std::vector<DialogCall> messages = dialogs.messages();
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0].text, configure);
-    EXPECT_EQ(messages[0].code, MB_YESNO);
+    EXPECT_EQ(messages[0].style, yesNoBox);
     EXPECT_EQ(messages[0].title, "Aircraft.cfg");
     EXPECT_EQ(messages[1].text, backup);
-    EXPECT_EQ(messages[1].code, MB_YESNO);
+    EXPECT_EQ(messages[1].style, yesNoBox);
     EXPECT_EQ(messages[1].title, "Aircraft.cfg");
     EXPECT_EQ(installer.state.pagePath, path("cessna172_check.htm"));
 }
@@ -112,7 +111,7 @@ TEST_F(Install, AsksTheTwoQuestionsWithTheirCodesAndTitles)
 TEST_F(Install, NoToConfigureLeavesThePageAndTouchesNothingElse)
 {
     writeCfg(workedExample);
-    dialogs.answer(IDNO);
+    dialogs.answer(Answer::No);
     installer.newWrite("ref");
     EXPECT_EQ(readBytes(path("cessna172_ref.htm")), player());
     EXPECT_EQ(cfg(), workedExample);
@@ -121,14 +120,14 @@ TEST_F(Install, NoToConfigureLeavesThePageAndTouchesNothingElse)
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[1].text, "You will have to manually configure Aircraft.cfg for the respective "
                                 "aircraft. See Help for more information.");
-    EXPECT_EQ(messages[1].code, MB_OK);
+    EXPECT_EQ(messages[1].style, okBox);
     EXPECT_EQ(messages[1].title, "Aircraft.cfg");
 }
 
 TEST_F(Install, NewFileReplacesAnExistingPage)
 {
     writeBytes(path("cessna172_check.htm"), "an older page that is much longer than the player");
-    dialogs.answer(IDNO);
+    dialogs.answer(Answer::No);
     installer.newWrite("check");
     EXPECT_EQ(readBytes(path("cessna172_check.htm")), player());
 }
@@ -159,7 +158,7 @@ TEST_F(Install, AddToExistingAppendsAfterTheLastByteEachTime)
 {
     const QByteArray existing = "<html><body>Checklist</body></html>";
     writeBytes(path("cessna172_check.htm"), existing);
-    dialogs.answer(IDNO).answer(IDNO);
+    dialogs.answer(Answer::No).answer(Answer::No);
     installer.addWrite("check");
     installer.addWrite("check");
     EXPECT_EQ(readBytes(path("cessna172_check.htm")), existing + player() + player());
@@ -167,7 +166,7 @@ TEST_F(Install, AddToExistingAppendsAfterTheLastByteEachTime)
 
 TEST_F(Install, AddToExistingCreatesAMissingPage)
 {
-    dialogs.answer(IDNO);
+    dialogs.answer(Answer::No);
     installer.addWrite("ref");
     EXPECT_EQ(readBytes(path("cessna172_ref.htm")), player());
 }
@@ -175,7 +174,7 @@ TEST_F(Install, AddToExistingCreatesAMissingPage)
 TEST_F(Install, AddToExistingUsesThePageUnderItsNameOnDisk)
 {
     writeBytes(path("Cessna172_Check.htm"), "old");
-    dialogs.answer(IDNO);
+    dialogs.answer(Answer::No);
     installer.addWrite("check");
     EXPECT_EQ(readBytes(path("Cessna172_Check.htm")), "old" + player());
     EXPECT_EQ(entriesOf(dir.path()), QStringList{"Cessna172_Check.htm"});

@@ -2,7 +2,6 @@
 
 #include "installer/Installer.h"
 #include "installer/PlayerPage.h"
-#include "dialogs/MessageCodes.h"
 
 #include "Files.h"
 #include "ScriptedDialogs.h"
@@ -46,7 +45,7 @@ struct InstallerInFolder
     QByteArray cfg() const { return readBytes(path("aircraft.cfg")); }
     void writeCfg(const QByteArray &content) const { writeBytes(path("aircraft.cfg"), content); }
     // Answers Yes to "Configure aircraft.cfg?" and `makeBackup` to the backup question.
-    void configureWithBackup(bool makeBackup) { dialogs.answer(IDYES).answer(makeBackup ? IDYES : IDNO); }
+    void configureWithBackup(bool makeBackup) { dialogs.answer(Answer::Yes).answer(makeBackup ? Answer::Yes : Answer::No); }
     // What an install puts in a page: the player and one CR LF.
     static QByteArray player() { return buildPlayerCode() + "\r\n"; }
 
@@ -65,7 +64,7 @@ struct InstallerInFolder
         ASSERT_EQ(errorCount(), 1);
         const DialogCall error = dialogs.messages().back();
         EXPECT_EQ(error.title, "Error");
-        EXPECT_EQ(error.code, MB_ICONERROR);
+        EXPECT_EQ(error.style, errorBox);
         EXPECT_TRUE(error.text.contains(QDir::toNativeSeparators(path(name)))) << error.text.toStdString();
         const QString systemReason = error.text.section("\r\n", 1);
         EXPECT_FALSE(systemReason.isEmpty()) << error.text.toStdString();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "playlist/Playlist.h"
-#include "dialogs/MessageCodes.h"
 
 #include "Files.h"
 #include "ScriptedDialogs.h"
@@ -33,7 +32,7 @@ protected:
         const std::vector<DialogCall> messages = dialogs.messages();
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(messages[0].title, "Error");
-        EXPECT_EQ(messages[0].code, MB_ICONERROR);
+        EXPECT_EQ(messages[0].style, errorBox);
         EXPECT_TRUE(messages[0].text.contains(QDir::toNativeSeparators(filePath)))
             << messages[0].text.toStdString();
         EXPECT_TRUE(messages[0].text.contains(reason, Qt::CaseInsensitive))

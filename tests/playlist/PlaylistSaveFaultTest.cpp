@@ -10,7 +10,6 @@
 // CleanSaveMakesExactlyTheOperationsOfTheTable holds them to that.
 
 #include "playlist/Playlist.h"
-#include "dialogs/MessageCodes.h"
 
 #include "FaultInjection.h"
 #include "FileReplacement.h"
@@ -152,7 +151,7 @@ TEST_P(SaveFaults, FailingOneOperationKeepsTheOldFileAndTheNextSaveWorks)
     const std::vector<DialogCall> messages = dialogs.messages();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].title, "Error");
-    EXPECT_EQ(messages[0].code, MB_ICONERROR);
+    EXPECT_EQ(messages[0].style, errorBox);
     EXPECT_TRUE(messages[0].text.contains(QDir::toNativeSeparators(path(c.save)))) << messages[0].text.toStdString();
     EXPECT_TRUE(messages[0].text.contains(QString::fromLocal8Bit(std::strerror(errorFor(c.step.op)))))
         << messages[0].text.toStdString();

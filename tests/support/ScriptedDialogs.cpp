@@ -1,33 +1,51 @@
 #include "ScriptedDialogs.h"
 
-#include "dialogs/MessageCodes.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-bool answerFits(int buttons, int answer)
+bool answerFits(Dialogs::Buttons buttons, Answer answer)
 {
-    switch (buttons & ~MB_ICONERROR) {
-    case MB_OKCANCEL:
-        return answer == IDOK || answer == IDCANCEL;
-    case MB_YESNO:
-        return answer == IDYES || answer == IDNO;
-    default:
-        return answer == IDOK;
+    switch (buttons) {
+    case Dialogs::Buttons::OkCancel:
+        return answer == Answer::Ok || answer == Answer::Cancel;
+    case Dialogs::Buttons::YesNo:
+        return answer == Answer::Yes || answer == Answer::No;
+    case Dialogs::Buttons::Ok:
+        break;
     }
+    return answer == Answer::Ok;
+}
+
+const char *nameOf(Dialogs::Buttons buttons)
+{
+    switch (buttons) {
+    case Dialogs::Buttons::OkCancel:
+        return "OK/Cancel";
+    case Dialogs::Buttons::YesNo:
+        return "Yes/No";
+    case Dialogs::Buttons::Ok:
+        break;
+    }
+    return "OK";
 }
 
 } // namespace
+
+void PrintTo(const BoxStyle &style, std::ostream *out)
+{
+    *out << nameOf(style.buttons) << (style.icon == Dialogs::Icon::Error ? " with the error icon" : "");
+}
 
 ScriptedDialogs::~ScriptedDialogs()
 {
     EXPECT_TRUE(answers.empty()) << answers.size() << " scripted answer(s) were never asked for";
 }
 
-ScriptedDialogs &ScriptedDialogs::answer(int answerCode)
+ScriptedDialogs &ScriptedDialogs::answer(Answer answer)
 {
-    answers.emplace_back(answerCode);
+    answers.emplace_back(answer);
     return *this;
 }
 
@@ -37,26 +55,27 @@ ScriptedDialogs &ScriptedDialogs::choose(const QString &path)
     return *this;
 }
 
-int ScriptedDialogs::messageBox(const QString &prompt, int buttons, const QString &title)
+Dialogs::Answer ScriptedDialogs::messageBox(const QString &prompt, Buttons buttons,
+                                            const QString &title, Icon icon)
 {
-    calls.push_back({DialogCall::Message, prompt, buttons, title});
-    if ((buttons & ~MB_ICONERROR) == MB_OK)
-        return IDOK;
-    if (answers.empty() || !std::holds_alternative<int>(answers.front())) {
+    calls.push_back({DialogCall::Message, prompt, {buttons, icon}, title});
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    if (answers.empty() || !std::holds_alternative<Answer>(answers.front())) {
         ADD_FAILURE() << "no scripted answer for the question \"" << prompt.toStdString() << '"';
-        return (buttons & ~MB_ICONERROR) == MB_YESNO ? IDNO : IDCANCEL;
+        return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
     }
-    const int answer = std::get<int>(answers.front());
+    const Answer answer = std::get<Answer>(answers.front());
     answers.pop_front();
     EXPECT_TRUE(answerFits(buttons, answer))
-        << "answer " << answer << " cannot be given to \"" << prompt.toStdString() << '"';
+        << "answer " << int(answer) << " cannot be given to \"" << prompt.toStdString() << '"';
     return answer;
 }
 
 QString ScriptedDialogs::askFileName(const FileDialogSetup &setup)
 {
     calls.push_back({setup.kind == FileDialogKind::Open ? DialogCall::OpenFile : DialogCall::SaveFile,
-                     setup.filter, 0, {}, setup.startFolder, setup.sidebarFolders});
+                     setup.filter, {}, {}, setup.startFolder, setup.sidebarFolders});
     if (answers.empty() || !std::holds_alternative<QString>(answers.front())) {
         ADD_FAILURE() << "no scripted file name for the dialog \"" << setup.filter.toStdString() << '"';
         return {};
@@ -68,7 +87,7 @@ QString ScriptedDialogs::askFileName(const FileDialogSetup &setup)
 
 void ScriptedDialogs::shellOpen(const QString &document)
 {
-    calls.push_back({DialogCall::Shell, document, 0, {}});
+    calls.push_back({DialogCall::Shell, document, {}, {}});
 }
 
 QStringList ScriptedDialogs::prompts() const

@@ -5,8 +5,26 @@
 #include <QStringList>
 
 #include <deque>
+#include <ostream>
 #include <variant>
 #include <vector>
+
+using Answer = Dialogs::Answer;
+
+// What a message box showed: its buttons and its icon.
+struct BoxStyle
+{
+    Dialogs::Buttons buttons = Dialogs::Buttons::Ok;
+    Dialogs::Icon icon = Dialogs::Icon::None;
+
+    friend bool operator==(const BoxStyle &, const BoxStyle &) = default;
+};
+void PrintTo(const BoxStyle &style, std::ostream *out);
+
+inline constexpr BoxStyle okBox{Dialogs::Buttons::Ok, Dialogs::Icon::None};
+inline constexpr BoxStyle errorBox{Dialogs::Buttons::Ok, Dialogs::Icon::Error};
+inline constexpr BoxStyle okCancelBox{Dialogs::Buttons::OkCancel, Dialogs::Icon::None};
+inline constexpr BoxStyle yesNoBox{Dialogs::Buttons::YesNo, Dialogs::Icon::None};
 
 // One thing the program asked of the user or handed to the desktop.
 struct DialogCall
@@ -14,7 +32,7 @@ struct DialogCall
     enum Kind { Message, OpenFile, SaveFile, Shell };
     Kind kind;
     QString text; // the prompt, the file filter, or the document opened
-    int code = 0; // the message box's buttons code
+    BoxStyle style = {}; // of a message box
     QString title;
     QString startFolder = {}; // of a file dialog
     QList<LabelledFolder> sidebarFolders = {};
@@ -28,10 +46,11 @@ class ScriptedDialogs : public Dialogs
 public:
     ~ScriptedDialogs() override;
 
-    ScriptedDialogs &answer(int answerCode);
+    ScriptedDialogs &answer(Answer answer);
     ScriptedDialogs &choose(const QString &path); // an empty path cancels
 
-    int messageBox(const QString &prompt, int buttons, const QString &title) override;
+    Answer messageBox(const QString &prompt, Buttons buttons, const QString &title,
+                      Icon icon) override;
     QString askFileName(const FileDialogSetup &setup) override;
     void shellOpen(const QString &document) override;
 
@@ -42,5 +61,5 @@ public:
     std::vector<DialogCall> calls;
 
 private:
-    std::deque<std::variant<int, QString>> answers;
+    std::deque<std::variant<Answer, QString>> answers;
 };

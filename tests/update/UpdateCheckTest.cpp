@@ -1,7 +1,6 @@
 #include "update/MakerSite.h"
 #include "update/ProgramVersion.h"
 #include "update/UpdateCheck.h"
-#include "dialogs/MessageCodes.h"
 
 #include "LocalHttpServer.h"
 #include "ScriptedDialogs.h"
@@ -95,12 +94,12 @@ protected:
         return clock.elapsed();
     }
 
-    void expectMessage(size_t index, const QString &text, int code, const QString &title)
+    void expectMessage(size_t index, const QString &text, BoxStyle style, const QString &title)
     {
         const std::vector<DialogCall> messages = dialogs.messages();
         ASSERT_LT(index, messages.size());
         EXPECT_EQ(messages[index].text, text);
-        EXPECT_EQ(messages[index].code, code);
+        EXPECT_EQ(messages[index].style, style);
         EXPECT_EQ(messages[index].title, title);
     }
 
@@ -109,7 +108,7 @@ protected:
     void expectConnectionFailure()
     {
         EXPECT_EQ(dialogs.prompts(), QStringList({askToCheck, connectionMessage}));
-        expectMessage(1, connectionMessage, MB_OK, "Error");
+        expectMessage(1, connectionMessage, okBox, "Error");
         expectNothingOpened();
     }
 
@@ -138,10 +137,10 @@ protected:
 TEST_F(UpdateCheckTest, NoAtTheFirstQuestionFetchesNothing)
 {
     server.serve(versionPage, "1.60");
-    dialogs.answer(IDNO);
+    dialogs.answer(Answer::No);
     run();
     ASSERT_EQ(dialogs.calls.size(), 1u);
-    expectMessage(0, askToCheck, MB_YESNO, "Update");
+    expectMessage(0, askToCheck, yesNoBox, "Update");
     EXPECT_TRUE(server.requests.isEmpty());
     EXPECT_TRUE(progress.shown.isEmpty());
 }
@@ -150,11 +149,11 @@ TEST_F(UpdateCheckTest, EqualVersionSaysItIsTheLatest)
 {
     ASSERT_EQ(ProgramVersion::programVersionText(), "1.50");
     server.serve(versionPage, "1.50");
-    dialogs.answer(IDYES);
+    dialogs.answer(Answer::Yes);
     run();
     ASSERT_EQ(dialogs.calls.size(), 2u);
-    expectMessage(0, askToCheck, MB_YESNO, "Update");
-    expectMessage(1, latestVersion, MB_OK, "Update");
+    expectMessage(0, askToCheck, yesNoBox, "Update");
+    expectMessage(1, latestVersion, okBox, "Update");
     EXPECT_EQ(server.requests, QStringList{versionPage});
     EXPECT_EQ(progress.shown, QStringList{waitingBox});
     EXPECT_EQ(progress.ended, 1);
@@ -165,10 +164,10 @@ TEST_F(UpdateCheckTest, DifferentVersionAnsweredNoEndsTheCheck)
 {
     server.serve(versionPage, "1.60");
     server.serve(addressPage, downloadAddress);
-    dialogs.answer(IDYES).answer(IDNO);
+    dialogs.answer(Answer::Yes).answer(Answer::No);
     run();
     ASSERT_EQ(dialogs.calls.size(), 2u);
-    expectMessage(1, askToDownload + "1.60)", MB_YESNO, "Update");
+    expectMessage(1, askToDownload + "1.60)", yesNoBox, "Update");
     EXPECT_EQ(server.requests, QStringList{versionPage});
     EXPECT_EQ(progress.shown.size(), 1);
     EXPECT_EQ(check().txtWeb, "1.60");
@@ -179,7 +178,7 @@ TEST_F(UpdateCheckTest, DifferentVersionAnsweredYesOpensTheDownloadAddress)
     server.closeAfterAnswer = true;
     server.serve(versionPage, "1.60");
     server.serve(addressPage, downloadAddress);
-    dialogs.answer(IDYES).answer(IDYES);
+    dialogs.answer(Answer::Yes).answer(Answer::Yes);
     run();
     EXPECT_EQ(dialogs.prompts(), QStringList({askToCheck, askToDownload + "1.60)"}));
     EXPECT_EQ(shellOpened(), QStringList{QString::fromLatin1(downloadAddress)});
@@ -201,7 +200,7 @@ TEST_P(AnyOtherFourCharacters, AsksToDownloadWithThePageText)
     const QByteArray page = GetParam();
     ASSERT_EQ(page.size(), 4);
     server.serve(versionPage, page);
-    dialogs.answer(IDYES).answer(IDNO);
+    dialogs.answer(Answer::Yes).answer(Answer::No);
     run();
     EXPECT_EQ(dialogs.prompts(), QStringList({askToCheck, askToDownload + QString::fromLatin1(page) + ')'}));
     expectNothingOpened();
@@ -220,7 +219,7 @@ class NotFourCharacters : public UpdateCheckTest, public testing::WithParamInter
 TEST_P(NotFourCharacters, GivesTheConnectionMessage)
 {
     server.serve(versionPage, GetParam());
-    dialogs.answer(IDYES);
+    dialogs.answer(Answer::Yes);
     run();
     expectConnectionFailure();
 }
@@ -233,7 +232,7 @@ INSTANTIATE_TEST_SUITE_P(UpdateCheck, NotFourCharacters,
 TEST_F(UpdateCheckTest, NotFoundIsAFailureWhateverItsBody)
 {
     server.serve(versionPage, "1.50", 404);
-    dialogs.answer(IDYES);
+    dialogs.answer(Answer::Yes);
     run();
     expectConnectionFailure();
 }
@@ -241,7 +240,7 @@ TEST_F(UpdateCheckTest, NotFoundIsAFailureWhateverItsBody)
 TEST_F(UpdateCheckTest, ServerErrorIsAFailureWhateverItsBody)
 {
     server.serve(versionPage, "1.60", 500);
-    dialogs.answer(IDYES);
+    dialogs.answer(Answer::Yes);
     run();
     expectConnectionFailure();
 }
@@ -255,7 +254,7 @@ TEST_F(UpdateCheckTest, UnreachablePortGivesTheConnectionMessageOnce)
     probe.close();
 
     UpdateCheck unreachable(dialogs, progress, QStringLiteral("http://127.0.0.1:%1").arg(port), relaxed());
-    dialogs.answer(IDYES);
+    dialogs.answer(Answer::Yes);
     QElapsedTimer clock;
     clock.start();
     unreachable.run();
@@ -270,7 +269,7 @@ TEST_F(UpdateCheckTest, ServerThatNeverAnswersTimesOut)
     server.staySilent(versionPage);
     FetchLimits limits = relaxed();
     limits.transferTimeoutMs = 300;
-    dialogs.answer(IDYES);
+    dialogs.answer(Answer::Yes);
     const qint64 elapsed = run(limits);
     expectConnectionFailure();
     EXPECT_EQ(server.requests, QStringList{versionPage});
@@ -286,7 +285,7 @@ TEST_F(UpdateCheckTest, DrippingServerIsCutOffAtTheDeadline)
     FetchLimits limits;
     limits.transferTimeoutMs = 20'000;
     limits.deadlineMs = 500;
-    dialogs.answer(IDYES);
+    dialogs.answer(Answer::Yes);
     const qint64 elapsed = run(limits);
     expectConnectionFailure();
     EXPECT_GE(elapsed, 450);
@@ -297,7 +296,7 @@ TEST_F(UpdateCheckTest, DrippingServerIsCutOffAtTheDeadline)
 TEST_F(UpdateCheckTest, OversizeBodyIsAFailure)
 {
     server.serve(versionPage, QByteArray(64 * 1024 + 1, '1'));
-    dialogs.answer(IDYES);
+    dialogs.answer(Answer::Yes);
     run();
     expectConnectionFailure();
 }
@@ -307,7 +306,7 @@ TEST_F(UpdateCheckTest, OversizeBodyIsAFailure)
 TEST_F(UpdateCheckTest, EndlessBodyIsCutOffAtTheSizeLimitNotTheDeadline)
 {
     server.sendEndlessly(versionPage);
-    dialogs.answer(IDYES);
+    dialogs.answer(Answer::Yes);
     const std::optional<qint64> readBefore = bytesReadByThisProcess();
     const qint64 elapsed = run();
     const std::optional<qint64> readAfter = bytesReadByThisProcess();
@@ -324,7 +323,7 @@ TEST_F(UpdateCheckTest, BodyOfExactly64KiBIsRead)
 {
     server.serve(versionPage, "1.60");
     server.serve(addressPage, QByteArray(64 * 1024, 'a'));
-    dialogs.answer(IDYES).answer(IDYES);
+    dialogs.answer(Answer::Yes).answer(Answer::Yes);
     run();
     // Fetched, then refused as an address: not the connection message.
     EXPECT_EQ(dialogs.prompts(), QStringList({askToCheck, askToDownload + "1.60)", notWebAddress}));
@@ -336,17 +335,17 @@ TEST_F(UpdateCheckTest, DownloadAddressPageOver64KiBIsAFailure)
 {
     server.serve(versionPage, "1.60");
     server.serve(addressPage, downloadAddress + QByteArray(64 * 1024, ' '));
-    dialogs.answer(IDYES).answer(IDYES);
+    dialogs.answer(Answer::Yes).answer(Answer::Yes);
     run();
     EXPECT_EQ(dialogs.prompts(), QStringList({askToCheck, askToDownload + "1.60)", connectionMessage}));
-    expectMessage(2, connectionMessage, MB_OK, "Error");
+    expectMessage(2, connectionMessage, okBox, "Error");
     expectNothingOpened();
 }
 
 TEST_F(UpdateCheckTest, DownloadAddressPageNotFoundIsAFailure)
 {
     server.serve(versionPage, "1.60");
-    dialogs.answer(IDYES).answer(IDYES);
+    dialogs.answer(Answer::Yes).answer(Answer::Yes);
     run();
     EXPECT_EQ(dialogs.prompts(), QStringList({askToCheck, askToDownload + "1.60)", connectionMessage}));
     expectNothingOpened();
@@ -361,10 +360,10 @@ TEST_P(NotAWebAddress, OpensNothingAndSaysSo)
 {
     server.serve(versionPage, "1.60");
     server.serve(addressPage, GetParam());
-    dialogs.answer(IDYES).answer(IDYES);
+    dialogs.answer(Answer::Yes).answer(Answer::Yes);
     run();
     EXPECT_EQ(dialogs.prompts(), QStringList({askToCheck, askToDownload + "1.60)", notWebAddress}));
-    expectMessage(2, notWebAddress, MB_OK, "Update");
+    expectMessage(2, notWebAddress, okBox, "Update");
     expectNothingOpened();
     EXPECT_EQ(check().txtWeb, QByteArray(GetParam()));
 }
@@ -398,7 +397,7 @@ TEST_P(WebAddress, IsHandedToTheShellUnchanged)
 {
     server.serve(versionPage, "1.60");
     server.serve(addressPage, GetParam());
-    dialogs.answer(IDYES).answer(IDYES);
+    dialogs.answer(Answer::Yes).answer(Answer::Yes);
     run();
     EXPECT_EQ(dialogs.prompts(), QStringList({askToCheck, askToDownload + "1.60)"}));
     EXPECT_EQ(shellOpened(), QStringList{QString::fromLatin1(GetParam())});
@@ -415,7 +414,7 @@ TEST_F(UpdateCheckTest, RedirectToAnHttpAddressIsFollowed)
 {
     server.redirect(versionPage, server.baseAddress().toLatin1() + "/moved/ver.htm");
     server.serve("/moved/ver.htm", "1.50");
-    dialogs.answer(IDYES);
+    dialogs.answer(Answer::Yes);
     run();
     EXPECT_EQ(dialogs.prompts(), QStringList({askToCheck, latestVersion}));
     EXPECT_EQ(server.requests, QStringList({versionPage, "/moved/ver.htm"}));
@@ -436,7 +435,7 @@ TEST_P(RedirectChain, IsFollowedHopByHop)
     server.serve("/last/ver.htm", "1.60");
     server.redirect(addressPage, "/moved/url.htm", 308);
     server.serve("/moved/url.htm", downloadAddress);
-    dialogs.answer(IDYES).answer(IDYES);
+    dialogs.answer(Answer::Yes).answer(Answer::Yes);
     run();
     EXPECT_EQ(dialogs.prompts(), QStringList({askToCheck, askToDownload + "1.60)"}));
     EXPECT_EQ(shellOpened(), QStringList{QString::fromLatin1(downloadAddress)});
@@ -452,7 +451,7 @@ INSTANTIATE_TEST_SUITE_P(UpdateCheck, RedirectChain, testing::Bool(),
 TEST_F(UpdateCheckTest, RedirectWithoutLocationIsAFailure)
 {
     server.redirect(versionPage, "");
-    dialogs.answer(IDYES);
+    dialogs.answer(Answer::Yes);
     run();
     expectConnectionFailure();
 }
@@ -466,7 +465,7 @@ TEST_P(RedirectToAnotherScheme, IsRefused)
     const QByteArray location = QByteArray(GetParam()).replace("PORT", QByteArray::number(server.port()));
     server.redirect(versionPage, location);
     server.serve("/moved/ver.htm", "1.50");
-    dialogs.answer(IDYES);
+    dialogs.answer(Answer::Yes);
     run();
     expectConnectionFailure();
     EXPECT_EQ(server.requests, QStringList{versionPage});
@@ -482,7 +481,7 @@ TEST_F(UpdateCheckTest, RedirectLoopIsAFailure)
     server.redirect(versionPage, "/loop/a");
     server.redirect("/loop/a", "/loop/b");
     server.redirect("/loop/b", "/loop/a");
-    dialogs.answer(IDYES);
+    dialogs.answer(Answer::Yes);
     const qint64 elapsed = run();
     expectConnectionFailure();
     EXPECT_LT(elapsed, 10'000);
@@ -492,7 +491,7 @@ TEST_F(UpdateCheckTest, CancelWhileWaitingForTheVersionEndsTheCheckQuietly)
 {
     server.staySilent(versionPage);
     progress.cancelAt(1, 150);
-    dialogs.answer(IDYES);
+    dialogs.answer(Answer::Yes);
     const qint64 elapsed = run();
     EXPECT_EQ(dialogs.prompts(), QStringList{askToCheck});
     expectNothingOpened();
@@ -507,7 +506,7 @@ TEST_F(UpdateCheckTest, CancelWhileWaitingForTheDownloadAddressOpensNothing)
     server.serve(versionPage, "1.60");
     server.drip(addressPage, downloadAddress, 1000);
     progress.cancelAt(2, 150);
-    dialogs.answer(IDYES).answer(IDYES);
+    dialogs.answer(Answer::Yes).answer(Answer::Yes);
     const qint64 elapsed = run();
     EXPECT_EQ(dialogs.prompts(), QStringList({askToCheck, askToDownload + "1.60)"}));
     expectNothingOpened();
@@ -519,12 +518,12 @@ TEST_F(UpdateCheckTest, CancelWhileWaitingForTheDownloadAddressOpensNothing)
 
 TEST_F(UpdateCheckTest, EachClickRunsAFreshCheck)
 {
-    dialogs.answer(IDYES);
+    dialogs.answer(Answer::Yes);
     run();
     expectConnectionFailure();
 
     server.serve(versionPage, "1.50");
-    dialogs.answer(IDYES);
+    dialogs.answer(Answer::Yes);
     run();
     EXPECT_EQ(dialogs.prompts(), QStringList({askToCheck, connectionMessage, askToCheck, latestVersion}));
 }
@@ -533,7 +532,7 @@ TEST_F(UpdateCheckTest, FetchUsesTheSystemProxySettings)
 {
     QNetworkProxyFactory::setUseSystemConfiguration(false);
     server.serve(versionPage, "1.50");
-    dialogs.answer(IDYES);
+    dialogs.answer(Answer::Yes);
     run();
     EXPECT_TRUE(QNetworkProxyFactory::usesSystemConfiguration());
     EXPECT_EQ(dialogs.prompts(), QStringList({askToCheck, latestVersion}));
