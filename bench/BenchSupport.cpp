@@ -1,7 +1,6 @@
 #include "BenchSupport.h"
 
-#include "installer/InstallerState.h"
-#include "installer/PlayerPage.h"
+#include "installer/Installer.h"
 
 #include <QDir>
 #include <QFile>
@@ -63,12 +62,9 @@ QByteArray outputOf(const QStringList &command)
     return program.readAllStandardOutput();
 }
 
-void chooseBenchAircraft(InstallerState &state, const QString &folder)
+void chooseBenchAircraft(Installer &installer, const QString &folder)
 {
-    state.aircraftDir = folder + QLatin1Char('/');
-    state.aircraftName = QStringLiteral("cessna172");
-    state.playerCode = buildPlayerCode();
-    state.airOpened = 1;
+    installer.chooseAircraft(folder + QStringLiteral("/Cessna172.air"));
 }
 
 Dialogs::Answer YesDialogs::messageBox(const QString &prompt, Buttons buttons, const QString &title,

@@ -2,7 +2,7 @@
 
 #include "dialogs/Dialogs.h"
 
-struct InstallerState;
+class Installer;
 
 #include <QByteArray>
 #include <QString>
@@ -23,9 +23,9 @@ void runProgram(const QStringList &command);
 // The same, for a program that reports on its standard output: what it printed.
 QByteArray outputOf(const QStringList &command);
 
-// An installer's state once cessna172.air in `folder` has been opened, with
-// the player page built: what the install benchmarks install.
-void chooseBenchAircraft(InstallerState &state, const QString &folder);
+// Chooses cessna172.air in `folder`, as Open does: the aircraft the install
+// benchmarks install into.
+void chooseBenchAircraft(Installer &installer, const QString &folder);
 
 // Answers Yes to every question and each file dialog with the next of
 // `files` (cancels when there is none), and counts the "Error" messages.

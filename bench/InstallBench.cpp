@@ -56,14 +56,14 @@ void install(benchmark::State &state, int lines)
 
     YesDialogs dialogs;
     Installer installer(dialogs);
-    chooseBenchAircraft(installer.state, folder);
+    chooseBenchAircraft(installer, folder);
 
     double faults = 0;
     for (auto _ : state) {
         writeDurably(cfgPath, before); // each install starts from the file without its entry
         const long faultsBefore = pageFaults();
         const auto start = Clock::now();
-        installer.newWrite(QStringLiteral("ref"));
+        installer.installNewPage(KneeboardSection::Reference);
         const auto end = Clock::now();
         faults += double(pageFaults() - faultsBefore);
         state.SetIterationTime(std::chrono::duration<double>(end - start).count());

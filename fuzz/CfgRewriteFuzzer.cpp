@@ -1,11 +1,11 @@
 // Fuzzes the aircraft.cfg rewrite end to end: the real Installer, answering
-// Yes to "Configure aircraft.cfg?", runs newWrite or addWrite over an
+// Yes to "Configure aircraft.cfg?", runs New File or Add to existing over an
 // aircraft.cfg of arbitrary bytes in a folder of its own, and the files it
-// leaves are compared with what newWrite and addWrite are to leave.
+// leaves are compared with what the two installs are to leave.
 //
 // Input: the first byte chooses the install, the rest is aircraft.cfg.
 //   bit 0  section: Reference ("ref") or Checklist ("check")
-//   bit 1  routine: addWrite (Add to existing) or newWrite (New File)
+//   bit 1  install: Add to existing or New File
 //   bit 2  answer Yes to the backup question
 //   bit 3  an older page is there already
 //   bits 4-5  the aircraft's name, one of four
@@ -93,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         QDir().mkpath(path);
         return path;
     }();
-    static const QByteArray playerCode = buildPlayerCode();
+    static const QByteArray playerPage = buildPlayerPage();
 
     const uint8_t options = data[0];
     const bool reference = options & 1;
@@ -118,18 +118,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     dialogs.answer(Dialogs::Answer::Yes);
     dialogs.answer(backup ? Dialogs::Answer::Yes : Dialogs::Answer::No);
     Installer installer(dialogs);
-    installer.state.aircraftDir = folder + QLatin1Char('/');
-    installer.state.aircraftName = name;
-    installer.state.playerCode = playerCode;
-    installer.state.airOpened = 1;
+    installer.chooseAircraft(folder + QLatin1Char('/') + name + QStringLiteral(".air"));
+    const KneeboardSection section = reference ? KneeboardSection::Reference : KneeboardSection::Checklist;
     if (append)
-        installer.addWrite(type);
+        installer.addToExistingPage(section);
     else
-        installer.newWrite(type);
+        installer.installNewPage(section);
 
     require(dialogs.titles == QStringList({QStringLiteral("Aircraft.cfg"), QStringLiteral("Aircraft.cfg")}),
             "the two questions are asked and no error is shown");
-    require(installer.state.entryFound == 0, "entryFound is 0 after the install");
+    require(!installer.state().referenceEntryFound, "no reference entry is left found after the install");
 
     const QByteArray stem = (name + QLatin1Char('_') + type).toLatin1();
     const QByteArray expected = expectedCfg(referenceLines(before), reference, stem);
@@ -137,7 +135,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (after != expected)
         failDiffering("aircraft.cfg is rewritten as the passes say", after, expected);
 
-    const QByteArray page = playerCode + "\r\n";
+    const QByteArray page = playerPage + "\r\n";
     const QByteArray expectedPage = append && olderPage ? oldPage + page : page;
     if (readFile(pagePath) != expectedPage)
         failDiffering("the page holds the player", readFile(pagePath), expectedPage);

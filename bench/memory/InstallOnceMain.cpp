@@ -22,11 +22,11 @@ int main(int argc, char *argv[])
         return 2;
     YesDialogs dialogs;
     Installer installer(dialogs);
-    chooseBenchAircraft(installer.state, QFile::decodeName(argv[1]));
+    chooseBenchAircraft(installer, QFile::decodeName(argv[1]));
 
     const long long idle = processMemory("VmRSS");
     const auto start = std::chrono::steady_clock::now();
-    installer.newWrite(QStringLiteral("ref"));
+    installer.installNewPage(KneeboardSection::Reference);
     const auto end = std::chrono::steady_clock::now();
     const long long peak = processMemory("VmHWM");
     if (dialogs.errors != 0) {

@@ -7,18 +7,19 @@ FileDialog::FileDialog(Dialogs &dialogs)
 {
 }
 
-void FileDialog::ShowOpen()
+void FileDialog::showOpen()
 {
     show(FileDialogKind::Open);
 }
 
-void FileDialog::ShowSave()
+void FileDialog::showSave()
 {
     show(FileDialogKind::Save);
 }
 
 void FileDialog::show(FileDialogKind kind)
 {
-    fileName = dialogs.askFileName({kind, Filter, InitDir, SidebarFolders});
-    fileTitle = fileName.isEmpty() ? QString() : QFileInfo(fileName).fileName();
+    setup.kind = kind;
+    chosenPath = dialogs.askFileName(setup);
+    chosenTitle = chosenPath.isEmpty() ? QString() : QFileInfo(chosenPath).fileName();
 }

@@ -2,28 +2,30 @@
 
 #include "dialogs/Dialogs.h"
 
-// The file dialog of a window: set Filter (and, where wanted, InitDir and
-// SidebarFolders), call ShowOpen or ShowSave, then read FileName (full path)
-// and FileTitle (name without its folder). A cancelled dialog leaves both
-// empty, whatever an earlier use returned.
+// The file dialog of a window: set its filter (and, where wanted, the folder
+// it starts in and the folders of its side bar), show it, then read the file
+// chosen: its full path and its title (the name without its folder). A
+// cancelled dialog leaves both empty, whatever an earlier use returned.
 class FileDialog
 {
 public:
     explicit FileDialog(Dialogs &dialogs);
 
-    QString Filter;
-    QString InitDir; // the folder the dialog starts in; empty: its default
-    QList<LabelledFolder> SidebarFolders;
+    void setFilter(const QString &filter) { setup.filter = filter; } // "description|pattern"
+    void setStartFolder(const QString &folder) { setup.startFolder = folder; } // empty: its default
+    void setSidebarFolders(const QList<LabelledFolder> &folders) { setup.sidebarFolders = folders; }
+    const QList<LabelledFolder> &sidebarFolders() const { return setup.sidebarFolders; }
 
-    void ShowOpen();
-    void ShowSave();
-    QString FileName() const { return fileName; }
-    QString FileTitle() const { return fileTitle; }
+    void showOpen();
+    void showSave();
+    QString fileName() const { return chosenPath; }
+    QString fileTitle() const { return chosenTitle; }
 
 private:
     void show(FileDialogKind kind);
 
     Dialogs &dialogs;
-    QString fileName;
-    QString fileTitle;
+    FileDialogSetup setup;
+    QString chosenPath;
+    QString chosenTitle;
 };

@@ -4,7 +4,6 @@
 #include "update/MakerSite.h"
 #include "update/ProgramVersion.h"
 #include "gui/Twips.h"
-#include "installer/PlayerPage.h"
 #include "dialogs/Dialogs.h"
 #include "files/FileOperations.h"
 #include "gui/PlaylistWindow.h"
@@ -163,15 +162,13 @@ void MainWindow::startUp()
                            Dialogs::Buttons::Ok, QStringLiteral("Error"), Dialogs::Icon::Error);
         cmdHelp->hide();
     }
-    installer.state.playerCode = buildPlayerCode();
-    installer.state.airOpened = 0;
     cmdUpdate->setCursor(lblVelmora->cursor());
 }
 
 void MainWindow::cmdOpenClick()
 {
     if (installer.openCommand())
-        lblFileName->setText(installer.CD.FileTitle());
+        lblFileName->setText(installer.state().airFileTitle);
 }
 
 void MainWindow::cmdWriteClick()

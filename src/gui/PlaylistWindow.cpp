@@ -109,25 +109,25 @@ void PlaylistWindow::mnuNewClick()
 
 void PlaylistWindow::mnuOpenClick()
 {
-    CD1.Filter = m3uFilter;
-    CD1.ShowOpen();
-    if (CD1.FileName().isEmpty())
+    CD1.setFilter(m3uFilter);
+    CD1.showOpen();
+    if (CD1.fileName().isEmpty())
         return;
     const int before = document.count();
-    if (!document.readPlaylist(CD1.FileName()))
+    if (!document.readPlaylist(CD1.fileName()))
         return;
     listEntriesFrom(before);
-    setWindowTitle(editorTitle + QStringLiteral(" - ") + CD1.FileTitle());
+    setWindowTitle(editorTitle + QStringLiteral(" - ") + CD1.fileTitle());
 }
 
 void PlaylistWindow::mnuAddClick()
 {
-    CD1.Filter = QStringLiteral("MP3 Files (*.mp3)|*.mp3");
-    CD1.ShowOpen();
-    if (CD1.FileName().isEmpty())
+    CD1.setFilter(QStringLiteral("MP3 Files (*.mp3)|*.mp3"));
+    CD1.showOpen();
+    if (CD1.fileName().isEmpty())
         return;
     const int before = document.count();
-    if (document.appendSong(CD1.FileName().toLocal8Bit(), CD1.FileTitle().toLocal8Bit()))
+    if (document.appendSong(CD1.fileName().toLocal8Bit(), CD1.fileTitle().toLocal8Bit()))
         listEntriesFrom(before);
 }
 
@@ -147,11 +147,11 @@ void PlaylistWindow::save(const QString &filter, bool (Playlist::*write)(const Q
         dialogs.messageBox(QStringLiteral("No playlist to save."), Dialogs::Buttons::Ok, QStringLiteral("Error"));
         return;
     }
-    CD1.Filter = filter;
-    CD1.ShowSave();
-    if (CD1.FileName().isEmpty())
+    CD1.setFilter(filter);
+    CD1.showSave();
+    if (CD1.fileName().isEmpty())
         return;
-    (document.*write)(CD1.FileName());
+    (document.*write)(CD1.fileName());
 }
 
 void PlaylistWindow::mnuCloseClick()

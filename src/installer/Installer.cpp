@@ -3,33 +3,49 @@
 #include "installer/CfgRewrite.h"
 #include "dialogs/Dialogs.h"
 #include "files/FileOperations.h"
+#include "installer/PlayerPage.h"
+
+#include <QFileInfo>
 
 namespace {
 const QString programTitle = QStringLiteral("Skylyre Configurator");
 const QString cfgTitle = QStringLiteral("Aircraft.cfg");
 const QString errorTitle = QStringLiteral("Error");
 constexpr int extensionLength = 4; // ".air"
+
+// The word that names the section in the page's file name and in its entry.
+QString sectionWord(KneeboardSection section)
+{
+    return section == KneeboardSection::Checklist ? QStringLiteral("check") : QStringLiteral("ref");
+}
+
 } // namespace
 
 Installer::Installer(Dialogs &dialogs, SimulatorSearch findSimulators)
-    : CD(dialogs)
-    , dialogs(dialogs)
+    : dialogs(dialogs)
     , findSimulators(std::move(findSimulators))
+    , aircraftDialog(dialogs)
 {
+    current.playerPage = buildPlayerPage();
 }
 
 bool Installer::openCommand()
 {
-    CD.Filter = QStringLiteral("AIR Files (*.air)|*.air");
-    CD.SidebarFolders = findSimulators();
-    if (state.airOpened != 0)
-        CD.InitDir = state.aircraftDir;
-    else if (!CD.SidebarFolders.isEmpty())
-        CD.InitDir = CD.SidebarFolders.constFirst().path;
-    CD.ShowOpen();
-    const QString title = CD.FileTitle();
-    if (title.isEmpty())
+    aircraftDialog.setFilter(QStringLiteral("AIR Files (*.air)|*.air"));
+    aircraftDialog.setSidebarFolders(findSimulators());
+    if (current.aircraftChosen)
+        aircraftDialog.setStartFolder(current.aircraftFolder);
+    else if (!aircraftDialog.sidebarFolders().isEmpty())
+        aircraftDialog.setStartFolder(aircraftDialog.sidebarFolders().constFirst().path);
+    aircraftDialog.showOpen();
+    if (aircraftDialog.fileTitle().isEmpty())
         return false;
+    return chooseAircraft(aircraftDialog.fileName());
+}
+
+bool Installer::chooseAircraft(const QString &airPath)
+{
+    const QString title = QFileInfo(airPath).fileName();
     if (title.size() <= extensionLength) {
         dialogs.messageBox(QStringLiteral("\"%1\" is too short to name an aircraft. "
                                           "Please choose the aircraft's .air file.")
@@ -37,25 +53,29 @@ bool Installer::openCommand()
                            Dialogs::Buttons::Ok, errorTitle, Dialogs::Icon::Error);
         return false;
     }
-    state.nameLength = qint16(title.size() - extensionLength);
-    state.aircraftName = title.left(state.nameLength).toLower();
-    state.aircraftDir = CD.FileName().left(CD.FileName().size() - title.size());
-    state.airOpened = 1;
+    current.nameLength = int(title.size() - extensionLength);
+    current.aircraftName = title.left(current.nameLength).toLower();
+    current.aircraftFolder = airPath.left(airPath.size() - title.size());
+    current.airFileTitle = title;
+    current.aircraftChosen = true;
     return true;
 }
 
 void Installer::writeCommand(const InstallChoices &choices)
 {
-    if (state.airOpened == 0) {
-        dialogs.messageBox(QStringLiteral("No AIR file has been opened."), Dialogs::Buttons::Ok, errorTitle, Dialogs::Icon::Error);
+    if (!current.aircraftChosen) {
+        dialogs.messageBox(QStringLiteral("No AIR file has been opened."), Dialogs::Buttons::Ok,
+                           errorTitle, Dialogs::Icon::Error);
         return;
     }
-    if (!choices.check && !choices.ref) {
-        dialogs.messageBox(QStringLiteral("Please choose a File Option."), Dialogs::Buttons::Ok, programTitle);
+    if (!choices.checklist && !choices.reference) {
+        dialogs.messageBox(QStringLiteral("Please choose a File Option."), Dialogs::Buttons::Ok,
+                           programTitle);
         return;
     }
-    if (!choices.newfile && !choices.addexist) {
-        dialogs.messageBox(QStringLiteral("Pleae choose a Location."), Dialogs::Buttons::Ok, programTitle);
+    if (!choices.newFile && !choices.addToExisting) {
+        dialogs.messageBox(QStringLiteral("Pleae choose a Location."), Dialogs::Buttons::Ok,
+                           programTitle);
         return;
     }
     if (dialogs.messageBox(QStringLiteral("Are you sure you want to add the Skylyre? "
@@ -64,36 +84,37 @@ void Installer::writeCommand(const InstallChoices &choices)
         == Dialogs::Answer::Cancel)
         return;
 
-    if (choices.newfile && choices.check)
-        newWrite(QStringLiteral("check"));
-    if (choices.newfile && choices.ref)
-        newWrite(QStringLiteral("ref"));
-    if (choices.addexist && choices.ref)
-        addWrite(QStringLiteral("ref"));
-    if (choices.addexist && choices.check)
-        addWrite(QStringLiteral("check"));
+    if (choices.newFile && choices.checklist)
+        installNewPage(KneeboardSection::Checklist);
+    if (choices.newFile && choices.reference)
+        installNewPage(KneeboardSection::Reference);
+    if (choices.addToExisting && choices.reference)
+        addToExistingPage(KneeboardSection::Reference);
+    if (choices.addToExisting && choices.checklist)
+        addToExistingPage(KneeboardSection::Checklist);
 }
 
-void Installer::newWrite(const QString &CFileType)
+void Installer::installNewPage(KneeboardSection section)
 {
-    install(CFileType, TextFile::Output);
+    install(section, TextFile::Output);
 }
 
-void Installer::addWrite(const QString &CFileType)
+void Installer::addToExistingPage(KneeboardSection section)
 {
-    install(CFileType, TextFile::Append);
+    install(section, TextFile::Append);
 }
 
-void Installer::install(const QString &CFileType, TextFile::Mode pageMode)
+void Installer::install(KneeboardSection section, TextFile::Mode pageMode)
 {
-    state.pagePath = state.aircraftDir + state.aircraftName + QLatin1Char('_') + CFileType
-        + QStringLiteral(".htm");
-    const QString cfgPath = state.aircraftDir + QStringLiteral("aircraft.cfg");
+    current.pagePath = current.aircraftFolder + current.aircraftName + QLatin1Char('_')
+        + sectionWord(section) + QStringLiteral(".htm");
+    const QString cfgPath = current.aircraftFolder + QStringLiteral("aircraft.cfg");
 
     if (!writePage(pageMode))
         return;
 
-    if (dialogs.messageBox(QStringLiteral("Configure aircraft.cfg?"), Dialogs::Buttons::YesNo, cfgTitle) == Dialogs::Answer::No) {
+    if (dialogs.messageBox(QStringLiteral("Configure aircraft.cfg?"), Dialogs::Buttons::YesNo, cfgTitle)
+        == Dialogs::Answer::No) {
         dialogs.messageBox(QStringLiteral("You will have to manually configure Aircraft.cfg for the "
                                           "respective aircraft. See Help for more information."),
                            Dialogs::Buttons::Ok, cfgTitle);
@@ -107,37 +128,38 @@ void Installer::install(const QString &CFileType, TextFile::Mode pageMode)
     QByteArray cfg;
     FileError error;
     const bool read = backup
-        ? copyFile(cfgPath, state.aircraftDir + QStringLiteral("aircraft.bak"), &cfg, &error)
+        ? copyFile(cfgPath, current.aircraftFolder + QStringLiteral("aircraft.bak"), &cfg, &error)
         : readWholeFile(cfgPath, &cfg, &error);
     if (!read) {
         reportFailure(error);
         return;
     }
-    const QByteArray txtGhostTxt = runPasses(CFileType, cfg);
-    if (!writeWholeFile(cfgPath, txtGhostTxt, &error))
+    const QByteArray rewritten = runPasses(section, cfg);
+    if (!writeWholeFile(cfgPath, rewritten, &error))
         reportFailure(error);
-    state.entryFound = 0;
+    current.referenceEntryFound = false;
 }
 
 bool Installer::writePage(TextFile::Mode pageMode)
 {
-    if (channel.openTextFile(state.pagePath, pageMode) && channel.writeLine(state.playerCode)
+    if (channel.openTextFile(current.pagePath, pageMode) && channel.writeLine(current.playerPage)
         && channel.closeFile())
         return true;
     return reportFailure(channel.error());
 }
 
-QByteArray Installer::runPasses(const QString &CFileType, QByteArrayView cfg)
+QByteArray Installer::runPasses(KneeboardSection section, QByteArrayView cfg)
 {
-    const QByteArray pageStem = (state.aircraftName + QLatin1Char('_') + CFileType).toLocal8Bit();
+    const QByteArray pageStem =
+        (current.aircraftName + QLatin1Char('_') + sectionWord(section)).toLocal8Bit();
     const CfgCensus census = censusOf(cfg);
     CfgPass pass = CfgPass::Checklist;
-    if (CFileType != QLatin1String("check")) {
+    if (section == KneeboardSection::Reference) {
         // The reference pass, or, where it would meet no reference entry,
         // the insertion pass in its place.
         if (census.referenceLines > 0)
-            state.entryFound = 99;
-        pass = state.entryFound != 0 ? CfgPass::Reference : CfgPass::Insertion;
+            current.referenceEntryFound = true;
+        pass = current.referenceEntryFound ? CfgPass::Reference : CfgPass::Insertion;
     }
     return rewriteCfg(pass, cfg, census, pageStem);
 }

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "installer/InstallerState.h"
 #include "dialogs/FileDialog.h"
-#include "simulator/SimulatorFolders.h"
 #include "files/TextFile.h"
+#include "installer/InstallerState.h"
+#include "installer/KneeboardSection.h"
+#include "simulator/SimulatorFolders.h"
 
 #include <functional>
 
@@ -12,10 +13,10 @@ class Dialogs;
 // Which options of the main window's two groups are selected.
 struct InstallChoices
 {
-    bool check = false;    // File Option: Checklist
-    bool ref = false;      // File Option: Reference
-    bool newfile = false;  // Location: New File
-    bool addexist = false; // Location: Add to existing
+    bool checklist = false;     // File Option: Checklist
+    bool reference = false;     // File Option: Reference
+    bool newFile = false;       // Location: New File
+    bool addToExisting = false; // Location: Add to existing
 };
 
 // Installs the Skylyre into an aircraft's kneeboard: the Open and Write
@@ -29,28 +30,34 @@ public:
     explicit Installer(Dialogs &dialogs, SimulatorSearch findSimulators = findSimulatorFolders);
 
     // Lets the user choose an aircraft by its .air file; true when one was
-    // chosen (its title is then CD.FileTitle()). The dialog offers every
-    // FS2004 Aircraft folder found and starts in the folder of the aircraft
-    // chosen last, else in the first of those folders.
+    // chosen. The dialog offers every FS2004 Aircraft folder found and starts
+    // in the folder of the aircraft chosen last, else in the first of those
+    // folders.
     bool openCommand();
     // Checks the aircraft and the choices, asks for confirmation and installs.
     void writeCommand(const InstallChoices &choices);
 
-    // Writes a page of its own holding the player; CFileType is "check" or "ref".
-    void newWrite(const QString &CFileType);
-    // Appends the player to the aircraft's existing page of the section.
-    void addWrite(const QString &CFileType);
+    // Makes the aircraft whose flight model is `airPath` the chosen one, as
+    // Open does with the file chosen; false, with a message, when its name is
+    // too short to name an aircraft.
+    bool chooseAircraft(const QString &airPath);
 
-    InstallerState state;
-    FileDialog CD;
+    // Writes a page of its own holding the player.
+    void installNewPage(KneeboardSection section);
+    // Appends the player to the aircraft's existing page of the section.
+    void addToExistingPage(KneeboardSection section);
+
+    const InstallerState &state() const { return current; }
 
 private:
-    void install(const QString &CFileType, TextFile::Mode pageMode);
+    void install(KneeboardSection section, TextFile::Mode pageMode);
     bool writePage(TextFile::Mode pageMode);
-    QByteArray runPasses(const QString &CFileType, QByteArrayView cfg);
+    QByteArray runPasses(KneeboardSection section, QByteArrayView cfg);
     bool reportFailure(const FileError &error);
 
     Dialogs &dialogs;
     SimulatorSearch findSimulators;
+    FileDialog aircraftDialog;
+    InstallerState current;
     TextFile channel;
 };

@@ -1,6 +1,6 @@
 #include "installer/PlayerPage.h"
 
-QByteArray buildPlayerCode()
+QByteArray buildPlayerPage()
 {
     constexpr char Q = '"';
     const QByteArray crlf = "\r\n";

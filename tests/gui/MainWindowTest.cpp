@@ -130,8 +130,8 @@ TEST_F(MainWindowTest, StartsUpWithTheVersionLineThePlayerAndNoChoices)
     EXPECT_EQ(control<QLabel>("lblAbout")->text(), "Skylyre for FS2004 1.50 9/13/03 By Arandel");
     EXPECT_TRUE(dialogs.calls.empty());
     EXPECT_TRUE(control<QPushButton>("cmdHelp")->isVisible());
-    EXPECT_EQ(window->installerState().playerCode, buildPlayerCode());
-    EXPECT_EQ(window->installerState().airOpened, 0);
+    EXPECT_EQ(window->installerState().playerPage, buildPlayerPage());
+    EXPECT_FALSE(window->installerState().aircraftChosen);
     for (const char *name : {"check", "ref", "newfile", "addexist"})
         EXPECT_FALSE(control<QRadioButton>(name)->isChecked()) << name;
     EXPECT_EQ(QApplication::focusWidget(), control<QPushButton>("cmdOpen"));
@@ -161,7 +161,7 @@ TEST_F(MainWindowTest, WithoutAHelpPageSaysSoOnceAndHidesHelp)
     EXPECT_EQ(messages[0].style, errorBox);
     EXPECT_EQ(messages[0].title, "Error");
     EXPECT_FALSE(control<QPushButton>("cmdHelp")->isVisible());
-    EXPECT_EQ(window->installerState().playerCode, buildPlayerCode());
+    EXPECT_EQ(window->installerState().playerPage, buildPlayerPage());
 }
 
 TEST_F(MainWindowTest, OpenDerivesTheAircraftFromTheChosenFile)
@@ -171,8 +171,8 @@ TEST_F(MainWindowTest, OpenDerivesTheAircraftFromTheChosenFile)
     EXPECT_EQ(dialogs.calls.back().text, "AIR Files (*.air)|*.air");
     EXPECT_EQ(window->installerState().aircraftName, "cessna172");
     EXPECT_EQ(window->installerState().nameLength, 9);
-    EXPECT_EQ(window->installerState().aircraftDir, aircraftDir.path() + '/');
-    EXPECT_EQ(window->installerState().airOpened, 1);
+    EXPECT_EQ(window->installerState().aircraftFolder, aircraftDir.path() + '/');
+    EXPECT_TRUE(window->installerState().aircraftChosen);
     EXPECT_EQ(control<QLabel>("lblFileName")->text(), "Cessna172.AIR");
 
     openAircraft("Plane.TXT");
@@ -257,7 +257,7 @@ TEST_F(MainWindowTest, WriteRunsTheInstallOfTheChosenOptions)
         QByteArray pageBefore;
         QByteArray cfgAfter;
     };
-    const QByteArray player = buildPlayerCode() + "\r\n";
+    const QByteArray player = buildPlayerPage() + "\r\n";
     const std::vector<Dispatch> dispatches{
         {{"check", "newfile"}, "cessna172_check.htm", "old", "kb_checklists=cessna172_check\r\n\r\n"},
         {{"ref", "newfile"}, "cessna172_ref.htm", "old",

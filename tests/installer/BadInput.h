@@ -15,12 +15,12 @@ class BadInput : public testing::Test, protected InstallerInFolder
 {
 protected:
     // Installs with Yes to both questions and returns how long it took.
-    qint64 install(const char *CFileType, bool backup = true)
+    qint64 install(KneeboardSection section, bool backup = true)
     {
         configureWithBackup(backup);
         QElapsedTimer timer;
         timer.start();
-        installer.newWrite(CFileType);
+        installer.installNewPage(section);
         return timer.elapsed();
     }
 };

@@ -16,7 +16,7 @@ TEST_F(BadInput, AFiftyMegabyteSingleLineThatMatchesNoTestComesBackWhole)
 {
     const QByteArray line = "title=" + QByteArray(fiftyMegabytes, 'x');
     writeCfg(line);
-    EXPECT_LT(install("ref"), generousMilliseconds);
+    EXPECT_LT(install(Reference), generousMilliseconds);
     EXPECT_EQ(errorCount(), 0);
     EXPECT_TRUE(cfg() == line + "\r\n\r\n");
     EXPECT_TRUE(readBytes(path("aircraft.bak")) == line);
@@ -27,7 +27,7 @@ TEST_F(BadInput, AFiftyMegabyteChecklistLineGetsTheReferenceEntryAfterIt)
 {
     const QByteArray line = "kb_checklists=" + QByteArray(fiftyMegabytes, 'c') + "\r\n";
     writeCfg(line);
-    EXPECT_LT(install("ref"), generousMilliseconds);
+    EXPECT_LT(install(Reference), generousMilliseconds);
     EXPECT_EQ(errorCount(), 0);
     EXPECT_TRUE(cfg() == line + "kb_reference=cessna172_ref\r\n\r\n");
 }
@@ -35,7 +35,7 @@ TEST_F(BadInput, AFiftyMegabyteChecklistLineGetsTheReferenceEntryAfterIt)
 TEST_F(BadInput, AFiftyMegabyteChecklistLineIsReplacedByTheEntryLine)
 {
     writeCfg("KB_CHECKLISTS=" + QByteArray(fiftyMegabytes, '\xe9'));
-    EXPECT_LT(install("check", false), generousMilliseconds);
+    EXPECT_LT(install(Checklist, false), generousMilliseconds);
     EXPECT_EQ(errorCount(), 0);
     EXPECT_EQ(cfg(), "kb_checklists=cessna172_check\r\n\r\n");
 }
@@ -47,7 +47,7 @@ class BadBytes : public BadInput, public testing::WithParamInterface<RewriteCase
 TEST_P(BadBytes, EveryByteOfALineNoTestMatchesComesBack)
 {
     writeCfg(GetParam().before);
-    install(GetParam().CFileType);
+    install(GetParam().section);
     EXPECT_EQ(errorCount(), 0);
     EXPECT_EQ(cfg(), GetParam().after);
     EXPECT_EQ(readBytes(path("aircraft.bak")), GetParam().before);
@@ -67,23 +67,23 @@ QByteArray everyByteButLineEnds()
 INSTANTIATE_TEST_SUITE_P(
     NulAndNonAscii, BadBytes,
     testing::Values(
-        RewriteCase{"NulInsideTheKeyIsNoEntry", "check", "kb_\x00" "checklists=x\r\n"_ba,
+        RewriteCase{"NulInsideTheKeyIsNoEntry", Checklist, "kb_\x00" "checklists=x\r\n"_ba,
                   "kb_\x00" "checklists=x\r\n\r\n"_ba},
-        RewriteCase{"NulBeforeTheKeyIsNoEntry", "ref", "\x00kb_reference=x\r\nkb_check=y\r\n"_ba,
+        RewriteCase{"NulBeforeTheKeyIsNoEntry", Reference, "\x00kb_reference=x\r\nkb_check=y\r\n"_ba,
                   "\x00kb_reference=x\r\nkb_check=y\r\nkb_reference=cessna172_ref\r\n\r\n"_ba},
-        RewriteCase{"NulAndHighBytesAfterTheKeyStillMatch", "ref", "Kb_Reference=\x00\xff\xfe\r\n"_ba,
+        RewriteCase{"NulAndHighBytesAfterTheKeyStillMatch", Reference, "Kb_Reference=\x00\xff\xfe\r\n"_ba,
                   "kb_reference=cessna172_ref\r\n\r\n"},
-        RewriteCase{"OnlyNulBytes", "check", QByteArray(1000, '\0'), QByteArray(1000, '\0') + "\r\n\r\n"},
-        RewriteCase{"EveryByteValue", "ref", everyByteButLineEnds() + "\r\n" + everyByteButLineEnds(),
+        RewriteCase{"OnlyNulBytes", Checklist, QByteArray(1000, '\0'), QByteArray(1000, '\0') + "\r\n\r\n"},
+        RewriteCase{"EveryByteValue", Reference, everyByteButLineEnds() + "\r\n" + everyByteButLineEnds(),
                   everyByteButLineEnds() + "\r\n" + everyByteButLineEnds() + "\r\n\r\n"},
         // Latin-1 capitals are not ASCII capitals: no case folding beyond A-Z.
-        RewriteCase{"NonAsciiCapitalsAreNotFolded", "check", "\xcb\xc2_CHECKLISTS=x\r\nKB_CH\xc9" "CK=y\r\n"_ba,
+        RewriteCase{"NonAsciiCapitalsAreNotFolded", Checklist, "\xcb\xc2_CHECKLISTS=x\r\nKB_CH\xc9" "CK=y\r\n"_ba,
                   "\xcb\xc2_CHECKLISTS=x\r\nKB_CH\xc9" "CK=y\r\n\r\n"_ba},
         // Notepad's byte-order mark hides a key on the first line: the line
         // comes back as it was.
-        RewriteCase{"Utf8ByteOrderMarkBeforeAKey", "check", "\xef\xbb\xbfkb_checklists=x\r\n"_ba,
+        RewriteCase{"Utf8ByteOrderMarkBeforeAKey", Checklist, "\xef\xbb\xbfkb_checklists=x\r\n"_ba,
                   "\xef\xbb\xbfkb_checklists=x\r\n\r\n"_ba},
-        RewriteCase{"Utf8TextKept", "ref", "title=Cessna \xc3\xa9\xc3\xa8 \xe2\x9c\x88\r\nkb_checklists=a\r\n"_ba,
+        RewriteCase{"Utf8TextKept", Reference, "title=Cessna \xc3\xa9\xc3\xa8 \xe2\x9c\x88\r\nkb_checklists=a\r\n"_ba,
                   "title=Cessna \xc3\xa9\xc3\xa8 \xe2\x9c\x88\r\nkb_checklists=a\r\n"
                   "kb_reference=cessna172_ref\r\n\r\n"_ba}),
     rewriteCaseName);
@@ -93,22 +93,22 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     MixedLineEnds, BadBytes,
     testing::Values(
-        RewriteCase{"AllThreeInOneFile", "ref", "[fltsim.0]\rkb_checklists=a\ntitle=b\r\nc",
+        RewriteCase{"AllThreeInOneFile", Reference, "[fltsim.0]\rkb_checklists=a\ntitle=b\r\nc",
                   "[fltsim.0]\r\nkb_checklists=a\r\nkb_reference=cessna172_ref\r\ntitle=b\r\nc\r\n\r\n"},
-        RewriteCase{"CrBeforeCrLfIsAnEmptyLine", "check", "a\r\r\nb", "a\r\n\r\nb\r\n\r\n"},
-        RewriteCase{"LfBeforeCrIsTwoEnds", "check", "a\n\rb", "a\r\n\r\nb\r\n\r\n"},
-        RewriteCase{"OnlyLineEnds", "ref", "\r\n\r\r\n\n\n\r", "\r\n\r\n\r\n\r\n\r\n\r\n\r\n"},
-        RewriteCase{"LoneCrAtTheEnd", "check", "kb_checklists=a\r", "kb_checklists=cessna172_check\r\n\r\n"},
-        RewriteCase{"LoneLfAtTheEnd", "check", "kb_checklists=a\n", "kb_checklists=cessna172_check\r\n\r\n"},
+        RewriteCase{"CrBeforeCrLfIsAnEmptyLine", Checklist, "a\r\r\nb", "a\r\n\r\nb\r\n\r\n"},
+        RewriteCase{"LfBeforeCrIsTwoEnds", Checklist, "a\n\rb", "a\r\n\r\nb\r\n\r\n"},
+        RewriteCase{"OnlyLineEnds", Reference, "\r\n\r\r\n\n\n\r", "\r\n\r\n\r\n\r\n\r\n\r\n\r\n"},
+        RewriteCase{"LoneCrAtTheEnd", Checklist, "kb_checklists=a\r", "kb_checklists=cessna172_check\r\n\r\n"},
+        RewriteCase{"LoneLfAtTheEnd", Checklist, "kb_checklists=a\n", "kb_checklists=cessna172_check\r\n\r\n"},
         // 299 lone CRs, one CR LF where the two runs meet, 299 lone LFs.
-        RewriteCase{"ManyBlankLinesOfEachKind", "check", QByteArray(300, '\r') + QByteArray(300, '\n'),
+        RewriteCase{"ManyBlankLinesOfEachKind", Checklist, QByteArray(300, '\r') + QByteArray(300, '\n'),
                   "\r\n"_ba.repeated(599 + 1)}),
     rewriteCaseName);
 
 TEST_F(BadInput, AnAircraftCfgThatIsAFolderIsReportedWithABackupAsked)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir("aircraft.cfg"));
-    install("ref");
+    install(Reference);
     expectOneErrorNaming("aircraft.cfg");
     EXPECT_TRUE(QFileInfo(path("aircraft.cfg")).isDir());
     EXPECT_EQ(entriesOf(path("aircraft.cfg")), QStringList{});
@@ -118,7 +118,7 @@ TEST_F(BadInput, AnAircraftCfgThatIsAFolderIsReportedWithABackupAsked)
 TEST_F(BadInput, AnAircraftCfgThatIsAFolderIsReportedWithoutABackup)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir("aircraft.cfg"));
-    install("check", false);
+    install(Checklist, false);
     expectOneErrorNaming("aircraft.cfg");
     EXPECT_TRUE(QFileInfo(path("aircraft.cfg")).isDir());
     EXPECT_EQ(entriesOf(dir.path()), (QStringList{"aircraft.cfg", "cessna172_check.htm"}));
@@ -126,10 +126,10 @@ TEST_F(BadInput, AnAircraftCfgThatIsAFolderIsReportedWithoutABackup)
 
 TEST_F(BadInput, AMissingAircraftCfgIsReportedAndNotCreated)
 {
-    install("ref");
+    install(Reference);
     expectOneErrorNaming("aircraft.cfg");
     dialogs.calls.clear();
-    install("check", false);
+    install(Checklist, false);
     expectOneErrorNaming("aircraft.cfg");
     EXPECT_EQ(entriesOf(dir.path()), (QStringList{"cessna172_check.htm", "cessna172_ref.htm"}));
 }
@@ -137,11 +137,11 @@ TEST_F(BadInput, AMissingAircraftCfgIsReportedAndNotCreated)
 TEST_F(BadInput, TheNextInstallAfterABadFileWorks)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir("aircraft.cfg"));
-    install("ref");
+    install(Reference);
     ASSERT_TRUE(QDir(dir.path()).rmdir("aircraft.cfg"));
     writeCfg("kb_checklists=a\r\n");
     dialogs.calls.clear();
-    install("ref");
+    install(Reference);
     EXPECT_EQ(errorCount(), 0);
     EXPECT_EQ(cfg(), "kb_checklists=a\r\nkb_reference=cessna172_ref\r\n\r\n");
 }

@@ -14,7 +14,7 @@
 TEST_F(BadInput, ADanglingLinkIsReportedAndNothingIsCreatedAtItsTarget)
 {
     ASSERT_TRUE(QFile::link(path("gone/aircraft.cfg"), path("aircraft.cfg")));
-    install("ref");
+    install(Reference);
     expectOneErrorNaming("aircraft.cfg");
     EXPECT_TRUE(dialogs.messages().back().text.contains("No such file or directory"));
     EXPECT_TRUE(QFileInfo(path("aircraft.cfg")).isSymLink());
@@ -22,7 +22,7 @@ TEST_F(BadInput, ADanglingLinkIsReportedAndNothingIsCreatedAtItsTarget)
     EXPECT_EQ(entriesOf(dir.path()), (QStringList{"aircraft.cfg", "cessna172_ref.htm"}));
 
     dialogs.calls.clear();
-    install("ref", false);
+    install(Reference, false);
     expectOneErrorNaming("aircraft.cfg");
     EXPECT_EQ(entriesOf(dir.path()), (QStringList{"aircraft.cfg", "cessna172_ref.htm"}));
 }
@@ -32,10 +32,10 @@ TEST_F(BadInput, ADanglingLinkIsReportedAndNothingIsCreatedAtItsTarget)
 TEST_F(BadInput, AnAircraftCfgThatIsANamedPipeIsReportedAtOnce)
 {
     ASSERT_EQ(mkfifo(path("aircraft.cfg").toLocal8Bit().constData(), 0644), 0);
-    EXPECT_LT(install("ref"), generousMilliseconds);
+    EXPECT_LT(install(Reference), generousMilliseconds);
     expectOneErrorNaming("aircraft.cfg");
     dialogs.calls.clear();
-    EXPECT_LT(install("ref", false), generousMilliseconds);
+    EXPECT_LT(install(Reference, false), generousMilliseconds);
     expectOneErrorNaming("aircraft.cfg");
 }
 
@@ -43,7 +43,7 @@ TEST_F(BadInput, AnAircraftCfgThatIsANamedPipeIsReportedAtOnce)
 TEST_F(BadInput, AnAircraftCfgThatIsALinkToADeviceIsReportedAtOnce)
 {
     ASSERT_TRUE(QFile::link("/dev/zero", path("aircraft.cfg")));
-    EXPECT_LT(install("ref", false), generousMilliseconds);
+    EXPECT_LT(install(Reference, false), generousMilliseconds);
     expectOneErrorNaming("aircraft.cfg");
 }
 
@@ -51,7 +51,7 @@ TEST_F(BadInput, AnAppendThatFailsOnAFullDeviceIsReported)
 {
     writeCfg("[fltsim.0]\r\nkb_checklists=Cessna172_check\r\n");
     ASSERT_TRUE(QFile::link("/dev/full", path("cessna172_ref.htm")));
-    installer.addWrite("ref");
+    installer.addToExistingPage(Reference);
     expectOneErrorNaming("cessna172_ref.htm", "No space left on device");
     EXPECT_EQ(dialogs.messages().size(), 1u);
 }
@@ -63,7 +63,7 @@ TEST_F(BadInput, AFailedWriteBackLeavesAircraftCfgByteForByteAndTheProgramGoesOn
     configureWithBackup(true);
     {
         FileSizeLimit fullDisk(before.size() + 1);
-        installer.newWrite("check");
+        installer.installNewPage(Checklist);
     }
     expectOneErrorNaming("aircraft.cfg", "File too large");
     EXPECT_EQ(cfg(), before);
@@ -71,6 +71,6 @@ TEST_F(BadInput, AFailedWriteBackLeavesAircraftCfgByteForByteAndTheProgramGoesOn
     EXPECT_EQ(entriesOf(dir.path()), (QStringList{"aircraft.bak", "aircraft.cfg", "cessna172_check.htm"}));
 
     configureWithBackup(false);
-    installer.newWrite("check");
+    installer.installNewPage(Checklist);
     EXPECT_EQ(cfg(), "kb_checklists=cessna172_check\r\n" + QByteArray(5000, 'c') + "\r\n\r\n");
 }

@@ -45,9 +45,9 @@ TEST_P(LockedAircraftCfg, EndsInOneErrorAndLeavesItByteForByte)
             CreateFileW(cfgPath.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr),
             &CloseHandle);
         ASSERT_NE(held.get(), INVALID_HANDLE_VALUE);
-        install("check", GetParam().backup);
+        install(Checklist, GetParam().backup);
     } else {
-        install("check", GetParam().backup);
+        install(Checklist, GetParam().backup);
     }
     expectOneErrorNaming("aircraft.cfg");
     SetFileAttributesW(cfgPath.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -55,7 +55,7 @@ TEST_P(LockedAircraftCfg, EndsInOneErrorAndLeavesItByteForByte)
     EXPECT_EQ(entriesOf(dir.path()), GetParam().entriesAfter);
 
     dialogs.calls.clear();
-    install("check", false);
+    install(Checklist, false);
     EXPECT_EQ(errorCount(), 0);
     EXPECT_EQ(cfg(), "[fltsim.0]\r\nkb_checklists=cessna172_check\r\n\r\n");
 }
@@ -73,9 +73,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(BadInput, TheEntryLineNamesThePageInTheAnsiCodePage)
 {
-    installer.state.aircraftName = u"caf\u00e9plane"_s;
+    installer.chooseAircraft(path(u"Caf\u00e9Plane.air"_s));
     writeCfg(before);
-    install("check", false);
+    install(Checklist, false);
     EXPECT_EQ(errorCount(), 0);
 
     const std::wstring stem = u"caf\u00e9plane_check"_s.toStdWString();

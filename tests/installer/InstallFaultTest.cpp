@@ -218,9 +218,9 @@ protected:
     void install(Routine routine)
     {
         if (routine == Routine::NewFile)
-            installer.newWrite("ref");
+            installer.installNewPage(Reference);
         else
-            installer.addWrite("ref");
+            installer.addToExistingPage(Reference);
     }
 };
 
@@ -280,7 +280,7 @@ TEST_P(InstallFaults, FailingOneOperationLeavesEverythingAsTheyWereAndTheNextIns
     EXPECT_EQ(readBytes(path(bakName)), stage <= Stage::Backup ? oldBackup : cfgBefore);
     EXPECT_EQ(entriesOf(dir.path()), (QStringList{bakName, cfgName, pageName}))
         << "a temporary file was left";
-    EXPECT_EQ(installer.state.entryFound, 0);
+    EXPECT_FALSE(installer.state().referenceEntryFound);
 
     // The program goes on working: the same install again, on the same file
     // system, succeeds.

@@ -32,62 +32,63 @@ TEST_P(Rewrite, NewFileRewritesAircraftCfg)
 {
     writeCfg(GetParam().before);
     configureWithBackup(false);
-    installer.newWrite(GetParam().CFileType);
+    installer.installNewPage(GetParam().section);
     EXPECT_EQ(cfg(), GetParam().after);
-    EXPECT_EQ(readBytes(path(QStringLiteral("cessna172_%1.htm").arg(GetParam().CFileType))), player());
+    const QString page = GetParam().section == Checklist ? "cessna172_check.htm" : "cessna172_ref.htm";
+    EXPECT_EQ(readBytes(path(page)), player());
     EXPECT_EQ(dialogs.prompts(), (QStringList{configure, backup}));
-    EXPECT_EQ(installer.state.entryFound, 0);
+    EXPECT_FALSE(installer.state().referenceEntryFound);
 }
 
 TEST_P(Rewrite, AddToExistingRewritesAircraftCfgTheSameWay)
 {
     writeCfg(GetParam().before);
     configureWithBackup(false);
-    installer.addWrite(GetParam().CFileType);
+    installer.addToExistingPage(GetParam().section);
     EXPECT_EQ(cfg(), GetParam().after);
-    EXPECT_EQ(installer.state.entryFound, 0);
+    EXPECT_FALSE(installer.state().referenceEntryFound);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Rewrite,
     testing::Values(
-        RewriteCase{"WorkedExampleReference", "ref", workedExample,
+        RewriteCase{"WorkedExampleReference", Reference, workedExample,
                     "[fltsim.0]\r\ntitle=Cessna Skyhawk\r\nkb_checklists=Cessna172_check\r\n"
                     "kb_reference=cessna172_ref\r\n[General]\r\natc_type=Cessna\r\n\r\n"},
-        RewriteCase{"WorkedExampleChecklist", "check", workedExample,
+        RewriteCase{"WorkedExampleChecklist", Checklist, workedExample,
                     "[fltsim.0]\r\ntitle=Cessna Skyhawk\r\nkb_checklists=cessna172_check\r\n"
                     "[General]\r\natc_type=Cessna\r\n\r\n"},
-        RewriteCase{"TwoVariationsChecklist", "check",
+        RewriteCase{"TwoVariationsChecklist", Checklist,
                     "[fltsim.0]\r\nkb_checklists=a\r\n[fltsim.1]\r\nKB_CheckLists=Old.htm\r\n",
                     "[fltsim.0]\r\nkb_checklists=cessna172_check\r\n[fltsim.1]\r\n"
                     "kb_checklists=cessna172_check\r\n\r\n"},
-        RewriteCase{"TwoVariationsReferenceInserted", "ref",
+        RewriteCase{"TwoVariationsReferenceInserted", Reference,
                     "[fltsim.0]\r\nkb_checklists=a\r\n[fltsim.1]\r\nchecklists=b\r\n",
                     "[fltsim.0]\r\nkb_checklists=a\r\nkb_reference=cessna172_ref\r\n[fltsim.1]\r\n"
                     "checklists=b\r\nkb_reference=cessna172_ref\r\n\r\n"},
-        RewriteCase{"ReferenceReplacedInPlace", "ref",
+        RewriteCase{"ReferenceReplacedInPlace", Reference,
                     "kb_checklists=a\r\nkb_reference =old\r\nReference=other\r\n",
                     "kb_checklists=a\r\nkb_reference=cessna172_ref\r\nkb_reference=cessna172_ref\r\n\r\n"},
-        RewriteCase{"ReferenceWithBlankBeforeEqualsIsNoEntry", "ref", "reference =x\r\nkb_check\r\n",
+        RewriteCase{"ReferenceWithBlankBeforeEqualsIsNoEntry", Reference, "reference =x\r\nkb_check\r\n",
                     "reference =x\r\nkb_check\r\nkb_reference=cessna172_ref\r\n\r\n"},
-        RewriteCase{"ChecklistKeyRenamed", "check", "checklists=OldPage\r\nkb_checklist_x=1\r\n",
+        RewriteCase{"ChecklistKeyRenamed", Checklist, "checklists=OldPage\r\nkb_checklist_x=1\r\n",
                     "kb_checklists=cessna172_check\r\nkb_checklists=cessna172_check\r\n\r\n"},
-        RewriteCase{"BlankBeforeKeyIsNoEntry", "check", " kb_checklists=x\r\n",
+        RewriteCase{"BlankBeforeKeyIsNoEntry", Checklist, " kb_checklists=x\r\n",
                     " kb_checklists=x\r\n\r\n"},
-        RewriteCase{"NoMatchingLineChecklist", "check", "[fltsim.0]\r\ntitle=x\r\n",
+        RewriteCase{"NoMatchingLineChecklist", Checklist, "[fltsim.0]\r\ntitle=x\r\n",
                     "[fltsim.0]\r\ntitle=x\r\n\r\n"},
-        RewriteCase{"NoMatchingLineReference", "ref", "[fltsim.0]\r\ntitle=x\r\n",
+        RewriteCase{"NoMatchingLineReference", Reference, "[fltsim.0]\r\ntitle=x\r\n",
                     "[fltsim.0]\r\ntitle=x\r\n\r\n"},
-        RewriteCase{"EmptyFile", "ref", "", "\r\n"},
-        RewriteCase{"LastLineWithoutTerminator", "check", "a\r\nkb_checklists=x",
+        RewriteCase{"EmptyFile", Reference, "", "\r\n"},
+        RewriteCase{"LastLineWithoutTerminator", Checklist, "a\r\nkb_checklists=x",
                     "a\r\nkb_checklists=cessna172_check\r\n\r\n"},
-        RewriteCase{"LfOnly", "check", "[fltsim.0]\nkb_checklists=x\ntitle=y\n",
+        RewriteCase{"LfOnly", Checklist, "[fltsim.0]\nkb_checklists=x\ntitle=y\n",
                     "[fltsim.0]\r\nkb_checklists=cessna172_check\r\ntitle=y\r\n\r\n"},
-        RewriteCase{"CrOnly", "ref", "[fltsim.0]\rkb_checklists=x\rtitle=y",
+        RewriteCase{"CrOnly", Reference, "[fltsim.0]\rkb_checklists=x\rtitle=y",
                     "[fltsim.0]\r\nkb_checklists=x\r\nkb_reference=cessna172_ref\r\ntitle=y\r\n\r\n"},
-        RewriteCase{"MixedLineEnds", "check", "a\nkb_checklists=x\rb\r\n\nc",
+        RewriteCase{"MixedLineEnds", Checklist, "a\nkb_checklists=x\rb\r\n\nc",
                     "a\r\nkb_checklists=cessna172_check\r\nb\r\n\r\nc\r\n\r\n"},
-        RewriteCase{"BytesOutsideAsciiAndNulKept", "ref",
+        RewriteCase{"BytesOutsideAsciiAndNulKept", Reference,
                     "title=\xe9\xff\x00x\r\nkb_reference=old\r\n\x80\x00\r\n"_ba,
                     "title=\xe9\xff\x00x\r\nkb_reference=cessna172_ref\r\n\x80\x00\r\n\r\n"_ba}),
     rewriteCaseName);
@@ -96,7 +97,7 @@ TEST_F(Install, AsksTheTwoQuestionsWithTheirCodesAndTitles)
 {
     writeCfg(workedExample);
     configureWithBackup(true);
-    installer.newWrite("check");
+    installer.installNewPage(Checklist);
     const std::vector<DialogCall> messages = dialogs.messages();
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0].text, configure);
@@ -105,14 +106,14 @@ TEST_F(Install, AsksTheTwoQuestionsWithTheirCodesAndTitles)
     EXPECT_EQ(messages[1].text, backup);
     EXPECT_EQ(messages[1].style, yesNoBox);
     EXPECT_EQ(messages[1].title, "Aircraft.cfg");
-    EXPECT_EQ(installer.state.pagePath, path("cessna172_check.htm"));
+    EXPECT_EQ(installer.state().pagePath, path("cessna172_check.htm"));
 }
 
 TEST_F(Install, NoToConfigureLeavesThePageAndTouchesNothingElse)
 {
     writeCfg(workedExample);
     dialogs.answer(Answer::No);
-    installer.newWrite("ref");
+    installer.installNewPage(Reference);
     EXPECT_EQ(readBytes(path("cessna172_ref.htm")), player());
     EXPECT_EQ(cfg(), workedExample);
     EXPECT_EQ(entriesOf(dir.path()), (QStringList{"aircraft.cfg", "cessna172_ref.htm"}));
@@ -128,7 +129,7 @@ TEST_F(Install, NewFileReplacesAnExistingPage)
 {
     writeBytes(path("cessna172_check.htm"), "an older page that is much longer than the player");
     dialogs.answer(Answer::No);
-    installer.newWrite("check");
+    installer.installNewPage(Checklist);
     EXPECT_EQ(readBytes(path("cessna172_check.htm")), player());
 }
 
@@ -136,12 +137,12 @@ TEST_F(Install, BackupTwiceKeepsTheFileAsItWasBeforeTheSecondInstall)
 {
     writeCfg(workedExample);
     configureWithBackup(true);
-    installer.newWrite("ref");
+    installer.installNewPage(Reference);
     EXPECT_EQ(readBytes(path("aircraft.bak")), workedExample);
     const QByteArray afterFirst = cfg();
 
     configureWithBackup(true);
-    installer.newWrite("ref");
+    installer.installNewPage(Reference);
     EXPECT_EQ(readBytes(path("aircraft.bak")), afterFirst);
     EXPECT_EQ(cfg(), afterFirst + "\r\n");
 }
@@ -150,7 +151,7 @@ TEST_F(Install, NoBackupWhenDeclined)
 {
     writeCfg(workedExample);
     configureWithBackup(false);
-    installer.newWrite("check");
+    installer.installNewPage(Checklist);
     EXPECT_FALSE(QFile::exists(path("aircraft.bak")));
 }
 
@@ -159,15 +160,15 @@ TEST_F(Install, AddToExistingAppendsAfterTheLastByteEachTime)
     const QByteArray existing = "<html><body>Checklist</body></html>";
     writeBytes(path("cessna172_check.htm"), existing);
     dialogs.answer(Answer::No).answer(Answer::No);
-    installer.addWrite("check");
-    installer.addWrite("check");
+    installer.addToExistingPage(Checklist);
+    installer.addToExistingPage(Checklist);
     EXPECT_EQ(readBytes(path("cessna172_check.htm")), existing + player() + player());
 }
 
 TEST_F(Install, AddToExistingCreatesAMissingPage)
 {
     dialogs.answer(Answer::No);
-    installer.addWrite("ref");
+    installer.addToExistingPage(Reference);
     EXPECT_EQ(readBytes(path("cessna172_ref.htm")), player());
 }
 
@@ -175,7 +176,7 @@ TEST_F(Install, AddToExistingUsesThePageUnderItsNameOnDisk)
 {
     writeBytes(path("Cessna172_Check.htm"), "old");
     dialogs.answer(Answer::No);
-    installer.addWrite("check");
+    installer.addToExistingPage(Checklist);
     EXPECT_EQ(readBytes(path("Cessna172_Check.htm")), "old" + player());
     EXPECT_EQ(entriesOf(dir.path()), QStringList{"Cessna172_Check.htm"});
 }
@@ -184,7 +185,7 @@ TEST_F(Install, AddToExistingNamesTheAppendedPageInTheChecklistEntry)
 {
     writeCfg("[fltsim.0]\r\nkb_checklists=MyList\r\n");
     configureWithBackup(false);
-    installer.addWrite("check");
+    installer.addToExistingPage(Checklist);
     EXPECT_EQ(cfg(), "[fltsim.0]\r\nkb_checklists=cessna172_check\r\n\r\n");
 }
 
@@ -192,9 +193,9 @@ TEST_F(Install, AddToExistingWithAReferenceEntryWritesTheBufferBack)
 {
     writeCfg("kb_checklists=a\r\nkb_reference=OtherPage\r\n");
     configureWithBackup(false);
-    installer.addWrite("ref");
+    installer.addToExistingPage(Reference);
     EXPECT_EQ(cfg(), "kb_checklists=a\r\nkb_reference=cessna172_ref\r\n\r\n");
-    EXPECT_EQ(installer.state.entryFound, 0);
+    EXPECT_FALSE(installer.state().referenceEntryFound);
 }
 
 TEST_F(Install, RewritesAircraftCfgUnderItsNameOnDisk)
@@ -202,7 +203,7 @@ TEST_F(Install, RewritesAircraftCfgUnderItsNameOnDisk)
     writeBytes(path("Aircraft.CFG"), "kb_checklists=x\r\n");
     writeBytes(path("AIRCRAFT.BAK"), "old backup");
     configureWithBackup(true);
-    installer.newWrite("check");
+    installer.installNewPage(Checklist);
     EXPECT_EQ(readBytes(path("Aircraft.CFG")), "kb_checklists=cessna172_check\r\n\r\n");
     EXPECT_EQ(readBytes(path("AIRCRAFT.BAK")), "kb_checklists=x\r\n");
     EXPECT_EQ(entriesOf(dir.path()), (QStringList{"AIRCRAFT.BAK", "Aircraft.CFG", "cessna172_check.htm"}));
@@ -214,12 +215,11 @@ TEST_F(Install, EachInstallStartsFromAnEmptyBuffer)
     writeCfg("kb_checklists=a\r\n");
     writeBytes(other.filePath("aircraft.cfg"), "title=other\r\n");
     configureWithBackup(false);
-    installer.newWrite("check");
+    installer.installNewPage(Checklist);
 
-    installer.state.aircraftDir = other.path() + '/';
-    installer.state.aircraftName = "piper";
+    installer.chooseAircraft(other.filePath("Piper.air"));
     configureWithBackup(false);
-    installer.newWrite("ref");
+    installer.installNewPage(Reference);
     EXPECT_EQ(readBytes(other.filePath("aircraft.cfg")), "title=other\r\n\r\n");
     EXPECT_EQ(readBytes(other.filePath("piper_ref.htm")), player());
 }
@@ -238,14 +238,14 @@ TEST_F(Install, ALargeFileKeepsEveryLine)
     }
     writeCfg(before);
     configureWithBackup(false);
-    installer.newWrite("ref");
+    installer.installNewPage(Reference);
     EXPECT_EQ(cfg(), after + "\r\n");
 }
 
 TEST_F(Install, MissingAircraftCfgWithBackupStopsAtTheCopy)
 {
     configureWithBackup(true);
-    installer.newWrite("ref");
+    installer.installNewPage(Reference);
     expectOneErrorNaming("aircraft.cfg", reasonOpening(path("aircraft.cfg")));
     EXPECT_EQ(entriesOf(dir.path()), QStringList{"cessna172_ref.htm"});
 }
@@ -253,7 +253,7 @@ TEST_F(Install, MissingAircraftCfgWithBackupStopsAtTheCopy)
 TEST_F(Install, MissingAircraftCfgWithoutBackupStopsAtTheRead)
 {
     configureWithBackup(false);
-    installer.addWrite("check");
+    installer.addToExistingPage(Checklist);
     expectOneErrorNaming("aircraft.cfg", reasonOpening(path("aircraft.cfg")));
     EXPECT_EQ(entriesOf(dir.path()), QStringList{"cessna172_check.htm"});
 }
@@ -262,8 +262,8 @@ TEST_F(Install, APageThatCannotBeWrittenStopsBeforeAnyQuestion)
 {
     writeCfg(workedExample);
     QDir(dir.path()).mkdir("cessna172_check.htm");
-    installer.newWrite("check");
-    installer.addWrite("check");
+    installer.installNewPage(Checklist);
+    installer.addToExistingPage(Checklist);
     ASSERT_EQ(dialogs.messages().size(), 2u);
     EXPECT_EQ(dialogs.messages()[0].title, "Error");
     EXPECT_EQ(dialogs.messages()[1].title, "Error");
@@ -276,7 +276,7 @@ TEST_F(Install, AFailedBackupLeavesAircraftCfgUntouched)
     writeCfg(workedExample);
     QDir(dir.path()).mkdir("aircraft.bak");
     configureWithBackup(true);
-    installer.newWrite("check");
+    installer.installNewPage(Checklist);
     expectOneErrorNaming("aircraft.bak", "");
     EXPECT_EQ(cfg(), workedExample);
 }
@@ -285,7 +285,7 @@ TEST_F(Install, AnUnreadableAircraftCfgIsReported)
 {
     QDir(dir.path()).mkdir("aircraft.cfg");
     configureWithBackup(false);
-    installer.newWrite("ref");
+    installer.installNewPage(Reference);
     expectOneErrorNaming("aircraft.cfg", "");
 }
 

@@ -13,11 +13,14 @@
 
 #include <string>
 
-// An aircraft.cfg before an install of the section `CFileType`, and after it.
+// The tables name the sections plainly.
+using enum KneeboardSection;
+
+// An aircraft.cfg before an install into `section`, and after it.
 struct RewriteCase
 {
     const char *name;
-    const char *CFileType;
+    KneeboardSection section;
     QByteArray before;
     QByteArray after;
 };
@@ -35,10 +38,7 @@ struct InstallerInFolder
     InstallerInFolder()
     {
         EXPECT_TRUE(dir.isValid());
-        installer.state.aircraftDir = dir.path() + '/';
-        installer.state.aircraftName = "cessna172";
-        installer.state.playerCode = buildPlayerCode();
-        installer.state.airOpened = 1;
+        installer.chooseAircraft(path("Cessna172.air"));
     }
 
     QString path(const QString &name) const { return dir.filePath(name); }
@@ -47,7 +47,7 @@ struct InstallerInFolder
     // Answers Yes to "Configure aircraft.cfg?" and `makeBackup` to the backup question.
     void configureWithBackup(bool makeBackup) { dialogs.answer(Answer::Yes).answer(makeBackup ? Answer::Yes : Answer::No); }
     // What an install puts in a page: the player and one CR LF.
-    static QByteArray player() { return buildPlayerCode() + "\r\n"; }
+    static QByteArray player() { return buildPlayerPage() + "\r\n"; }
 
     int errorCount() const
     {
@@ -70,7 +70,7 @@ struct InstallerInFolder
         EXPECT_FALSE(systemReason.isEmpty()) << error.text.toStdString();
         EXPECT_NE(systemReason, "Unknown error");
         EXPECT_TRUE(systemReason.contains(reason)) << error.text.toStdString();
-        EXPECT_EQ(installer.state.entryFound, 0);
+        EXPECT_FALSE(installer.state().referenceEntryFound);
     }
 
     QTemporaryDir dir;

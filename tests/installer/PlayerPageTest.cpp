@@ -6,7 +6,7 @@
 
 TEST(PlayerPage, IsFiveLinesOfTheExpectedLengths)
 {
-    const QByteArray page = buildPlayerCode();
+    const QByteArray page = buildPlayerPage();
     EXPECT_EQ(page.size(), 671);
     const QList<QByteArray> lines = page.split('\n');
     ASSERT_EQ(lines.size(), 5);
@@ -22,7 +22,7 @@ TEST(PlayerPage, IsFiveLinesOfTheExpectedLengths)
 
 TEST(PlayerPage, HoldsTheScriptAndTheFormExactly)
 {
-    const QByteArray page = buildPlayerCode();
+    const QByteArray page = buildPlayerPage();
     EXPECT_TRUE(page.startsWith("<script language=JavaScript>\r\nfunction playSong(s){"
                                 "if(mp3play.song.value.length<7){alert(\"No audio selected.\"); return;}\r\n"));
     EXPECT_TRUE(page.contains("<br><embed src=\\\"\"+s+\"\\\" autostart=true loop=0></embed></font>\"\r\n"));
@@ -36,5 +36,5 @@ TEST(PlayerPage, HoldsTheScriptAndTheFormExactly)
 
 TEST(PlayerPage, IsTheSameOnEveryBuild)
 {
-    EXPECT_EQ(buildPlayerCode(), buildPlayerCode());
+    EXPECT_EQ(buildPlayerPage(), buildPlayerPage());
 }
