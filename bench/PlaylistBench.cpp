@@ -74,9 +74,9 @@ void openAndSave(benchmark::State &state)
         dialogs.files = {opened, saved};
 
         const auto start = Clock::now();
-        window->mnuOpenClick();
+        window->openPlaylist();
         layOutAndPaint(window.get());
-        window->mnuSaveClick();
+        window->savePlaylist();
         const auto end = Clock::now();
         state.SetIterationTime(std::chrono::duration<double>(end - start).count());
 

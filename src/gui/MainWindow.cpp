@@ -65,7 +65,7 @@ MainWindow::MainWindow(Dialogs &dialogs, const QString &makerHost, QWidget *pare
     , installer(dialogs)
     , updateCheck(dialogs, waitingBox, makerHost)
 {
-    setObjectName(QStringLiteral("frmMain"));
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Skylyre Configurator"));
     setWindowIcon(QIcon(QStringLiteral(":/skylyre.png")));
     setFont(windowFont());
@@ -78,121 +78,121 @@ MainWindow::MainWindow(Dialogs &dialogs, const QString &makerHost, QWidget *pare
 
 void MainWindow::createControls()
 {
-    lblAbout = place(new QLabel(this), "lblAbout", twipsRect(0, 0, 3975, 255));
-    lblAbout->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    versionLabel = place(new QLabel(this), "versionLabel", twipsRect(0, 0, 3975, 255));
+    versionLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    lblVelmora = place(new LinkLabel(QStringLiteral("Velmora"), this), "lblVelmora",
+    webLink = place(new LinkLabel(QStringLiteral("Velmora"), this), "webLink",
                        twipsRect(1320, 240, 1335, 255), QStringLiteral("Visit Velmora"));
-    lblVelmora->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QFont underlined = lblVelmora->font();
+    webLink->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QFont underlined = webLink->font();
     underlined.setUnderline(true);
-    lblVelmora->setFont(underlined);
-    QPalette linkColour = lblVelmora->palette();
+    webLink->setFont(underlined);
+    QPalette linkColour = webLink->palette();
     linkColour.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    lblVelmora->setPalette(linkColour);
-    lblVelmora->setCursor(QCursor(QPixmap(QStringLiteral(":/hand.xpm")), 4, 0));
-    connect(lblVelmora, &LinkLabel::clicked, this, &MainWindow::lblVelmoraClick);
+    webLink->setPalette(linkColour);
+    webLink->setCursor(QCursor(QPixmap(QStringLiteral(":/hand.xpm")), 4, 0));
+    connect(webLink, &LinkLabel::clicked, this, &MainWindow::visitWebSite);
 
-    auto *frameFile = place(new QGroupBox(QStringLiteral("File Option"), this), "frameFile",
+    auto *fileOptionGroup = place(new QGroupBox(QStringLiteral("File Option"), this), "fileOptionGroup",
                             twipsRect(120, 480, 1815, 855));
-    check = option(frameFile, "check", QStringLiteral("Checklist"), twipsRect(120, 240, 1215, 255),
+    checklistOption = option(fileOptionGroup, "checklistOption", QStringLiteral("Checklist"), twipsRect(120, 240, 1215, 255),
                    QStringLiteral("Add the Skylyre to a checklist"));
-    ref = option(frameFile, "ref", QStringLiteral("Reference"), twipsRect(120, 480, 1215, 255),
+    referenceOption = option(fileOptionGroup, "referenceOption", QStringLiteral("Reference"), twipsRect(120, 480, 1215, 255),
                  QStringLiteral("Add the Skylyre to a reference sheet"));
 
     // The Location options lie over their frame, in front of it, on the window itself.
-    place(new QGroupBox(QStringLiteral("Location"), this), "frameLoc", twipsRect(2040, 480, 1815, 855));
-    newfile = option(this, "newfile", QStringLiteral("New File"), twipsRect(2160, 720, 1215, 195),
+    place(new QGroupBox(QStringLiteral("Location"), this), "locationGroup", twipsRect(2040, 480, 1815, 855));
+    newFileOption = option(this, "newFileOption", QStringLiteral("New File"), twipsRect(2160, 720, 1215, 195),
                      QStringLiteral("Create a new file with only the Skylyre"));
-    addexist = option(this, "addexist", QStringLiteral("Add to existing"),
+    addToExistingOption = option(this, "addToExistingOption", QStringLiteral("Add to existing"),
                       twipsRect(2160, 960, 1455, 255),
                       QStringLiteral("Add the Skylyre to an existing file"));
     auto *fileOption = new QButtonGroup(this);
-    fileOption->addButton(check);
-    fileOption->addButton(ref);
+    fileOption->addButton(checklistOption);
+    fileOption->addButton(referenceOption);
     auto *location = new QButtonGroup(this);
-    location->addButton(newfile);
-    location->addButton(addexist);
+    location->addButton(newFileOption);
+    location->addButton(addToExistingOption);
 
     // Right-aligned, so it may reach further left where a wider font needs room.
-    auto *lblFileF = place(new QLabel(QStringLiteral("Current File:"), this), "lblFileF",
+    auto *currentFileCaption = place(new QLabel(QStringLiteral("Current File:"), this), "currentFileCaption",
                            twipsRect(0, 1440, 975, 255));
-    lblFileF->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    lblFileName = place(new QLabel(this), "lblFileName", twipsRect(1080, 1440, 2775, 255));
+    currentFileCaption->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    fileNameLabel = place(new QLabel(this), "fileNameLabel", twipsRect(1080, 1440, 2775, 255));
 
-    cmdOpen = commandButton(this, "cmdOpen", QStringLiteral("&Open"), twipsRect(120, 1800, 1095, 375),
+    openButton = commandButton(this, "openButton", QStringLiteral("&Open"), twipsRect(120, 1800, 1095, 375),
                             QStringLiteral("Open aircraft for editing"));
-    cmdWrite = commandButton(this, "cmdWrite", QStringLiteral("&Write"),
+    writeButton = commandButton(this, "writeButton", QStringLiteral("&Write"),
                              twipsRect(1440, 1800, 1095, 375), QStringLiteral("Add Skylyre to aircraft"));
-    cmdPlayList = commandButton(this, "cmdPlayList", QStringLiteral("&Playlist Editor"),
+    playlistEditorButton = commandButton(this, "playlistEditorButton", QStringLiteral("&Playlist Editor"),
                                 twipsRect(2760, 1800, 1095, 375),
                                 QStringLiteral("Launch the Playlist Editor"));
-    cmdUpdate = commandButton(this, "cmdUpdate", QStringLiteral("&Update"),
+    updateButton = commandButton(this, "updateButton", QStringLiteral("&Update"),
                               twipsRect(120, 2280, 1095, 375),
                               QStringLiteral("Check the Internet for software upgrades"));
-    cmdHelp = commandButton(this, "cmdHelp", QStringLiteral("&Help"), twipsRect(1440, 2280, 1095, 375),
+    helpButton = commandButton(this, "helpButton", QStringLiteral("&Help"), twipsRect(1440, 2280, 1095, 375),
                             QStringLiteral("View the Help documentation"));
-    cmdHelp->setCursor(Qt::WhatsThisCursor);
-    cmdExit = commandButton(this, "cmdExit", QStringLiteral("E&xit"), twipsRect(2760, 2280, 1095, 375),
+    helpButton->setCursor(Qt::WhatsThisCursor);
+    exitButton = commandButton(this, "exitButton", QStringLiteral("E&xit"), twipsRect(2760, 2280, 1095, 375),
                             QStringLiteral("Exit Skylyre Configurator"));
 
-    connect(cmdOpen, &QPushButton::clicked, this, &MainWindow::cmdOpenClick);
-    connect(cmdWrite, &QPushButton::clicked, this, &MainWindow::cmdWriteClick);
-    connect(cmdPlayList, &QPushButton::clicked, this, &MainWindow::cmdPlayListClick);
-    connect(cmdUpdate, &QPushButton::clicked, this, &MainWindow::cmdUpdateClick);
-    connect(cmdHelp, &QPushButton::clicked, this, &MainWindow::cmdHelpClick);
-    connect(cmdExit, &QPushButton::clicked, this, &MainWindow::cmdExitClick);
+    connect(openButton, &QPushButton::clicked, this, &MainWindow::openAircraft);
+    connect(writeButton, &QPushButton::clicked, this, &MainWindow::writeToAircraft);
+    connect(playlistEditorButton, &QPushButton::clicked, this, &MainWindow::showPlaylistEditor);
+    connect(updateButton, &QPushButton::clicked, this, &MainWindow::checkForUpdate);
+    connect(helpButton, &QPushButton::clicked, this, &MainWindow::showHelp);
+    connect(exitButton, &QPushButton::clicked, this, &MainWindow::exitProgram);
 }
 
 void MainWindow::setTabOrder()
 {
-    const QList<QWidget *> order{cmdOpen, cmdWrite, cmdHelp, cmdPlayList, check,
-                                 ref,     newfile,  addexist, cmdUpdate, cmdExit};
+    const QList<QWidget *> order{openButton, writeButton, helpButton, playlistEditorButton, checklistOption,
+                                 referenceOption,     newFileOption,  addToExistingOption, updateButton, exitButton};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
-    cmdOpen->setFocus();
+    openButton->setFocus();
 }
 
 void MainWindow::startUp()
 {
-    lblAbout->setText(QStringLiteral("Skylyre for FS2004 %1 9/13/03 By Arandel")
+    versionLabel->setText(QStringLiteral("Skylyre for FS2004 %1 9/13/03 By Arandel")
                           .arg(ProgramVersion::programVersionText()));
     if (!fileExists(helpPage)) {
         dialogs.messageBox(QStringLiteral("Help file not found\rHelp will not be available."),
                            Dialogs::Buttons::Ok, QStringLiteral("Error"), Dialogs::Icon::Error);
-        cmdHelp->hide();
+        helpButton->hide();
     }
-    cmdUpdate->setCursor(lblVelmora->cursor());
+    updateButton->setCursor(webLink->cursor());
 }
 
-void MainWindow::cmdOpenClick()
+void MainWindow::openAircraft()
 {
     if (installer.openCommand())
-        lblFileName->setText(installer.state().airFileTitle);
+        fileNameLabel->setText(installer.state().airFileTitle);
 }
 
-void MainWindow::cmdWriteClick()
+void MainWindow::writeToAircraft()
 {
-    installer.writeCommand({check->isChecked(), ref->isChecked(), newfile->isChecked(),
-                            addexist->isChecked()});
+    installer.writeCommand({checklistOption->isChecked(), referenceOption->isChecked(), newFileOption->isChecked(),
+                            addToExistingOption->isChecked()});
 }
 
-void MainWindow::cmdUpdateClick()
+void MainWindow::checkForUpdate()
 {
     updateCheck.run();
 }
 
-void MainWindow::cmdHelpClick()
+void MainWindow::showHelp()
 {
     dialogs.shellOpen(helpPage);
 }
 
-void MainWindow::lblVelmoraClick()
+void MainWindow::visitWebSite()
 {
     dialogs.shellOpen(MakerSite::webSiteAddress);
 }
 
-void MainWindow::cmdExitClick()
+void MainWindow::exitProgram()
 {
     if (dialogs.messageBox(QStringLiteral("Are you sure you want to exit Skylyre Configurator? "
                                           "All unsaved changes will be lost."),
@@ -214,13 +214,13 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 // One playlist window, beside this one and not modal: loaded when it is not,
 // shown again with its playlist while it is.
-void MainWindow::cmdPlayListClick()
+void MainWindow::showPlaylistEditor()
 {
-    if (!frmPlayList) {
-        frmPlayList = new PlaylistWindow(dialogs, windowIcon());
-        frmPlayList->setFont(font());
+    if (!playlistWindow) {
+        playlistWindow = new PlaylistWindow(dialogs, windowIcon());
+        playlistWindow->setFont(font());
     }
-    frmPlayList->showNormal();
-    frmPlayList->raise();
-    frmPlayList->activateWindow();
+    playlistWindow->showNormal();
+    playlistWindow->raise();
+    playlistWindow->activateWindow();
 }

@@ -15,7 +15,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 
-// frmMain: the start-up window. It holds the installer and its choices, the
+// The start-up window. It holds the installer and its choices, the
 // version line, the web link and the six command buttons.
 class MainWindow : public QWidget
 {
@@ -36,33 +36,33 @@ private:
     void setTabOrder();
     void startUp();
 
-    void cmdOpenClick();
-    void cmdWriteClick();
-    void cmdPlayListClick();
-    void cmdUpdateClick();
-    void cmdHelpClick();
-    void cmdExitClick();
-    void lblVelmoraClick();
+    void openAircraft();
+    void writeToAircraft();
+    void showPlaylistEditor();
+    void checkForUpdate();
+    void showHelp();
+    void exitProgram();
+    void visitWebSite();
 
     Dialogs &dialogs;
     Installer installer;
     QtFetchProgress waitingBox{this};
     UpdateCheck updateCheck;
 
-    QLabel *lblAbout = nullptr;
-    LinkLabel *lblVelmora = nullptr;
-    QRadioButton *check = nullptr;
-    QRadioButton *ref = nullptr;
-    QRadioButton *newfile = nullptr;
-    QRadioButton *addexist = nullptr;
-    QLabel *lblFileName = nullptr;
-    QPushButton *cmdOpen = nullptr;
-    QPushButton *cmdWrite = nullptr;
-    QPushButton *cmdPlayList = nullptr;
-    QPushButton *cmdUpdate = nullptr;
-    QPushButton *cmdHelp = nullptr;
-    QPushButton *cmdExit = nullptr;
+    QLabel *versionLabel = nullptr;
+    LinkLabel *webLink = nullptr;
+    QRadioButton *checklistOption = nullptr;
+    QRadioButton *referenceOption = nullptr;
+    QRadioButton *newFileOption = nullptr;
+    QRadioButton *addToExistingOption = nullptr;
+    QLabel *fileNameLabel = nullptr;
+    QPushButton *openButton = nullptr;
+    QPushButton *writeButton = nullptr;
+    QPushButton *playlistEditorButton = nullptr;
+    QPushButton *updateButton = nullptr;
+    QPushButton *helpButton = nullptr;
+    QPushButton *exitButton = nullptr;
 
     // The playlist editor while it is loaded; it deletes itself when closed.
-    QPointer<PlaylistWindow> frmPlayList;
+    QPointer<PlaylistWindow> playlistWindow;
 };

@@ -25,9 +25,9 @@ PlaylistWindow::PlaylistWindow(Dialogs &dialogs, const QIcon &icon, QWidget *par
                               | Qt::WindowCloseButtonHint)
     , dialogs(dialogs)
     , document(dialogs)
-    , CD1(dialogs)
+    , fileDialog(dialogs)
 {
-    setObjectName(QStringLiteral("frmPlayList"));
+    setObjectName(QStringLiteral("playlistWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(editorTitle);
 
@@ -35,15 +35,15 @@ PlaylistWindow::PlaylistWindow(Dialogs &dialogs, const QIcon &icon, QWidget *par
     client->setFixedSize(twipsRect(0, 0, 3975, 2430).size());
     setCentralWidget(client);
 
-    lstPl = new QListWidget(client);
-    lstPl->setObjectName(QStringLiteral("lstPl"));
-    lstPl->setGeometry(twipsRect(0, 0, 3975, 2400));
-    lstPl->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstPl->setSortingEnabled(false);
+    songList = new QListWidget(client);
+    songList->setObjectName(QStringLiteral("songList"));
+    songList->setGeometry(twipsRect(0, 0, 3975, 2400));
+    songList->setSelectionMode(QAbstractItemView::SingleSelection);
+    songList->setSortingEnabled(false);
     // Every row is one line of text in the list's font: saying so spares the
     // view measuring each of up to 32,767 rows when a playlist is opened.
-    lstPl->setUniformItemSizes(true);
-    connect(lstPl, &QListWidget::itemDoubleClicked, this, [this] { lstPlDoubleClick(); });
+    songList->setUniformItemSizes(true);
+    connect(songList, &QListWidget::itemDoubleClicked, this, [this] { removeSelectedSong(); });
 
     createActions();
     // Fixed size: the client area and the menu bar above it.
@@ -53,8 +53,8 @@ PlaylistWindow::PlaylistWindow(Dialogs &dialogs, const QIcon &icon, QWidget *par
 
 void PlaylistWindow::createActions()
 {
-    QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    QMenu *fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    fileMenu->setObjectName(QStringLiteral("fileMenu"));
     const auto add = [this](QMenu *menu, const char *name, const QString &caption,
                             const QKeySequence &shortcut, void (PlaylistWindow::*command)()) {
         QAction *action = menu->addAction(caption, this, command);
@@ -62,32 +62,32 @@ void PlaylistWindow::createActions()
         action->setShortcut(shortcut);
         return action;
     };
-    add(mnuFile, "mnuNew", QStringLiteral("New Playlist"), Qt::CTRL | Qt::Key_N,
-        &PlaylistWindow::mnuNewClick);
-    add(mnuFile, "mnuOpen", QStringLiteral("Open Playlist"), Qt::CTRL | Qt::Key_O,
-        &PlaylistWindow::mnuOpenClick);
-    add(mnuFile, "mnuAdd", QStringLiteral("Add Song"), Qt::CTRL | Qt::Key_A,
-        &PlaylistWindow::mnuAddClick);
-    add(mnuFile, "mnuSave", QStringLiteral("Save Playlist"), Qt::CTRL | Qt::Key_S,
-        &PlaylistWindow::mnuSaveClick);
-    add(mnuFile, "mnuSaveT", QStringLiteral("Save Playlist as Text"), Qt::CTRL | Qt::Key_T,
-        &PlaylistWindow::mnuSaveTClick);
-    add(mnuFile, "mnuClose", QStringLiteral("Close"), Qt::CTRL | Qt::Key_X,
-        &PlaylistWindow::mnuCloseClick);
+    add(fileMenu, "newPlaylistAction", QStringLiteral("New Playlist"), Qt::CTRL | Qt::Key_N,
+        &PlaylistWindow::newPlaylist);
+    add(fileMenu, "openPlaylistAction", QStringLiteral("Open Playlist"), Qt::CTRL | Qt::Key_O,
+        &PlaylistWindow::openPlaylist);
+    add(fileMenu, "addSongAction", QStringLiteral("Add Song"), Qt::CTRL | Qt::Key_A,
+        &PlaylistWindow::addSong);
+    add(fileMenu, "savePlaylistAction", QStringLiteral("Save Playlist"), Qt::CTRL | Qt::Key_S,
+        &PlaylistWindow::savePlaylist);
+    add(fileMenu, "saveAsTextAction", QStringLiteral("Save Playlist as Text"), Qt::CTRL | Qt::Key_T,
+        &PlaylistWindow::saveAsText);
+    add(fileMenu, "closeAction", QStringLiteral("Close"), Qt::CTRL | Qt::Key_X,
+        &PlaylistWindow::closePlaylist);
 
-    QMenu *mnuHelpM = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelpM->setObjectName(QStringLiteral("mnuHelpM"));
-    mnuHelp = add(mnuHelpM, "mnuHelp", QStringLiteral("Help"), Qt::CTRL | Qt::Key_H,
-                  &PlaylistWindow::mnuHelpClick);
-    add(mnuHelpM, "mnuAbout", QStringLiteral("About"), QKeySequence(),
-        &PlaylistWindow::mnuAboutClick);
+    QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    helpMenu->setObjectName(QStringLiteral("helpMenu"));
+    helpAction = add(helpMenu, "helpAction", QStringLiteral("Help"), Qt::CTRL | Qt::Key_H,
+                  &PlaylistWindow::showHelp);
+    add(helpMenu, "aboutAction", QStringLiteral("About"), QKeySequence(),
+        &PlaylistWindow::about);
 }
 
 void PlaylistWindow::load(const QIcon &icon)
 {
     setWindowIcon(icon);
     if (!fileExists(QStringLiteral("help.htm")))
-        mnuHelp->setEnabled(false);
+        helpAction->setEnabled(false);
 
     adjustSize();
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -96,47 +96,47 @@ void PlaylistWindow::load(const QIcon &icon)
                                         screen->availableGeometry()));
 }
 
-void PlaylistWindow::mnuNewClick()
+void PlaylistWindow::newPlaylist()
 {
     if (dialogs.messageBox(QStringLiteral("Save changes to playlist?"), Dialogs::Buttons::YesNo,
                            QStringLiteral("Save Changes"))
         == Dialogs::Answer::Yes)
-        mnuSaveClick();
+        savePlaylist();
     document.clear();
-    lstPl->clear();
+    songList->clear();
     setWindowTitle(editorTitle);
 }
 
-void PlaylistWindow::mnuOpenClick()
+void PlaylistWindow::openPlaylist()
 {
-    CD1.setFilter(m3uFilter);
-    CD1.showOpen();
-    if (CD1.fileName().isEmpty())
+    fileDialog.setFilter(m3uFilter);
+    fileDialog.showOpen();
+    if (fileDialog.fileName().isEmpty())
         return;
     const int before = document.count();
-    if (!document.readPlaylist(CD1.fileName()))
+    if (!document.readPlaylist(fileDialog.fileName()))
         return;
     listEntriesFrom(before);
-    setWindowTitle(editorTitle + QStringLiteral(" - ") + CD1.fileTitle());
+    setWindowTitle(editorTitle + QStringLiteral(" - ") + fileDialog.fileTitle());
 }
 
-void PlaylistWindow::mnuAddClick()
+void PlaylistWindow::addSong()
 {
-    CD1.setFilter(QStringLiteral("MP3 Files (*.mp3)|*.mp3"));
-    CD1.showOpen();
-    if (CD1.fileName().isEmpty())
+    fileDialog.setFilter(QStringLiteral("MP3 Files (*.mp3)|*.mp3"));
+    fileDialog.showOpen();
+    if (fileDialog.fileName().isEmpty())
         return;
     const int before = document.count();
-    if (document.appendSong(CD1.fileName().toLocal8Bit(), CD1.fileTitle().toLocal8Bit()))
+    if (document.appendSong(fileDialog.fileName().toLocal8Bit(), fileDialog.fileTitle().toLocal8Bit()))
         listEntriesFrom(before);
 }
 
-void PlaylistWindow::mnuSaveClick()
+void PlaylistWindow::savePlaylist()
 {
     save(m3uFilter, &Playlist::writePlaylist);
 }
 
-void PlaylistWindow::mnuSaveTClick()
+void PlaylistWindow::saveAsText()
 {
     save(QStringLiteral("TXT Files (*.txt)|*.txt"), &Playlist::writeTextListing);
 }
@@ -147,14 +147,14 @@ void PlaylistWindow::save(const QString &filter, bool (Playlist::*write)(const Q
         dialogs.messageBox(QStringLiteral("No playlist to save."), Dialogs::Buttons::Ok, QStringLiteral("Error"));
         return;
     }
-    CD1.setFilter(filter);
-    CD1.showSave();
-    if (CD1.fileName().isEmpty())
+    fileDialog.setFilter(filter);
+    fileDialog.showSave();
+    if (fileDialog.fileName().isEmpty())
         return;
-    (document.*write)(CD1.fileName());
+    (document.*write)(fileDialog.fileName());
 }
 
-void PlaylistWindow::mnuCloseClick()
+void PlaylistWindow::closePlaylist()
 {
     if (dialogs.messageBox(QStringLiteral("Are you sure you want to close the playlist? All "
                                           "unsaved changes will be lost."),
@@ -164,12 +164,12 @@ void PlaylistWindow::mnuCloseClick()
     close();
 }
 
-void PlaylistWindow::mnuHelpClick()
+void PlaylistWindow::showHelp()
 {
     dialogs.shellOpen(QStringLiteral("help.htm"));
 }
 
-void PlaylistWindow::mnuAboutClick()
+void PlaylistWindow::about()
 {
     const QStringList lines{
         QStringLiteral("Playlist Editor 1.0 by Arandel"),
@@ -179,17 +179,17 @@ void PlaylistWindow::mnuAboutClick()
     dialogs.messageBox(lines.join(QLatin1String("\r\n")), Dialogs::Buttons::Ok, QStringLiteral("About"));
 }
 
-void PlaylistWindow::lstPlDoubleClick()
+void PlaylistWindow::removeSelectedSong()
 {
-    const QList<QListWidgetItem *> selected = lstPl->selectedItems();
+    const QList<QListWidgetItem *> selected = songList->selectedItems();
     if (selected.isEmpty())
         return;
-    const int position = lstPl->row(selected.constFirst());
+    const int position = songList->row(selected.constFirst());
     document.removeEntry(position);
-    delete lstPl->takeItem(position);
+    delete songList->takeItem(position);
     // As a list box after RemoveItem: nothing is selected.
-    lstPl->clearSelection();
-    lstPl->setCurrentRow(-1);
+    songList->clearSelection();
+    songList->setCurrentRow(-1);
 }
 
 void PlaylistWindow::listEntriesFrom(int position)
@@ -199,5 +199,5 @@ void PlaylistWindow::listEntriesFrom(int position)
     names.reserve(displayNames.size() - position);
     for (qsizetype i = position; i < displayNames.size(); ++i)
         names.append(QString::fromLocal8Bit(displayNames[i]));
-    lstPl->addItems(names);
+    songList->addItems(names);
 }

@@ -10,7 +10,7 @@ class QIcon;
 class QListWidget;
 class QListWidgetItem;
 
-// frmPlayList, the playlist editor window: a list of display names and a menu
+// The playlist editor window: a list of display names and a menu
 // that starts, opens, extends, saves and closes a playlist.
 //
 // The window is "loaded" when it is built and "unloaded" when it closes: it
@@ -31,16 +31,16 @@ public:
     const Playlist &playlist() const { return document; }
 
     // The menu commands.
-    void mnuNewClick();
-    void mnuOpenClick();
-    void mnuAddClick();
-    void mnuSaveClick();
-    void mnuSaveTClick();
-    void mnuCloseClick();
-    void mnuHelpClick();
-    void mnuAboutClick();
+    void newPlaylist();
+    void openPlaylist();
+    void addSong();
+    void savePlaylist();
+    void saveAsText();
+    void closePlaylist();
+    void showHelp();
+    void about();
     // Removes the selected entry, if any.
-    void lstPlDoubleClick();
+    void removeSelectedSong();
 
 private:
     void createActions();
@@ -50,7 +50,7 @@ private:
 
     Dialogs &dialogs;
     Playlist document;
-    FileDialog CD1;
-    QListWidget *lstPl = nullptr;
-    QAction *mnuHelp = nullptr;
+    FileDialog fileDialog;
+    QListWidget *songList = nullptr;
+    QAction *helpAction = nullptr;
 };

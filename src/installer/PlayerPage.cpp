@@ -5,49 +5,49 @@ QByteArray buildPlayerPage()
     constexpr char Q = '"';
     const QByteArray crlf = "\r\n";
 
-    QByteArray playerCode;
-    playerCode += "<script language=JavaScript>";
-    playerCode += crlf;
-    playerCode += "function playSong(s){if(mp3play.song.value.length<7){alert(";
-    playerCode += Q;
-    playerCode += "No audio selected.";
-    playerCode += Q;
-    playerCode += "); return;}";
-    playerCode += crlf;
-    playerCode += "var temp=";
-    playerCode += Q;
-    playerCode += "<body vlink=blue alink=blue><font face=Verdana><center><b>Now Playing:</font>"
+    QByteArray page;
+    page += "<script language=JavaScript>";
+    page += crlf;
+    page += "function playSong(s){if(mp3play.song.value.length<7){alert(";
+    page += Q;
+    page += "No audio selected.";
+    page += Q;
+    page += "); return;}";
+    page += crlf;
+    page += "var temp=";
+    page += Q;
+    page += "<body vlink=blue alink=blue><font face=Verdana><center><b>Now Playing:</font>"
                   "<font face=Verdana size=-2></b><br>";
-    playerCode += Q;
-    playerCode += "+";
-    playerCode += "s";
-    playerCode += "+";
-    playerCode += Q;
-    playerCode += "<br><embed src=\\";
+    page += Q;
+    page += "+";
+    page += "s";
+    page += "+";
+    page += Q;
+    page += "<br><embed src=\\";
 
-    playerCode += Q;
-    playerCode += Q;
-    playerCode += "+s+";
-    playerCode += Q;
-    playerCode += "\\";
-    playerCode += Q;
-    playerCode += " autostart=true loop=0></embed></font>";
-    playerCode += Q;
+    page += Q;
+    page += Q;
+    page += "+s+";
+    page += Q;
+    page += "\\";
+    page += Q;
+    page += " autostart=true loop=0></embed></font>";
+    page += Q;
 
-    playerCode += crlf;
-    playerCode += "var backit=";
-    playerCode += Q;
-    playerCode += "<font face=Verdana size=-1><br><A HREF=javascript:history.go(-1)>Back</a></font>";
-    playerCode += Q;
-    playerCode += crlf;
-    playerCode += "document.write(temp+backit)}</script>";
+    page += crlf;
+    page += "var backit=";
+    page += Q;
+    page += "<font face=Verdana size=-1><br><A HREF=javascript:history.go(-1)>Back</a></font>";
+    page += Q;
+    page += crlf;
+    page += "document.write(temp+backit)}</script>";
 
-    playerCode += "<form name=mp3play><center><font face=Verdana size=+2>Skylyre for FS2004</font>"
+    page += "<form name=mp3play><center><font face=Verdana size=+2>Skylyre for FS2004</font>"
                   "<br><font face=Verdana>By Arandel<br><input type=file name=song>&nbsp;"
                   "<input type=button value=Play onClick=";
-    playerCode += Q;
-    playerCode += "playSong(mp3play.song.value)";
-    playerCode += Q;
-    playerCode += "></form>";
-    return playerCode;
+    page += Q;
+    page += "playSong(mp3play.song.value)";
+    page += Q;
+    page += "></form>";
+    return page;
 }

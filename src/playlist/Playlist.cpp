@@ -62,8 +62,8 @@ bool Playlist::appendSong(const QByteArray &path, const QByteArray &title)
 {
     if (count() >= maxEntries)
         return reportFull(QStringLiteral("Adding \"%1\"").arg(QString::fromLocal8Bit(title)), 1);
-    lstPl.append(displayNameOfTitle(title));
-    lstPlGhost.append(path);
+    names.append(displayNameOfTitle(title));
+    songPaths.append(path);
     return true;
 }
 
@@ -71,47 +71,47 @@ void Playlist::removeEntry(int position)
 {
     if (position < 0 || position >= count())
         return;
-    lstPl.removeAt(position);
-    lstPlGhost.removeAt(position);
+    names.removeAt(position);
+    songPaths.removeAt(position);
 }
 
 void Playlist::clear()
 {
-    lstPl.clear();
-    lstPlGhost.clear();
+    names.clear();
+    songPaths.clear();
 }
 
 bool Playlist::readPlaylist(const QString &path)
 {
     if (!channel.openTextFile(path, TextFile::Input))
         return reportFailure(channel.error());
-    QList<QByteArray> names;
-    QList<QByteArray> songs;
+    QList<QByteArray> readNames;
+    QList<QByteArray> readPaths;
     while (!channel.endOfFile()) {
         const QByteArray line = channel.readLine();
         if (!isSong(line))
             continue;
-        names.append(displayNameOfLine(line));
-        songs.append(withoutTrailingSpaces(line));
+        readNames.append(displayNameOfLine(line));
+        readPaths.append(withoutTrailingSpaces(line));
     }
     if (!channel.closeFile())
         return reportFailure(channel.error());
-    if (songs.size() > maxEntries - count())
+    if (readPaths.size() > maxEntries - count())
         return reportFull(QStringLiteral("Opening \"%1\"").arg(QFileInfo(path).fileName()),
-                          songs.size());
-    lstPl.append(names);
-    lstPlGhost.append(songs);
+                          readPaths.size());
+    names.append(readNames);
+    songPaths.append(readPaths);
     return true;
 }
 
 bool Playlist::writePlaylist(const QString &path)
 {
-    return writeLines(path, lstPlGhost);
+    return writeLines(path, songPaths);
 }
 
 bool Playlist::writeTextListing(const QString &path)
 {
-    return writeLines(path, lstPl);
+    return writeLines(path, names);
 }
 
 bool Playlist::writeLines(const QString &path, const QList<QByteArray> &lines)

@@ -41,7 +41,7 @@ public:
     // Removes the entry at `position` from both lists; nothing when there is none.
     void removeEntry(int position);
     void clear();
-    int count() const { return int(lstPl.size()); }
+    int count() const { return int(names.size()); }
 
     // Appends an entry for every song line of the file, after those listed.
     // All or nothing: false, with a message, when the file cannot be read or
@@ -52,8 +52,8 @@ public:
     // Writes every display name, one per CR LF line.
     bool writeTextListing(const QString &path);
 
-    const QList<QByteArray> &displayNames() const { return lstPl; }
-    const QList<QByteArray> &paths() const { return lstPlGhost; }
+    const QList<QByteArray> &displayNames() const { return names; }
+    const QList<QByteArray> &paths() const { return songPaths; }
 
 private:
     bool writeLines(const QString &path, const QList<QByteArray> &lines);
@@ -62,6 +62,6 @@ private:
 
     Dialogs &dialogs;
     TextFile channel;
-    QList<QByteArray> lstPl;      // display names, as the visible list shows them
-    QList<QByteArray> lstPlGhost; // paths, at the same positions
+    QList<QByteArray> names;      // display names, as the visible list shows them
+    QList<QByteArray> songPaths; // at the same positions
 };

@@ -48,9 +48,9 @@ void UpdateCheck::run()
         return;
 
     // The version page holds exactly four characters.
-    if (!fetchIntoTxtWeb(MakerSite::versionPagePath))
+    if (!fetchPage(MakerSite::versionPagePath))
         return;
-    const QString version = pageText(txtWeb);
+    const QString version = pageText(fetchedPage);
     if (version.size() != 4) {
         connectionFailed();
         return;
@@ -69,9 +69,9 @@ void UpdateCheck::run()
 
     // The download address is handed to the shell unchanged, but only when it
     // is a web address.
-    if (!fetchIntoTxtWeb(MakerSite::downloadAddressPagePath))
+    if (!fetchPage(MakerSite::downloadAddressPagePath))
         return;
-    const QString address = pageText(txtWeb);
+    const QString address = pageText(fetchedPage);
     if (!isWebAddress(address)) {
         dialogs.messageBox(notWebAddress, Dialogs::Buttons::Ok, updateTitle);
         return;
@@ -88,7 +88,7 @@ bool UpdateCheck::isWebAddress(const QString &text)
     return scheme == QLatin1String("http") || scheme == QLatin1String("https");
 }
 
-bool UpdateCheck::fetchIntoTxtWeb(const QString &path)
+bool UpdateCheck::fetchPage(const QString &path)
 {
     QByteArray page;
     progress.begin(waiting, updateTitle, [this] { fetch.cancel(); });
@@ -97,7 +97,7 @@ bool UpdateCheck::fetchIntoTxtWeb(const QString &path)
 
     switch (outcome) {
     case PageFetch::Outcome::Fetched:
-        txtWeb = page;
+        fetchedPage = page;
         return true;
     case PageFetch::Outcome::Cancelled:
         return false;

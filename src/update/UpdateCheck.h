@@ -22,23 +22,24 @@ public:
     UpdateCheck(Dialogs &dialogs, FetchProgress &progress,
                 const QString &host = MakerSite::host, const FetchLimits &limits = {});
 
-    // The whole body of the cmdUpdate click handler.
+    // The whole of the Update button's work.
     void run();
 
     // Only absolute http and https addresses are handed to the shell.
     static bool isWebAddress(const QString &text);
 
-    // The fetched-page holder: the bytes of the last page fetched, as they came.
-    QByteArray txtWeb;
+    // The bytes of the last page fetched, as they came.
+    const QByteArray &lastPage() const { return fetchedPage; }
 
 private:
-    // Fetches the page at `path` of the host into txtWeb; false when the check
+    // Fetches the page at `path` of the host into lastPage(); false when the check
     // is to end (after the connection message, or quietly after Cancel).
-    bool fetchIntoTxtWeb(const QString &path);
+    bool fetchPage(const QString &path);
     void connectionFailed();
 
     Dialogs &dialogs;
     FetchProgress &progress;
     QString host;
     PageFetch fetch;
+    QByteArray fetchedPage;
 };

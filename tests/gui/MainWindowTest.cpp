@@ -59,7 +59,7 @@ protected:
     void openAircraft(const QString &title = "Cessna172.AIR")
     {
         dialogs.choose(aircraftDir.filePath(title));
-        click("cmdOpen");
+        click("openButton");
     }
 
     QString aircraftFile(const QString &name) const { return aircraftDir.filePath(name); }
@@ -83,23 +83,23 @@ struct ControlCase
 TEST_F(MainWindowTest, IsLaidOutAsDesigned)
 {
     start();
-    EXPECT_EQ(window->objectName(), "frmMain");
+    EXPECT_EQ(window->objectName(), "mainWindow");
     EXPECT_EQ(window->windowTitle(), "Skylyre Configurator");
     EXPECT_EQ(window->size(), QSize(265, 182));
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
     EXPECT_FALSE(window->windowIcon().isNull());
 
     const std::vector<ControlCase> buttons{
-        {"cmdOpen", "&Open", {8, 120, 73, 25}, "Open aircraft for editing"},
-        {"cmdWrite", "&Write", {96, 120, 73, 25}, "Add Skylyre to aircraft"},
-        {"cmdPlayList", "&Playlist Editor", {184, 120, 73, 25}, "Launch the Playlist Editor"},
-        {"cmdUpdate", "&Update", {8, 152, 73, 25}, "Check the Internet for software upgrades"},
-        {"cmdHelp", "&Help", {96, 152, 73, 25}, "View the Help documentation"},
-        {"cmdExit", "E&xit", {184, 152, 73, 25}, "Exit Skylyre Configurator"},
-        {"check", "Checklist", {8, 16, 81, 17}, "Add the Skylyre to a checklist"},
-        {"ref", "Reference", {8, 32, 81, 17}, "Add the Skylyre to a reference sheet"},
-        {"newfile", "New File", {144, 48, 81, 13}, "Create a new file with only the Skylyre"},
-        {"addexist", "Add to existing", {144, 64, 97, 17}, "Add the Skylyre to an existing file"},
+        {"openButton", "&Open", {8, 120, 73, 25}, "Open aircraft for editing"},
+        {"writeButton", "&Write", {96, 120, 73, 25}, "Add Skylyre to aircraft"},
+        {"playlistEditorButton", "&Playlist Editor", {184, 120, 73, 25}, "Launch the Playlist Editor"},
+        {"updateButton", "&Update", {8, 152, 73, 25}, "Check the Internet for software upgrades"},
+        {"helpButton", "&Help", {96, 152, 73, 25}, "View the Help documentation"},
+        {"exitButton", "E&xit", {184, 152, 73, 25}, "Exit Skylyre Configurator"},
+        {"checklistOption", "Checklist", {8, 16, 81, 17}, "Add the Skylyre to a checklist"},
+        {"referenceOption", "Reference", {8, 32, 81, 17}, "Add the Skylyre to a reference sheet"},
+        {"newFileOption", "New File", {144, 48, 81, 13}, "Create a new file with only the Skylyre"},
+        {"addToExistingOption", "Add to existing", {144, 64, 97, 17}, "Add the Skylyre to an existing file"},
     };
     for (const ControlCase &expected : buttons) {
         auto *button = control<QAbstractButton>(expected.name);
@@ -107,48 +107,48 @@ TEST_F(MainWindowTest, IsLaidOutAsDesigned)
         EXPECT_EQ(button->geometry(), expected.geometry) << expected.name;
         EXPECT_EQ(button->toolTip(), expected.toolTip) << expected.name;
     }
-    EXPECT_EQ(control<QGroupBox>("frameFile")->title(), "File Option");
-    EXPECT_EQ(control<QGroupBox>("frameLoc")->title(), "Location");
-    EXPECT_EQ(control<QRadioButton>("check")->parentWidget()->objectName(), "frameFile");
-    EXPECT_EQ(control<QRadioButton>("newfile")->parentWidget(), window.get());
+    EXPECT_EQ(control<QGroupBox>("fileOptionGroup")->title(), "File Option");
+    EXPECT_EQ(control<QGroupBox>("locationGroup")->title(), "Location");
+    EXPECT_EQ(control<QRadioButton>("checklistOption")->parentWidget()->objectName(), "fileOptionGroup");
+    EXPECT_EQ(control<QRadioButton>("newFileOption")->parentWidget(), window.get());
 
-    auto *velmora = control<QLabel>("lblVelmora");
+    auto *velmora = control<QLabel>("webLink");
     EXPECT_EQ(velmora->text(), "Velmora");
     EXPECT_EQ(velmora->toolTip(), "Visit Velmora");
     EXPECT_TRUE(velmora->font().underline());
     EXPECT_EQ(velmora->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     EXPECT_EQ(velmora->cursor().hotSpot(), QPoint(4, 0));
     EXPECT_EQ(velmora->cursor().pixmap().size(), QSize(32, 32));
-    EXPECT_EQ(control<QPushButton>("cmdUpdate")->cursor().hotSpot(), QPoint(4, 0));
-    EXPECT_EQ(control<QLabel>("lblFileF")->text(), "Current File:");
-    EXPECT_TRUE(control<QLabel>("lblFileName")->text().isEmpty());
+    EXPECT_EQ(control<QPushButton>("updateButton")->cursor().hotSpot(), QPoint(4, 0));
+    EXPECT_EQ(control<QLabel>("currentFileCaption")->text(), "Current File:");
+    EXPECT_TRUE(control<QLabel>("fileNameLabel")->text().isEmpty());
 }
 
 TEST_F(MainWindowTest, StartsUpWithTheVersionLineThePlayerAndNoChoices)
 {
     start();
-    EXPECT_EQ(control<QLabel>("lblAbout")->text(), "Skylyre for FS2004 1.50 9/13/03 By Arandel");
+    EXPECT_EQ(control<QLabel>("versionLabel")->text(), "Skylyre for FS2004 1.50 9/13/03 By Arandel");
     EXPECT_TRUE(dialogs.calls.empty());
-    EXPECT_TRUE(control<QPushButton>("cmdHelp")->isVisible());
+    EXPECT_TRUE(control<QPushButton>("helpButton")->isVisible());
     EXPECT_EQ(window->installerState().playerPage, buildPlayerPage());
     EXPECT_FALSE(window->installerState().aircraftChosen);
-    for (const char *name : {"check", "ref", "newfile", "addexist"})
+    for (const char *name : {"checklistOption", "referenceOption", "newFileOption", "addToExistingOption"})
         EXPECT_FALSE(control<QRadioButton>(name)->isChecked()) << name;
-    EXPECT_EQ(QApplication::focusWidget(), control<QPushButton>("cmdOpen"));
+    EXPECT_EQ(QApplication::focusWidget(), control<QPushButton>("openButton"));
 }
 
 TEST_F(MainWindowTest, TabsThroughTheControlsInTheDesignedOrder)
 {
     start();
-    const QStringList expected{"cmdOpen", "cmdWrite", "cmdHelp", "cmdPlayList", "check",
-                               "ref",     "newfile",  "addexist", "cmdUpdate", "cmdExit"};
+    const QStringList expected{"openButton", "writeButton", "helpButton", "playlistEditorButton", "checklistOption",
+                               "referenceOption",     "newFileOption",  "addToExistingOption", "updateButton", "exitButton"};
     QStringList order;
-    QWidget *widget = control<QWidget>("cmdOpen");
+    QWidget *widget = control<QWidget>("openButton");
     do {
         if (widget->focusPolicy() & Qt::TabFocus)
             order << widget->objectName();
         widget = widget->nextInFocusChain();
-    } while (widget->objectName() != "cmdOpen");
+    } while (widget->objectName() != "openButton");
     EXPECT_EQ(order, expected);
 }
 
@@ -160,7 +160,7 @@ TEST_F(MainWindowTest, WithoutAHelpPageSaysSoOnceAndHidesHelp)
     EXPECT_EQ(messages[0].text, "Help file not found\rHelp will not be available.");
     EXPECT_EQ(messages[0].style, errorBox);
     EXPECT_EQ(messages[0].title, "Error");
-    EXPECT_FALSE(control<QPushButton>("cmdHelp")->isVisible());
+    EXPECT_FALSE(control<QPushButton>("helpButton")->isVisible());
     EXPECT_EQ(window->installerState().playerPage, buildPlayerPage());
 }
 
@@ -173,11 +173,11 @@ TEST_F(MainWindowTest, OpenDerivesTheAircraftFromTheChosenFile)
     EXPECT_EQ(window->installerState().nameLength, 9);
     EXPECT_EQ(window->installerState().aircraftFolder, aircraftDir.path() + '/');
     EXPECT_TRUE(window->installerState().aircraftChosen);
-    EXPECT_EQ(control<QLabel>("lblFileName")->text(), "Cessna172.AIR");
+    EXPECT_EQ(control<QLabel>("fileNameLabel")->text(), "Cessna172.AIR");
 
     openAircraft("Plane.TXT");
     EXPECT_EQ(window->installerState().aircraftName, "plane");
-    EXPECT_EQ(control<QLabel>("lblFileName")->text(), "Plane.TXT");
+    EXPECT_EQ(control<QLabel>("fileNameLabel")->text(), "Plane.TXT");
 }
 
 TEST_F(MainWindowTest, ACancelledOrUnusableOpenKeepsTheEarlierAircraft)
@@ -185,11 +185,11 @@ TEST_F(MainWindowTest, ACancelledOrUnusableOpenKeepsTheEarlierAircraft)
     start();
     openAircraft("Cessna172.air");
     dialogs.choose("");
-    click("cmdOpen");
+    click("openButton");
     openAircraft(".air");
     openAircraft("a.b");
     EXPECT_EQ(window->installerState().aircraftName, "cessna172");
-    EXPECT_EQ(control<QLabel>("lblFileName")->text(), "Cessna172.air");
+    EXPECT_EQ(control<QLabel>("fileNameLabel")->text(), "Cessna172.air");
     const std::vector<DialogCall> messages = dialogs.messages();
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0].title, "Error");
@@ -210,10 +210,10 @@ TEST_F(MainWindowTest, WriteRefusesInOrderUntilEverythingIsChosen)
         QString title;
     };
     const std::vector<Refusal> refusals{
-        {false, {"check", "newfile"}, "No AIR file has been opened.", errorBox, "Error"},
+        {false, {"checklistOption", "newFileOption"}, "No AIR file has been opened.", errorBox, "Error"},
         {true, {}, "Please choose a File Option.", okBox, "Skylyre Configurator"},
-        {true, {"newfile"}, "Please choose a File Option.", okBox, "Skylyre Configurator"},
-        {true, {"ref"}, "Pleae choose a Location.", okBox, "Skylyre Configurator"},
+        {true, {"newFileOption"}, "Please choose a File Option.", okBox, "Skylyre Configurator"},
+        {true, {"referenceOption"}, "Pleae choose a Location.", okBox, "Skylyre Configurator"},
     };
     for (const Refusal &refusal : refusals) {
         window.reset();
@@ -222,7 +222,7 @@ TEST_F(MainWindowTest, WriteRefusesInOrderUntilEverythingIsChosen)
         if (refusal.aircraft)
             openAircraft();
         select(refusal.options);
-        click("cmdWrite");
+        click("writeButton");
         const std::vector<DialogCall> messages = dialogs.messages();
         ASSERT_EQ(messages.size(), 1u) << refusal.prompt.toStdString();
         EXPECT_EQ(messages[0].text, refusal.prompt);
@@ -236,9 +236,9 @@ TEST_F(MainWindowTest, CancellingTheConfirmationWritesNothing)
 {
     start();
     openAircraft();
-    select({"ref", "newfile"});
+    select({"referenceOption", "newFileOption"});
     dialogs.answer(Answer::Cancel);
-    click("cmdWrite");
+    click("writeButton");
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0].text, confirmation);
     EXPECT_EQ(dialogs.messages()[0].style, okCancelBox);
@@ -259,12 +259,12 @@ TEST_F(MainWindowTest, WriteRunsTheInstallOfTheChosenOptions)
     };
     const QByteArray player = buildPlayerPage() + "\r\n";
     const std::vector<Dispatch> dispatches{
-        {{"check", "newfile"}, "cessna172_check.htm", "old", "kb_checklists=cessna172_check\r\n\r\n"},
-        {{"ref", "newfile"}, "cessna172_ref.htm", "old",
+        {{"checklistOption", "newFileOption"}, "cessna172_check.htm", "old", "kb_checklists=cessna172_check\r\n\r\n"},
+        {{"referenceOption", "newFileOption"}, "cessna172_ref.htm", "old",
          "kb_checklists=x\r\nkb_reference=cessna172_ref\r\n\r\n"},
-        {{"addexist", "ref"}, "cessna172_ref.htm", "old",
+        {{"addToExistingOption", "referenceOption"}, "cessna172_ref.htm", "old",
          "kb_checklists=x\r\nkb_reference=cessna172_ref\r\n\r\n"},
-        {{"addexist", "check"}, "cessna172_check.htm", "old", "kb_checklists=cessna172_check\r\n\r\n"},
+        {{"addToExistingOption", "checklistOption"}, "cessna172_check.htm", "old", "kb_checklists=cessna172_check\r\n\r\n"},
     };
     for (const Dispatch &dispatch : dispatches) {
         writeBytes(aircraftFile("aircraft.cfg"), "kb_checklists=x\r\n");
@@ -274,8 +274,8 @@ TEST_F(MainWindowTest, WriteRunsTheInstallOfTheChosenOptions)
         openAircraft();
         select(dispatch.options);
         dialogs.answer(Answer::Ok).answer(Answer::Yes).answer(Answer::No);
-        click("cmdWrite");
-        const bool appended = *dispatch.options.begin() == std::string("addexist");
+        click("writeButton");
+        const bool appended = *dispatch.options.begin() == std::string("addToExistingOption");
         EXPECT_EQ(readBytes(aircraftFile(dispatch.page)), appended ? dispatch.pageBefore + player : player)
             << dispatch.page.toStdString();
         EXPECT_EQ(readBytes(aircraftFile("aircraft.cfg")), dispatch.cfgAfter);
@@ -286,8 +286,8 @@ TEST_F(MainWindowTest, WriteRunsTheInstallOfTheChosenOptions)
 TEST_F(MainWindowTest, HelpAndTheWebLinkOpenThroughTheDesktop)
 {
     start();
-    click("cmdHelp");
-    QTest::mouseClick(control<QLabel>("lblVelmora"), Qt::LeftButton);
+    click("helpButton");
+    QTest::mouseClick(control<QLabel>("webLink"), Qt::LeftButton);
     ASSERT_EQ(dialogs.calls.size(), 2u);
     EXPECT_EQ(dialogs.calls[0].kind, DialogCall::Shell);
     EXPECT_EQ(dialogs.calls[0].text, "help.htm");
@@ -300,7 +300,7 @@ TEST_F(MainWindowTest, ExitAnsweredNoGoesOnAndYesClosesEveryWindow)
     QWidget other;
     other.show();
     dialogs.answer(Answer::No);
-    click("cmdExit");
+    click("exitButton");
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(other.isVisible());
     const DialogCall question = dialogs.messages().back();
@@ -310,7 +310,7 @@ TEST_F(MainWindowTest, ExitAnsweredNoGoesOnAndYesClosesEveryWindow)
     EXPECT_EQ(question.title, "Playlist Editor");
 
     dialogs.answer(Answer::Yes);
-    click("cmdExit");
+    click("exitButton");
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(other.isVisible());
 }
@@ -331,7 +331,7 @@ TEST_F(MainWindowTest, UpdateChecksTheMakersSite)
     server.serve(MakerSite::versionPagePath, "1.50");
     start(true, server.baseAddress());
     dialogs.answer(Answer::Yes);
-    click("cmdUpdate");
+    click("updateButton");
     EXPECT_EQ(dialogs.prompts(),
               (QStringList{"Check the Internet for upgrades? An Internet connection is required.",
                            "You have the latest version of Skylyre Configurator. No updates are needed."}));

@@ -26,16 +26,16 @@ protected:
     void SetUp() override
     {
         writeBytes(dir.filePath("help.htm"), "<html></html>");
-        frmMain = std::make_unique<MainWindow>(dialogs);
-        frmMain->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(frmMain.get()));
+        mainWindow = std::make_unique<MainWindow>(dialogs);
+        mainWindow->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow.get()));
     }
 
     void TearDown() override
     {
         for (PlaylistWindow *window : playlistWindows())
             delete window;
-        frmMain.reset();
+        mainWindow.reset();
     }
 
     // The playlist windows that are loaded.
@@ -52,7 +52,7 @@ protected:
 
     void pressPlaylistEditor() const
     {
-        QTest::mouseClick(frmMain->findChild<QPushButton *>("cmdPlayList"), Qt::LeftButton);
+        QTest::mouseClick(mainWindow->findChild<QPushButton *>("playlistEditorButton"), Qt::LeftButton);
     }
 
     PlaylistWindow *theOnePlaylistWindow() const
@@ -65,12 +65,12 @@ protected:
     void addSong(PlaylistWindow *window, const QString &path)
     {
         dialogs.choose(path);
-        window->findChild<QAction *>("mnuAdd")->trigger();
+        window->findChild<QAction *>("addSongAction")->trigger();
     }
 
     TemporaryCurrentFolder dir;
     ScriptedDialogs dialogs;
-    std::unique_ptr<MainWindow> frmMain;
+    std::unique_ptr<MainWindow> mainWindow;
 };
 
 } // namespace
@@ -84,12 +84,12 @@ TEST_F(PlaylistEditorButton, ShowsThePlaylistWindowBesideTheMainWindow)
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(window->isModal());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_EQ(window->objectName(), "frmPlayList");
+    EXPECT_EQ(window->objectName(), "playlistWindow");
     EXPECT_EQ(window->windowTitle(), "Playlist Editor");
-    EXPECT_FALSE(frmMain->windowIcon().isNull());
-    EXPECT_EQ(window->windowIcon().cacheKey(), frmMain->windowIcon().cacheKey());
-    EXPECT_TRUE(window->findChild<QAction *>("mnuHelp")->isEnabled());
-    EXPECT_TRUE(frmMain->isEnabled());
+    EXPECT_FALSE(mainWindow->windowIcon().isNull());
+    EXPECT_EQ(window->windowIcon().cacheKey(), mainWindow->windowIcon().cacheKey());
+    EXPECT_TRUE(window->findChild<QAction *>("helpAction")->isEnabled());
+    EXPECT_TRUE(mainWindow->isEnabled());
     EXPECT_TRUE(dialogs.calls.empty());
 }
 
@@ -101,13 +101,13 @@ TEST_F(PlaylistEditorButton, PressedAgainShowsTheSameWindowWithItsPlaylist)
     addSong(first, dir.filePath("Song.mp3"));
     first->showMinimized();
 
-    frmMain->activateWindow();
+    mainWindow->activateWindow();
     pressPlaylistEditor();
     ASSERT_EQ(theOnePlaylistWindow(), first.data());
     EXPECT_TRUE(first->isVisible());
     EXPECT_FALSE(first->isMinimized());
     EXPECT_EQ(first->playlist().count(), 1);
-    EXPECT_EQ(first->findChild<QListWidget *>("lstPl")->count(), 1);
+    EXPECT_EQ(first->findChild<QListWidget *>("songList")->count(), 1);
 }
 
 TEST_F(PlaylistEditorButton, AfterCloseTheWindowIsLoadedAnewAndEmpty)
@@ -117,10 +117,10 @@ TEST_F(PlaylistEditorButton, AfterCloseTheWindowIsLoadedAnewAndEmpty)
     ASSERT_FALSE(first.isNull());
     addSong(first, dir.filePath("Song.mp3"));
     dialogs.answer(Answer::Yes);
-    first->findChild<QAction *>("mnuClose")->trigger();
+    first->findChild<QAction *>("closeAction")->trigger();
     EXPECT_TRUE(playlistWindows().isEmpty());
     EXPECT_TRUE(first.isNull());
-    EXPECT_TRUE(frmMain->isVisible());
+    EXPECT_TRUE(mainWindow->isVisible());
 
     QDir(dir.path()).remove("help.htm");
     pressPlaylistEditor();
@@ -128,10 +128,10 @@ TEST_F(PlaylistEditorButton, AfterCloseTheWindowIsLoadedAnewAndEmpty)
     ASSERT_NE(second, nullptr);
     EXPECT_TRUE(second->isVisible());
     EXPECT_EQ(second->playlist().count(), 0);
-    EXPECT_EQ(second->findChild<QListWidget *>("lstPl")->count(), 0);
+    EXPECT_EQ(second->findChild<QListWidget *>("songList")->count(), 0);
     EXPECT_EQ(second->windowTitle(), "Playlist Editor");
     // The load steps run again: the help check sees the page gone.
-    EXPECT_FALSE(second->findChild<QAction *>("mnuHelp")->isEnabled());
+    EXPECT_FALSE(second->findChild<QAction *>("helpAction")->isEnabled());
 }
 
 TEST_F(PlaylistEditorButton, ExitTakesThePlaylistWindowDownWithoutAQuestion)
@@ -141,10 +141,10 @@ TEST_F(PlaylistEditorButton, ExitTakesThePlaylistWindowDownWithoutAQuestion)
     ASSERT_FALSE(window.isNull());
     addSong(window, dir.filePath("Song.mp3"));
     dialogs.answer(Answer::Yes);
-    QTest::mouseClick(frmMain->findChild<QPushButton *>("cmdExit"), Qt::LeftButton);
+    QTest::mouseClick(mainWindow->findChild<QPushButton *>("exitButton"), Qt::LeftButton);
     EXPECT_TRUE(playlistWindows().isEmpty());
     EXPECT_TRUE(window.isNull());
-    EXPECT_FALSE(frmMain->isVisible());
+    EXPECT_FALSE(mainWindow->isVisible());
     // The exit question alone was asked.
     EXPECT_EQ(dialogs.messages().size(), 1u);
 }
@@ -155,7 +155,7 @@ TEST_F(PlaylistEditorButton, TheMainCloseBoxTakesThePlaylistWindowDownWithoutAQu
     QPointer<PlaylistWindow> window = theOnePlaylistWindow();
     ASSERT_FALSE(window.isNull());
     addSong(window, dir.filePath("Song.mp3"));
-    EXPECT_TRUE(frmMain->close());
+    EXPECT_TRUE(mainWindow->close());
     EXPECT_TRUE(playlistWindows().isEmpty());
     EXPECT_TRUE(window.isNull());
     EXPECT_TRUE(dialogs.messages().empty());

@@ -12,12 +12,12 @@ TEST_F(PlaylistWindowTest, AFailedSaveLeavesTheOldFileAndSaysWhy)
     load();
     for (int i = 0; i < 50; ++i) {
         dialogs.choose(path("A song with a rather long name %1.mp3").arg(i));
-        click("mnuAdd");
+        click("addSongAction");
     }
     dialogs.choose(path("list.m3u"));
     {
         FileSizeLimit limit(512);
-        click("mnuSave");
+        click("savePlaylistAction");
     }
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0].title, "Error");

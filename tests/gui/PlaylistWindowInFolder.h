@@ -35,7 +35,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     }
 
-    QListWidget *lstPl() const { return window->findChild<QListWidget *>("lstPl"); }
+    QListWidget *songList() const { return window->findChild<QListWidget *>("songList"); }
     QAction *action(const char *name) const
     {
         QAction *found = window->findChild<QAction *>(QLatin1String(name));
@@ -52,8 +52,8 @@ protected:
     QStringList shownNames() const
     {
         QStringList names;
-        for (int i = 0; i < lstPl()->count(); ++i)
-            names << lstPl()->item(i)->text();
+        for (int i = 0; i < songList()->count(); ++i)
+            names << songList()->item(i)->text();
         return names;
     }
 
@@ -68,7 +68,7 @@ protected:
     void open(const QString &name)
     {
         dialogs.choose(path(name));
-        click("mnuOpen");
+        click("openPlaylistAction");
     }
 
     // Processes the deletion a close asked for.

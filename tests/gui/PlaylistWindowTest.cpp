@@ -39,7 +39,7 @@ struct MenuItem
 TEST_F(PlaylistWindowTest, IsLaidOutAsDesigned)
 {
     load();
-    EXPECT_EQ(window->objectName(), "frmPlayList");
+    EXPECT_EQ(window->objectName(), "playlistWindow");
     EXPECT_EQ(window->windowTitle(), "Playlist Editor");
     EXPECT_EQ(window->centralWidget()->size(), QSize(265, 162));
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
@@ -48,7 +48,7 @@ TEST_F(PlaylistWindowTest, IsLaidOutAsDesigned)
     EXPECT_TRUE(window->testAttribute(Qt::WA_DeleteOnClose));
     EXPECT_EQ(window->windowIcon().cacheKey(), icon.cacheKey());
 
-    QListWidget *list = lstPl();
+    QListWidget *list = songList();
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->geometry(), QRect(0, 0, 265, 160));
     EXPECT_TRUE(list->isVisible());
@@ -65,15 +65,15 @@ TEST_F(PlaylistWindowTest, HasTheMenuBarInOrder)
 {
     load();
     const std::vector<std::pair<MenuItem, std::vector<MenuItem>>> menus{
-        {{"mnuFile", "&File", {}},
-         {{"mnuNew", "New Playlist", QKeySequence("Ctrl+N")},
-          {"mnuOpen", "Open Playlist", QKeySequence("Ctrl+O")},
-          {"mnuAdd", "Add Song", QKeySequence("Ctrl+A")},
-          {"mnuSave", "Save Playlist", QKeySequence("Ctrl+S")},
-          {"mnuSaveT", "Save Playlist as Text", QKeySequence("Ctrl+T")},
-          {"mnuClose", "Close", QKeySequence("Ctrl+X")}}},
-        {{"mnuHelpM", "&Help", {}},
-         {{"mnuHelp", "Help", QKeySequence("Ctrl+H")}, {"mnuAbout", "About", {}}}},
+        {{"fileMenu", "&File", {}},
+         {{"newPlaylistAction", "New Playlist", QKeySequence("Ctrl+N")},
+          {"openPlaylistAction", "Open Playlist", QKeySequence("Ctrl+O")},
+          {"addSongAction", "Add Song", QKeySequence("Ctrl+A")},
+          {"savePlaylistAction", "Save Playlist", QKeySequence("Ctrl+S")},
+          {"saveAsTextAction", "Save Playlist as Text", QKeySequence("Ctrl+T")},
+          {"closeAction", "Close", QKeySequence("Ctrl+X")}}},
+        {{"helpMenu", "&Help", {}},
+         {{"helpAction", "Help", QKeySequence("Ctrl+H")}, {"aboutAction", "About", {}}}},
     };
     const QList<QAction *> bar = window->menuBar()->actions();
     ASSERT_EQ(bar.size(), qsizetype(menus.size()));
@@ -99,8 +99,8 @@ TEST_F(PlaylistWindowTest, HasTheMenuBarInOrder)
 TEST_F(PlaylistWindowTest, WithoutAHelpPageHelpIsDisabledSilently)
 {
     load();
-    EXPECT_FALSE(action("mnuHelp")->isEnabled());
-    EXPECT_TRUE(action("mnuAbout")->isEnabled());
+    EXPECT_FALSE(action("helpAction")->isEnabled());
+    EXPECT_TRUE(action("aboutAction")->isEnabled());
     press(Qt::CTRL | Qt::Key_H);
     EXPECT_TRUE(dialogs.calls.empty());
 }
@@ -109,7 +109,7 @@ TEST_F(PlaylistWindowTest, HelpOpensTheHelpPage)
 {
     file("help.htm", "<html></html>");
     load();
-    EXPECT_TRUE(action("mnuHelp")->isEnabled());
+    EXPECT_TRUE(action("helpAction")->isEnabled());
     press(Qt::CTRL | Qt::Key_H);
     ASSERT_EQ(dialogs.calls.size(), 1u);
     EXPECT_EQ(dialogs.calls[0].kind, DialogCall::Shell);
@@ -120,13 +120,13 @@ TEST_F(PlaylistWindowTest, AFolderNamedHelpPageIsNoHelpPage)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir("help.htm"));
     load();
-    EXPECT_FALSE(action("mnuHelp")->isEnabled());
+    EXPECT_FALSE(action("helpAction")->isEnabled());
 }
 
 TEST_F(PlaylistWindowTest, AboutShowsNameWebAndEMail)
 {
     load();
-    click("mnuAbout");
+    click("aboutAction");
     ASSERT_EQ(dialogs.messages().size(), 1u);
     const DialogCall about = dialogs.messages()[0];
     EXPECT_EQ(about.text, "Playlist Editor 1.0 by Arandel\r\nWeb: " + MakerSite::webSiteAddress
@@ -159,7 +159,7 @@ TEST_F(PlaylistWindowTest, NewPlaylistYesThenSaveCancelledClearsAllTheSame)
     load();
     open("rock.m3u");
     dialogs.answer(Answer::Yes).choose("");
-    click("mnuNew");
+    click("newPlaylistAction");
     ASSERT_EQ(dialogs.calls.size(), 3u);
     EXPECT_EQ(dialogs.calls[2].kind, DialogCall::SaveFile);
     EXPECT_EQ(dialogs.calls[2].text, m3uFilter);
@@ -175,7 +175,7 @@ TEST_F(PlaylistWindowTest, NewPlaylistYesSavesThenClears)
     load();
     open("rock.m3u");
     dialogs.answer(Answer::Yes).choose(path("saved.m3u"));
-    click("mnuNew");
+    click("newPlaylistAction");
     EXPECT_EQ(readBytes(path("saved.m3u")), "a.mp3\r\nb.mp3\r\n");
     EXPECT_EQ(window->playlist().count(), 0);
     EXPECT_EQ(window->windowTitle(), "Playlist Editor");
@@ -187,7 +187,7 @@ TEST_F(PlaylistWindowTest, NewPlaylistNoClearsWithoutSaving)
     load();
     open("rock.m3u");
     dialogs.answer(Answer::No);
-    click("mnuNew");
+    click("newPlaylistAction");
     EXPECT_EQ(dialogs.calls.size(), 2u);
     EXPECT_EQ(window->playlist().count(), 0);
     EXPECT_TRUE(shownNames().isEmpty());
@@ -218,7 +218,7 @@ TEST_F(PlaylistWindowTest, ACancelledOpenChangesNothing)
     load();
     open("rock.m3u");
     dialogs.choose("");
-    click("mnuOpen");
+    click("openPlaylistAction");
     EXPECT_EQ(shownNames(), QStringList{"a"});
     EXPECT_EQ(window->windowTitle(), "Playlist Editor - rock.m3u");
     EXPECT_TRUE(dialogs.messages().empty());
@@ -283,9 +283,9 @@ TEST_F(PlaylistWindowTest, A100000LinePlaylistWithRoomForItsSongsIsListedWhole)
     open("full.m3u");
     EXPECT_TRUE(dialogs.messages().empty());
     EXPECT_EQ(window->playlist().paths(), songs);
-    ASSERT_EQ(lstPl()->count(), 32'767);
-    EXPECT_EQ(lstPl()->item(0)->text(), "Song 0");
-    EXPECT_EQ(lstPl()->item(32'766)->text(), "Song 98298");
+    ASSERT_EQ(songList()->count(), 32'767);
+    EXPECT_EQ(songList()->item(0)->text(), "Song 0");
+    EXPECT_EQ(songList()->item(32'766)->text(), "Song 98298");
     EXPECT_EQ(window->windowTitle(), "Playlist Editor - full.m3u");
 }
 
@@ -295,7 +295,7 @@ TEST_F(PlaylistWindowTest, AddSongListsTheSongLastAndKeepsTheCaption)
     load();
     open("rock.m3u");
     dialogs.choose(path("My Song.mp3"));
-    lstPl()->setFocus();
+    songList()->setFocus();
     press(Qt::CTRL | Qt::Key_A);
     EXPECT_EQ(dialogs.calls.back().kind, DialogCall::OpenFile);
     EXPECT_EQ(dialogs.calls.back().text, mp3Filter);
@@ -304,7 +304,7 @@ TEST_F(PlaylistWindowTest, AddSongListsTheSongLastAndKeepsTheCaption)
     EXPECT_EQ(window->windowTitle(), "Playlist Editor - rock.m3u");
 
     dialogs.choose("");
-    click("mnuAdd");
+    click("addSongAction");
     EXPECT_EQ(window->playlist().count(), 2);
 }
 
@@ -316,10 +316,10 @@ TEST_F(PlaylistWindowTest, NamesOutsideAsciiAreShownAndKept)
     load();
     open("list.m3u");
     dialogs.choose(path(u"Caf\u00e9 \u00e9t\u00e9.mp3"_s));
-    click("mnuAdd");
+    click("addSongAction");
     EXPECT_EQ(shownNames(), (QStringList{u"\u00dcber"_s, u"Caf\u00e9 \u00e9t\u00e9"_s}));
     dialogs.choose(path("out.m3u"));
-    click("mnuSave");
+    click("savePlaylistAction");
     EXPECT_EQ(readBytes(path("out.m3u")),
               uber + path(u"Caf\u00e9 \u00e9t\u00e9.mp3"_s).toLocal8Bit()
                   + "\r\n");
@@ -329,10 +329,10 @@ TEST_F(PlaylistWindowTest, SavingKeepsTheCaptionAndThePlaylist)
 {
     load();
     dialogs.answer(Answer::No);
-    click("mnuNew");
+    click("newPlaylistAction");
     dialogs.choose(path("a.mp3")).choose(path("b.mp3"));
-    click("mnuAdd");
-    click("mnuAdd");
+    click("addSongAction");
+    click("addSongAction");
     dialogs.choose(path("list.m3u"));
     press(Qt::CTRL | Qt::Key_S);
     EXPECT_EQ(dialogs.calls.back().kind, DialogCall::SaveFile);
@@ -352,10 +352,10 @@ TEST_F(PlaylistWindowTest, ASaveCancelledWritesNothing)
 {
     load();
     dialogs.choose(path("a.mp3"));
-    click("mnuAdd");
+    click("addSongAction");
     dialogs.choose("").choose("");
-    click("mnuSave");
-    click("mnuSaveT");
+    click("savePlaylistAction");
+    click("saveAsTextAction");
     EXPECT_TRUE(entriesOf(dir.path()).isEmpty());
     EXPECT_TRUE(dialogs.messages().empty());
     EXPECT_EQ(window->playlist().count(), 1);
@@ -378,7 +378,7 @@ TEST_F(PlaylistWindowTest, DoubleClickingTheThirdOfFiveThenSavingWritesTheOtherF
     file("five.m3u", "1.mp3\r\n2.mp3\r\n3.mp3\r\n4.mp3\r\n5.mp3\r\n");
     load();
     open("five.m3u");
-    QListWidget *list = lstPl();
+    QListWidget *list = songList();
     const QPoint third = list->visualItemRect(list->item(2)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, third);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, third);
@@ -388,7 +388,7 @@ TEST_F(PlaylistWindowTest, DoubleClickingTheThirdOfFiveThenSavingWritesTheOtherF
     EXPECT_TRUE(dialogs.messages().empty());
 
     dialogs.choose(path("four.m3u"));
-    click("mnuSave");
+    click("savePlaylistAction");
     EXPECT_EQ(readBytes(path("four.m3u")), "1.mp3\r\n2.mp3\r\n4.mp3\r\n5.mp3\r\n");
 }
 
@@ -397,11 +397,11 @@ TEST_F(PlaylistWindowTest, ADoubleClickWithNothingSelectedDoesNothing)
     file("two.m3u", "1.mp3\r\n2.mp3\r\n");
     load();
     open("two.m3u");
-    window->lstPlDoubleClick();
+    window->removeSelectedSong();
     // A press beside the songs selects none, so the double-click removes none.
-    lstPl()->setCurrentRow(0);
-    const QPoint below = lstPl()->visualItemRect(lstPl()->item(1)).bottomLeft() + QPoint(5, 30);
-    QTest::mouseDClick(lstPl()->viewport(), Qt::LeftButton, {}, below);
+    songList()->setCurrentRow(0);
+    const QPoint below = songList()->visualItemRect(songList()->item(1)).bottomLeft() + QPoint(5, 30);
+    QTest::mouseDClick(songList()->viewport(), Qt::LeftButton, {}, below);
     EXPECT_EQ(shownNames(), (QStringList{"1", "2"}));
     EXPECT_EQ(window->playlist().count(), 2);
 }
@@ -430,7 +430,7 @@ TEST_F(PlaylistWindowTest, CloseAnsweredYesUnloadsAndTheNextLoadStartsAfresh)
     load();
     open("rock.m3u");
     dialogs.answer(Answer::Yes);
-    click("mnuClose");
+    click("closeAction");
     unloadPending();
     EXPECT_TRUE(window.isNull());
 
@@ -439,7 +439,7 @@ TEST_F(PlaylistWindowTest, CloseAnsweredYesUnloadsAndTheNextLoadStartsAfresh)
     EXPECT_EQ(window->windowTitle(), "Playlist Editor");
     EXPECT_TRUE(shownNames().isEmpty());
     EXPECT_EQ(window->playlist().count(), 0);
-    EXPECT_TRUE(action("mnuHelp")->isEnabled());
+    EXPECT_TRUE(action("helpAction")->isEnabled());
 }
 
 TEST_F(PlaylistWindowTest, TheCloseBoxAsksNothing)

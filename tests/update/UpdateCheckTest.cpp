@@ -157,7 +157,7 @@ TEST_F(UpdateCheckTest, EqualVersionSaysItIsTheLatest)
     EXPECT_EQ(server.requests, QStringList{versionPage});
     EXPECT_EQ(progress.shown, QStringList{waitingBox});
     EXPECT_EQ(progress.ended, 1);
-    EXPECT_EQ(check().txtWeb, "1.50");
+    EXPECT_EQ(check().lastPage(), "1.50");
 }
 
 TEST_F(UpdateCheckTest, DifferentVersionAnsweredNoEndsTheCheck)
@@ -170,7 +170,7 @@ TEST_F(UpdateCheckTest, DifferentVersionAnsweredNoEndsTheCheck)
     expectMessage(1, askToDownload + "1.60)", yesNoBox, "Update");
     EXPECT_EQ(server.requests, QStringList{versionPage});
     EXPECT_EQ(progress.shown.size(), 1);
-    EXPECT_EQ(check().txtWeb, "1.60");
+    EXPECT_EQ(check().lastPage(), "1.60");
 }
 
 TEST_F(UpdateCheckTest, DifferentVersionAnsweredYesOpensTheDownloadAddress)
@@ -187,8 +187,7 @@ TEST_F(UpdateCheckTest, DifferentVersionAnsweredYesOpensTheDownloadAddress)
     EXPECT_EQ(server.requests, QStringList({versionPage, addressPage}));
     EXPECT_EQ(progress.shown, QStringList({waitingBox, waitingBox}));
     EXPECT_EQ(progress.ended, 2);
-    // txtWeb holds the last page fetched.
-    EXPECT_EQ(check().txtWeb, downloadAddress);
+    EXPECT_EQ(check().lastPage(), downloadAddress);
 }
 
 class AnyOtherFourCharacters : public UpdateCheckTest, public testing::WithParamInterface<const char *>
@@ -261,7 +260,7 @@ TEST_F(UpdateCheckTest, UnreachablePortGivesTheConnectionMessageOnce)
     EXPECT_LT(clock.elapsed(), 10'000);
     expectConnectionFailure();
     EXPECT_EQ(progress.ended, 1);
-    EXPECT_TRUE(unreachable.txtWeb.isEmpty());
+    EXPECT_TRUE(unreachable.lastPage().isEmpty());
 }
 
 TEST_F(UpdateCheckTest, ServerThatNeverAnswersTimesOut)
@@ -327,7 +326,7 @@ TEST_F(UpdateCheckTest, BodyOfExactly64KiBIsRead)
     run();
     // Fetched, then refused as an address: not the connection message.
     EXPECT_EQ(dialogs.prompts(), QStringList({askToCheck, askToDownload + "1.60)", notWebAddress}));
-    EXPECT_EQ(check().txtWeb.size(), 64 * 1024);
+    EXPECT_EQ(check().lastPage().size(), 64 * 1024);
     expectNothingOpened();
 }
 
@@ -365,7 +364,7 @@ TEST_P(NotAWebAddress, OpensNothingAndSaysSo)
     EXPECT_EQ(dialogs.prompts(), QStringList({askToCheck, askToDownload + "1.60)", notWebAddress}));
     expectMessage(2, notWebAddress, okBox, "Update");
     expectNothingOpened();
-    EXPECT_EQ(check().txtWeb, QByteArray(GetParam()));
+    EXPECT_EQ(check().lastPage(), QByteArray(GetParam()));
 }
 
 // Local files and programs, other schemes, an empty body, and an address
@@ -498,7 +497,7 @@ TEST_F(UpdateCheckTest, CancelWhileWaitingForTheVersionEndsTheCheckQuietly)
     EXPECT_EQ(progress.cancelsPressed, 1);
     EXPECT_EQ(progress.ended, 1);
     EXPECT_LT(elapsed, 10'000);
-    EXPECT_TRUE(check().txtWeb.isEmpty());
+    EXPECT_TRUE(check().lastPage().isEmpty());
 }
 
 TEST_F(UpdateCheckTest, CancelWhileWaitingForTheDownloadAddressOpensNothing)
@@ -513,7 +512,7 @@ TEST_F(UpdateCheckTest, CancelWhileWaitingForTheDownloadAddressOpensNothing)
     EXPECT_EQ(progress.cancelsPressed, 1);
     EXPECT_EQ(progress.ended, 2);
     EXPECT_LT(elapsed, 10'000);
-    EXPECT_EQ(check().txtWeb, "1.60");
+    EXPECT_EQ(check().lastPage(), "1.60");
 }
 
 TEST_F(UpdateCheckTest, EachClickRunsAFreshCheck)
