@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     writeFile(input, bytes);
 
     TextFile file;
-    require(file.openTextFile(input, TextFile::Input), "an existing file opens for Input");
+    require(file.openTextFile(input, TextFile::Mode::Input), "an existing file opens for Input");
     QList<QByteArray> lines;
     while (!file.endOfFile()) {
         lines.append(file.readLine());
@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     require(file.closeFile(), "closing an Input file succeeds");
     require(lines == referenceLines(bytes), "the lines are those of the reference splitter");
 
-    require(file.openTextFile(output, TextFile::Output), "a file opens for Output");
+    require(file.openTextFile(output, TextFile::Mode::Output), "a file opens for Output");
     QByteArray written;
     for (const QByteArray &line : lines) {
         require(file.writeLine(line), "writeLine succeeds on an open file");
@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (onDisk != written)
         failDiffering("the written file is each line and CR LF", onDisk, written);
 
-    require(file.openTextFile(output, TextFile::Input), "the written file opens for Input");
+    require(file.openTextFile(output, TextFile::Mode::Input), "the written file opens for Input");
     QList<QByteArray> again;
     while (!file.endOfFile())
         again.append(file.readLine());

@@ -15,17 +15,17 @@ bool TextFile::openTextFile(const QString &path, Mode openMode)
     mode = openMode;
     const QString onDisk = existingCaseOf(path);
     switch (mode) {
-    case Input:
+    case Mode::Input:
         if (!readWholeFile(onDisk, &content, &lastError))
             return false;
         lines = LineScanner(content);
         break;
-    case Output:
+    case Mode::Output:
         replacement = std::make_unique<AtomicFile>(onDisk);
         if (!replacement->open())
             return fail(replacement->error());
         break;
-    case Append:
+    case Mode::Append:
         appended.setFileName(onDisk);
         if (!appended.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
             return fail(appendError());
@@ -61,10 +61,10 @@ bool TextFile::closeFile()
     if (!isOpen)
         return true;
     bool written = true;
-    if (mode == Output) {
+    if (mode == Mode::Output) {
         written = (replacement->write(pending) && replacement->commit())
             || fail(replacement->error());
-    } else if (mode == Append) {
+    } else if (mode == Mode::Append) {
         written = writeAll(appended, pending) || fail(appendError());
     }
     discard();

@@ -26,7 +26,7 @@
 class TextFile
 {
 public:
-    enum Mode {
+    enum class Mode {
         Input,  // an existing file, read from its start
         Output, // replaces the file whole when closed (created if missing)
         Append, // writes after the last byte (created if missing)
@@ -49,7 +49,7 @@ private:
     void discard();
 
     bool isOpen = false;
-    Mode mode = Input;
+    Mode mode = Mode::Input;
     QByteArray content;
     LineScanner lines;
     QByteArray pending;

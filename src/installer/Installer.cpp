@@ -96,12 +96,12 @@ void Installer::writeCommand(const InstallChoices &choices)
 
 void Installer::installNewPage(KneeboardSection section)
 {
-    install(section, TextFile::Output);
+    install(section, TextFile::Mode::Output);
 }
 
 void Installer::addToExistingPage(KneeboardSection section)
 {
-    install(section, TextFile::Append);
+    install(section, TextFile::Mode::Append);
 }
 
 void Installer::install(KneeboardSection section, TextFile::Mode pageMode)

@@ -83,7 +83,7 @@ void Playlist::clear()
 
 bool Playlist::readPlaylist(const QString &path)
 {
-    if (!channel.openTextFile(path, TextFile::Input))
+    if (!channel.openTextFile(path, TextFile::Mode::Input))
         return reportFailure(channel.error());
     QList<QByteArray> readNames;
     QList<QByteArray> readPaths;
@@ -116,7 +116,7 @@ bool Playlist::writeTextListing(const QString &path)
 
 bool Playlist::writeLines(const QString &path, const QList<QByteArray> &lines)
 {
-    if (channel.openTextFile(path, TextFile::Output)) {
+    if (channel.openTextFile(path, TextFile::Mode::Output)) {
         for (const QByteArray &line : lines)
             channel.writeLine(line);
         if (channel.closeFile())

@@ -25,7 +25,7 @@ class TextFileRead : public testing::TestWithParam<ReadCase>
 QList<QByteArray> readAllLines(const QString &path)
 {
     TextFile file;
-    EXPECT_TRUE(file.openTextFile(path, TextFile::Input));
+    EXPECT_TRUE(file.openTextFile(path, TextFile::Mode::Input));
     QList<QByteArray> lines;
     while (!file.endOfFile())
         lines << file.readLine();
@@ -65,7 +65,7 @@ TEST(TextFile, WriteLineEndsEachTextWithCrLfAndKeepsInnerOnes)
     QTemporaryDir dir;
     const QString path = dir.filePath("out.txt");
     TextFile file;
-    ASSERT_TRUE(file.openTextFile(path, TextFile::Output));
+    ASSERT_TRUE(file.openTextFile(path, TextFile::Mode::Output));
     EXPECT_TRUE(file.writeLine(""));
     EXPECT_TRUE(file.writeLine("one\r\ntwo\r\n"));
     EXPECT_TRUE(file.writeLine("\x00\xfe"_ba));
@@ -79,7 +79,7 @@ TEST(TextFile, OutputReplacesAnExistingFileOnlyWhenClosed)
     const QString path = dir.filePath("out.txt");
     writeBytes(path, "old content that is longer\r\n");
     TextFile file;
-    ASSERT_TRUE(file.openTextFile(path, TextFile::Output));
+    ASSERT_TRUE(file.openTextFile(path, TextFile::Mode::Output));
     EXPECT_TRUE(file.writeLine("new"));
     EXPECT_EQ(readBytes(path), "old content that is longer\r\n");
     ASSERT_TRUE(file.closeFile());
@@ -92,11 +92,11 @@ TEST(TextFile, AppendCreatesAMissingFileAndWritesAfterTheLastByte)
     QTemporaryDir dir;
     const QString path = dir.filePath("page.htm");
     TextFile file;
-    ASSERT_TRUE(file.openTextFile(path, TextFile::Append));
+    ASSERT_TRUE(file.openTextFile(path, TextFile::Mode::Append));
     EXPECT_TRUE(file.writeLine("first"));
     ASSERT_TRUE(file.closeFile());
     writeBytes(path, readBytes(path) + "no terminator");
-    ASSERT_TRUE(file.openTextFile(path, TextFile::Append));
+    ASSERT_TRUE(file.openTextFile(path, TextFile::Mode::Append));
     EXPECT_TRUE(file.writeLine("second"));
     ASSERT_TRUE(file.closeFile());
     EXPECT_EQ(readBytes(path), "first\r\nno terminatorsecond\r\n");
@@ -106,7 +106,7 @@ TEST(TextFile, InputOfAMissingFileFailsNamingTheFileAndReason)
 {
     QTemporaryDir dir;
     TextFile file;
-    EXPECT_FALSE(file.openTextFile(dir.filePath("aircraft.cfg"), TextFile::Input));
+    EXPECT_FALSE(file.openTextFile(dir.filePath("aircraft.cfg"), TextFile::Mode::Input));
     EXPECT_EQ(file.error().action, "read");
     EXPECT_EQ(file.error().path, dir.filePath("aircraft.cfg"));
     EXPECT_EQ(file.error().reason, reasonOpening(dir.filePath("aircraft.cfg")));
@@ -118,7 +118,7 @@ TEST(TextFile, InputOfAFolderFails)
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkdir("aircraft.cfg"));
     TextFile file;
-    EXPECT_FALSE(file.openTextFile(dir.filePath("aircraft.cfg"), TextFile::Input));
+    EXPECT_FALSE(file.openTextFile(dir.filePath("aircraft.cfg"), TextFile::Mode::Input));
     EXPECT_FALSE(file.error().reason.isEmpty());
 }
 
@@ -127,14 +127,14 @@ TEST(TextFile, UsesAFileThatExistsUnderAnotherCase)
     QTemporaryDir dir;
     writeBytes(dir.filePath("AIRCRAFT.CFG"), "[fltsim.0]\r\n");
     TextFile file;
-    ASSERT_TRUE(file.openTextFile(dir.filePath("aircraft.cfg"), TextFile::Input));
+    ASSERT_TRUE(file.openTextFile(dir.filePath("aircraft.cfg"), TextFile::Mode::Input));
     EXPECT_EQ(file.readLine(), "[fltsim.0]");
     file.closeFile();
 
-    ASSERT_TRUE(file.openTextFile(dir.filePath("aircraft.cfg"), TextFile::Output));
+    ASSERT_TRUE(file.openTextFile(dir.filePath("aircraft.cfg"), TextFile::Mode::Output));
     file.writeLine("new");
     ASSERT_TRUE(file.closeFile());
-    ASSERT_TRUE(file.openTextFile(dir.filePath("Aircraft.Cfg"), TextFile::Append));
+    ASSERT_TRUE(file.openTextFile(dir.filePath("Aircraft.Cfg"), TextFile::Mode::Append));
     file.writeLine("more");
     ASSERT_TRUE(file.closeFile());
 
@@ -147,7 +147,7 @@ TEST(TextFile, CreatesAMissingFileUnderTheExactName)
     QTemporaryDir dir;
     writeBytes(dir.filePath("Other.htm"), "x");
     TextFile file;
-    ASSERT_TRUE(file.openTextFile(dir.filePath("cessna_check.htm"), TextFile::Output));
+    ASSERT_TRUE(file.openTextFile(dir.filePath("cessna_check.htm"), TextFile::Mode::Output));
     file.writeLine("page");
     ASSERT_TRUE(file.closeFile());
     EXPECT_EQ(entriesOf(dir.path()), (QStringList{"Other.htm", "cessna_check.htm"}));

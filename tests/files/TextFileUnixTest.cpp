@@ -21,7 +21,7 @@ TEST(TextFile, AFailedOutputLeavesTheOldFileAndNoTemporaryFile)
     TextFile file;
     {
         FileSizeLimit fullDisk(1000);
-        ASSERT_TRUE(file.openTextFile(path, TextFile::Output));
+        ASSERT_TRUE(file.openTextFile(path, TextFile::Mode::Output));
         const bool written = file.writeLine(QByteArray(2000, 'n')) && file.closeFile();
         EXPECT_FALSE(written);
     }
@@ -37,7 +37,7 @@ TEST(TextFile, AFailedAppendIsReportedWhenClosed)
     const QString page = dir.filePath("page.htm");
     ASSERT_TRUE(QFile::link("/dev/full", page));
     TextFile file;
-    ASSERT_TRUE(file.openTextFile(page, TextFile::Append));
+    ASSERT_TRUE(file.openTextFile(page, TextFile::Mode::Append));
     const bool written = file.writeLine("player") && file.closeFile();
     EXPECT_FALSE(written);
     EXPECT_EQ(file.error().action, "append to");
@@ -54,7 +54,7 @@ TEST(TextFile, OutputKeepsPermissionsAndLinks)
     ASSERT_TRUE(QFile::link(target, link));
 
     TextFile file;
-    ASSERT_TRUE(file.openTextFile(link, TextFile::Output));
+    ASSERT_TRUE(file.openTextFile(link, TextFile::Mode::Output));
     file.writeLine("new");
     ASSERT_TRUE(file.closeFile());
 
