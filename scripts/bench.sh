@@ -16,9 +16,8 @@ repetitions="${1:-5}"
 shift || true
 scripts/install-packages.sh test
 
-cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DSKYLYRE_BUILD_TESTS=OFF \
-    -DSKYLYRE_BUILD_BENCHMARKS=ON >/dev/null
-cmake --build build/bench --parallel "$(nproc)" --target skylyre_bench >/dev/null
+cmake --preset bench >/dev/null
+cmake --build --preset bench --parallel "$(nproc)" >/dev/null
 
 export SKYLYRE_BENCH_DIR="$PWD/build/bench/scratch"
 export QT_QPA_PLATFORM=offscreen

@@ -11,16 +11,16 @@ cd "$(dirname "$0")/.."
 source scripts/wine.sh
 
 scripts/install-packages.sh windows
-qt=$(qt_for_windows)
-if [[ -z "$qt" ]]; then
+SKYLYRE_QT_WINDOWS=$(qt_for_windows)
+if [[ -z "$SKYLYRE_QT_WINDOWS" ]]; then
     bash scripts/build-qt-windows.sh build/qt6-mingw64
-    qt=$(realpath build/qt6-mingw64)
+    SKYLYRE_QT_WINDOWS=$(realpath build/qt6-mingw64)
 fi
+export SKYLYRE_QT_WINDOWS
 
 build=build/windows-release
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DSKYLYRE_BUILD_TESTS=OFF \
-    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_PREFIX_PATH="$qt"
-cmake --build "$build" --parallel "$(nproc)"
+cmake --preset windows-release
+cmake --build --preset windows-release --parallel "$(nproc)"
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 name="SkylyreConfigurator-$version"

@@ -8,7 +8,8 @@
 # are left as they are), the full log to build/fuzz/<target>.log, and an input
 # that breaks an invariant or trips a sanitizer to build/fuzz/artifacts/<target>/;
 # the script then shows the end of the log and exits non-zero. A target is a
-# folder in fuzz/corpus/ with a program of the same name built by fuzz/CMakeLists.txt.
+# folder in fuzz/corpus/ with a program of the same name built by fuzz/CMakeLists.txt
+# (and named in the fuzz build preset of CMakePresets.json).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,8 +17,8 @@ seconds="${1:-60}"
 shift || true
 scripts/install-packages.sh test
 
-cmake -S fuzz -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-cmake --build build/fuzz --parallel "$(nproc)" >/dev/null
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz --parallel "$(nproc)" >/dev/null
 
 if [[ $# -gt 0 ]]; then
     targets=("$@")

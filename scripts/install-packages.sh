@@ -1,16 +1,23 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that are missing for building Skylyre
-# Configurator; with "test", for testing it; with "windows", for building it
-# for Windows, packaging it and running it under Wine. Installs nothing that
-# is there.
+# Configurator, and for each purpose named: "test", testing it; "windows",
+# building it for Windows, packaging it and running it under Wine;
+# "screenshots", photographing its windows on a virtual display. Installs
+# nothing that is there.
+#
+#   scripts/install-packages.sh [test] [windows] [screenshots]
 set -euo pipefail
 
 packages=(cmake make g++ ccache qt6-base-dev libgl-dev)
-case "${1:-}" in
-test) packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev) ;;
-windows) packages+=(qt6-base-dev-tools g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
-                    googletest wine wine64 fonts-wine fonts-liberation nsis xvfb x11-utils) ;;
-esac
+for purpose in "$@"; do
+    case "$purpose" in
+    test) packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev) ;;
+    windows) packages+=(qt6-base-dev-tools g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
+                        googletest wine wine64 fonts-wine fonts-liberation nsis xvfb x11-utils) ;;
+    screenshots) packages+=(xvfb x11-utils xdotool imagemagick) ;;
+    *) echo "Unknown purpose: $purpose" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

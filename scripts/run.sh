@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-packages.sh
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DSKYLYRE_BUILD_TESTS=OFF
-cmake --build build/release --parallel "$(nproc)"
+cmake --preset release
+cmake --build --preset release --parallel "$(nproc)"
 cd build/release/src/app
 exec ./skylyre-configurator

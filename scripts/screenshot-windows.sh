@@ -8,13 +8,7 @@ source scripts/display.sh
 source scripts/wine.sh
 program=$(realpath build/windows-release/SkylyreConfigurator-*-win64)
 
-missing=()
-for package in xvfb x11-utils imagemagick; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")
-done
-if [[ ${#missing[@]} -gt 0 ]]; then
-    apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
-fi
+scripts/install-packages.sh windows screenshots
 
 start_display 480x360
 trap 'stop_wine; stop_display' EXIT

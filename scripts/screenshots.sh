@@ -8,13 +8,7 @@ source scripts/display.sh
 build=${BUILD:-build/release}
 docs=$PWD/docs
 
-missing=()
-for package in xvfb imagemagick x11-utils xdotool; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")
-done
-if [[ ${#missing[@]} -gt 0 ]]; then
-    apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
-fi
+scripts/install-packages.sh screenshots
 
 start_display 640x480
 sample=$(mktemp -d) # a sample aircraft and playlist to show

@@ -18,26 +18,26 @@ scripts/install-packages.sh test
 export QT_QPA_PLATFORM=offscreen
 jobs="$(nproc)"
 
-# run_suite <build folder> <cmake options...>: configures, builds and runs CTest.
+# run_suite <preset>: configures, builds and runs the tests of a preset
+# (CMakePresets.json), in build/<preset>.
 run_suite() {
-    local folder="$1"
-    shift
-    echo "== Tests in $folder"
-    cmake -S . -B "$folder" "$@"
-    cmake --build "$folder" --parallel "$jobs"
-    ctest --test-dir "$folder" --output-on-failure --parallel "$jobs" "${ctest_options[@]}"
+    echo "== Tests in build/$1"
+    cmake --preset "$1"
+    cmake --build --preset "$1" --parallel "$jobs"
+    ctest --preset "$1" --parallel "$jobs" "${ctest_options[@]}"
 }
 ctest_options=()
 
-run_suite build/test -DCMAKE_BUILD_TYPE=Debug -DSKYLYRE_BUILD_BENCHMARKS=ON
+run_suite test
 
 echo "== Fuzzing each target for ${SKYLYRE_FUZZ_SECONDS:-5} s"
 bash scripts/fuzz.sh "${SKYLYRE_FUZZ_SECONDS:-5}"
 
-run_suite build/asan -DCMAKE_BUILD_TYPE=Debug -DSKYLYRE_SANITIZE=ON
+run_suite asan
 
-qt_windows=$(qt_for_windows)
-if [[ -z "$qt_windows" ]]; then
+SKYLYRE_QT_WINDOWS=$(qt_for_windows)
+export SKYLYRE_QT_WINDOWS
+if [[ -z "$SKYLYRE_QT_WINDOWS" ]]; then
     echo "== Windows stage SKIPPED (not passed): no Qt for Windows; set SKYLYRE_QT_WINDOWS or run scripts/build-qt-windows.sh."
 else
     echo "== Windows build, its tests under Wine, and its packages"
@@ -47,8 +47,7 @@ else
     # Wine now and then kills a test program as it ends, after its test has
     # passed: such a test runs once more, and fails only if it fails again.
     ctest_options=(--repeat until-pass:2)
-    run_suite build/windows -DCMAKE_BUILD_TYPE=Debug \
-        -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_PREFIX_PATH="$qt_windows"
+    run_suite windows
     stop_wine
     bash scripts/test-windows-package.sh
 fi
