@@ -5,6 +5,8 @@
 #include "update/ProgramVersion.h"
 #include "gui/Twips.h"
 #include "dialogs/Dialogs.h"
+#include "dialogs/HelpPage.h"
+#include "dialogs/MessageTitles.h"
 #include "files/FileOperations.h"
 #include "gui/PlaylistWindow.h"
 
@@ -18,8 +20,6 @@
 #include <QScreen>
 
 namespace {
-
-const QString helpPage = QStringLiteral("help.htm");
 
 template<typename Control>
 Control *place(Control *control, const char *name, const QRect &geometry, const QString &toolTip = {})
@@ -66,7 +66,7 @@ MainWindow::MainWindow(Dialogs &dialogs, const QString &makerHost, QWidget *pare
     , updateCheck(dialogs, waitingBox, makerHost)
 {
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowTitle(QStringLiteral("Skylyre Configurator"));
+    setWindowTitle(MessageTitles::program);
     setWindowIcon(QIcon(QStringLiteral(":/skylyre.png")));
     setFont(windowFont());
     setFixedSize(twipsRect(0, 0, 3975, 2730).size());
@@ -159,7 +159,7 @@ void MainWindow::startUp()
                           .arg(ProgramVersion::programVersionText()));
     if (!fileExists(helpPage)) {
         dialogs.messageBox(QStringLiteral("Help file not found\rHelp will not be available."),
-                           Dialogs::Buttons::Ok, QStringLiteral("Error"), Dialogs::Icon::Error);
+                           Dialogs::Buttons::Ok, MessageTitles::error, Dialogs::Icon::Error);
         helpButton->hide();
     }
     updateButton->setCursor(webLink->cursor());
@@ -196,7 +196,7 @@ void MainWindow::exitProgram()
 {
     if (dialogs.messageBox(QStringLiteral("Are you sure you want to exit Skylyre Configurator? "
                                           "All unsaved changes will be lost."),
-                           Dialogs::Buttons::YesNo, QStringLiteral("Playlist Editor"))
+                           Dialogs::Buttons::YesNo, MessageTitles::playlistEditor)
         == Dialogs::Answer::No)
         return;
     close();

@@ -2,6 +2,8 @@
 
 #include "update/MakerSite.h"
 #include "gui/Twips.h"
+#include "dialogs/HelpPage.h"
+#include "dialogs/MessageTitles.h"
 #include "files/FileOperations.h"
 
 #include <QGuiApplication>
@@ -14,7 +16,6 @@
 
 namespace {
 
-const QString editorTitle = QStringLiteral("Playlist Editor");
 const QString m3uFilter = QStringLiteral("M3U Files (*.m3u)|*.m3u");
 
 } // namespace
@@ -29,7 +30,7 @@ PlaylistWindow::PlaylistWindow(Dialogs &dialogs, const QIcon &icon, QWidget *par
 {
     setObjectName(QStringLiteral("playlistWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(editorTitle);
+    setWindowTitle(MessageTitles::playlistEditor);
 
     auto *client = new QWidget(this);
     client->setFixedSize(twipsRect(0, 0, 3975, 2430).size());
@@ -86,7 +87,7 @@ void PlaylistWindow::createActions()
 void PlaylistWindow::load(const QIcon &icon)
 {
     setWindowIcon(icon);
-    if (!fileExists(QStringLiteral("help.htm")))
+    if (!fileExists(helpPage))
         helpAction->setEnabled(false);
 
     adjustSize();
@@ -104,7 +105,7 @@ void PlaylistWindow::newPlaylist()
         savePlaylist();
     document.clear();
     songList->clear();
-    setWindowTitle(editorTitle);
+    setWindowTitle(MessageTitles::playlistEditor);
 }
 
 void PlaylistWindow::openPlaylist()
@@ -117,7 +118,7 @@ void PlaylistWindow::openPlaylist()
     if (!document.readPlaylist(fileDialog.fileName()))
         return;
     listEntriesFrom(before);
-    setWindowTitle(editorTitle + QStringLiteral(" - ") + fileDialog.fileTitle());
+    setWindowTitle(MessageTitles::playlistEditor + QStringLiteral(" - ") + fileDialog.fileTitle());
 }
 
 void PlaylistWindow::addSong()
@@ -144,7 +145,7 @@ void PlaylistWindow::saveAsText()
 void PlaylistWindow::save(const QString &filter, bool (Playlist::*write)(const QString &))
 {
     if (document.count() == 0) {
-        dialogs.messageBox(QStringLiteral("No playlist to save."), Dialogs::Buttons::Ok, QStringLiteral("Error"));
+        dialogs.messageBox(QStringLiteral("No playlist to save."), Dialogs::Buttons::Ok, MessageTitles::error);
         return;
     }
     fileDialog.setFilter(filter);
@@ -158,7 +159,7 @@ void PlaylistWindow::closePlaylist()
 {
     if (dialogs.messageBox(QStringLiteral("Are you sure you want to close the playlist? All "
                                           "unsaved changes will be lost."),
-                           Dialogs::Buttons::YesNo, editorTitle)
+                           Dialogs::Buttons::YesNo, MessageTitles::playlistEditor)
         == Dialogs::Answer::No)
         return;
     close();
@@ -166,7 +167,7 @@ void PlaylistWindow::closePlaylist()
 
 void PlaylistWindow::showHelp()
 {
-    dialogs.shellOpen(QStringLiteral("help.htm"));
+    dialogs.shellOpen(helpPage);
 }
 
 void PlaylistWindow::about()

@@ -2,15 +2,15 @@
 
 #include "installer/CfgRewrite.h"
 #include "dialogs/Dialogs.h"
+#include "dialogs/FailureReport.h"
+#include "dialogs/MessageTitles.h"
 #include "files/FileOperations.h"
 #include "installer/PlayerPage.h"
 
 #include <QFileInfo>
 
 namespace {
-const QString programTitle = QStringLiteral("Skylyre Configurator");
 const QString cfgTitle = QStringLiteral("Aircraft.cfg");
-const QString errorTitle = QStringLiteral("Error");
 constexpr int extensionLength = 4; // ".air"
 
 // The word that names the section in the page's file name and in its entry.
@@ -50,7 +50,7 @@ bool Installer::chooseAircraft(const QString &airPath)
         dialogs.messageBox(QStringLiteral("\"%1\" is too short to name an aircraft. "
                                           "Please choose the aircraft's .air file.")
                                .arg(title),
-                           Dialogs::Buttons::Ok, errorTitle, Dialogs::Icon::Error);
+                           Dialogs::Buttons::Ok, MessageTitles::error, Dialogs::Icon::Error);
         return false;
     }
     current.nameLength = int(title.size() - extensionLength);
@@ -65,22 +65,22 @@ void Installer::writeCommand(const InstallChoices &choices)
 {
     if (!current.aircraftChosen) {
         dialogs.messageBox(QStringLiteral("No AIR file has been opened."), Dialogs::Buttons::Ok,
-                           errorTitle, Dialogs::Icon::Error);
+                           MessageTitles::error, Dialogs::Icon::Error);
         return;
     }
     if (!choices.checklist && !choices.reference) {
         dialogs.messageBox(QStringLiteral("Please choose a File Option."), Dialogs::Buttons::Ok,
-                           programTitle);
+                           MessageTitles::program);
         return;
     }
     if (!choices.newFile && !choices.addToExisting) {
         dialogs.messageBox(QStringLiteral("Pleae choose a Location."), Dialogs::Buttons::Ok,
-                           programTitle);
+                           MessageTitles::program);
         return;
     }
     if (dialogs.messageBox(QStringLiteral("Are you sure you want to add the Skylyre? "
                                           "This option is not reversible."),
-                           Dialogs::Buttons::OkCancel, programTitle)
+                           Dialogs::Buttons::OkCancel, MessageTitles::program)
         == Dialogs::Answer::Cancel)
         return;
 
@@ -131,12 +131,12 @@ void Installer::install(KneeboardSection section, TextFile::Mode pageMode)
         ? copyFile(cfgPath, current.aircraftFolder + QStringLiteral("aircraft.bak"), &cfg, &error)
         : readWholeFile(cfgPath, &cfg, &error);
     if (!read) {
-        reportFailure(error);
+        reportFailure(dialogs, error);
         return;
     }
     const QByteArray rewritten = runPasses(section, cfg);
     if (!writeWholeFile(cfgPath, rewritten, &error))
-        reportFailure(error);
+        reportFailure(dialogs, error);
     current.referenceEntryFound = false;
 }
 
@@ -145,7 +145,7 @@ bool Installer::writePage(TextFile::Mode pageMode)
     if (channel.openTextFile(current.pagePath, pageMode) && channel.writeLine(current.playerPage)
         && channel.closeFile())
         return true;
-    return reportFailure(channel.error());
+    return reportFailure(dialogs, channel.error());
 }
 
 QByteArray Installer::runPasses(KneeboardSection section, QByteArrayView cfg)
@@ -164,8 +164,3 @@ QByteArray Installer::runPasses(KneeboardSection section, QByteArrayView cfg)
     return rewriteCfg(pass, cfg, census, pageStem);
 }
 
-bool Installer::reportFailure(const FileError &error)
-{
-    dialogs.messageBox(error.message(), Dialogs::Buttons::Ok, errorTitle, Dialogs::Icon::Error);
-    return false;
-}

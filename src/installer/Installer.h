@@ -53,7 +53,6 @@ private:
     void install(KneeboardSection section, TextFile::Mode pageMode);
     bool writePage(TextFile::Mode pageMode);
     QByteArray runPasses(KneeboardSection section, QByteArrayView cfg);
-    bool reportFailure(const FileError &error);
 
     Dialogs &dialogs;
     SimulatorSearch findSimulators;

@@ -1,6 +1,8 @@
 #include "playlist/Playlist.h"
 
 #include "dialogs/Dialogs.h"
+#include "dialogs/FailureReport.h"
+#include "dialogs/MessageTitles.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -8,8 +10,6 @@
 namespace {
 
 constexpr qsizetype extensionLength = 4; // ".mp3"
-const QString errorTitle = QStringLiteral("Error");
-const QString editorTitle = QStringLiteral("Playlist Editor");
 
 QByteArray withoutTrailingSpaces(QByteArrayView text)
 {
@@ -84,7 +84,7 @@ void Playlist::clear()
 bool Playlist::readPlaylist(const QString &path)
 {
     if (!channel.openTextFile(path, TextFile::Mode::Input))
-        return reportFailure(channel.error());
+        return reportFailure(dialogs, channel.error());
     QList<QByteArray> readNames;
     QList<QByteArray> readPaths;
     while (!channel.endOfFile()) {
@@ -95,7 +95,7 @@ bool Playlist::readPlaylist(const QString &path)
         readPaths.append(withoutTrailingSpaces(line));
     }
     if (!channel.closeFile())
-        return reportFailure(channel.error());
+        return reportFailure(dialogs, channel.error());
     if (readPaths.size() > maxEntries - count())
         return reportFull(QStringLiteral("Opening \"%1\"").arg(QFileInfo(path).fileName()),
                           readPaths.size());
@@ -122,13 +122,7 @@ bool Playlist::writeLines(const QString &path, const QList<QByteArray> &lines)
         if (channel.closeFile())
             return true;
     }
-    return reportFailure(channel.error());
-}
-
-bool Playlist::reportFailure(const FileError &error)
-{
-    dialogs.messageBox(error.message(), Dialogs::Buttons::Ok, errorTitle, Dialogs::Icon::Error);
-    return false;
+    return reportFailure(dialogs, channel.error());
 }
 
 bool Playlist::reportFull(const QString &what, qsizetype adding)
@@ -136,6 +130,6 @@ bool Playlist::reportFull(const QString &what, qsizetype adding)
     dialogs.messageBox(QStringLiteral("%1 would give the playlist %2 songs, but it can hold at "
                                       "most %3.\r\nNothing was added.")
                            .arg(what, number(count() + adding), number(maxEntries)),
-                       Dialogs::Buttons::Ok, editorTitle, Dialogs::Icon::Error);
+                       Dialogs::Buttons::Ok, MessageTitles::playlistEditor, Dialogs::Icon::Error);
     return false;
 }

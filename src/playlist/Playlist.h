@@ -57,7 +57,6 @@ public:
 
 private:
     bool writeLines(const QString &path, const QList<QByteArray> &lines);
-    bool reportFailure(const FileError &error);
     bool reportFull(const QString &what, qsizetype adding);
 
     Dialogs &dialogs;

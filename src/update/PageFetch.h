@@ -39,8 +39,16 @@ public:
     void cancel();
 
 private:
+    // One request, without following a redirect: the page into `body`, or
+    // the address a redirect points to into `location`.
+    enum class Hop { Page, Redirect, Failed, Cancelled };
+    Hop request(const QUrl &url, QByteArray &body, QUrl &location);
+    // Ends the fetch under way, if any, as Failed.
+    void fail();
+
     FetchLimits limits;
     QNetworkAccessManager manager;
     QPointer<QNetworkReply> current;
     bool cancelled = false;
+    bool failed = false;
 };

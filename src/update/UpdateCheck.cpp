@@ -3,13 +3,13 @@
 #include "update/ProgramVersion.h"
 #include "dialogs/Dialogs.h"
 #include "dialogs/FetchProgress.h"
+#include "dialogs/MessageTitles.h"
 
 #include <QUrl>
 
 namespace {
 
 const QString updateTitle = QStringLiteral("Update");
-const QString errorTitle = QStringLiteral("Error");
 
 const QString askToCheck =
     QStringLiteral("Check the Internet for upgrades? An Internet connection is required.");
@@ -110,5 +110,5 @@ bool UpdateCheck::fetchPage(const QString &path)
 
 void UpdateCheck::connectionFailed()
 {
-    dialogs.messageBox(connectionMessage, Dialogs::Buttons::Ok, errorTitle);
+    dialogs.messageBox(connectionMessage, Dialogs::Buttons::Ok, MessageTitles::error);
 }
