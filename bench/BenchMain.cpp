@@ -101,8 +101,8 @@ int main(int argc, char **argv)
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 
-    std::printf("\n%-10s %-52s %11s %11s %8s %12s  %s\n", "area", "ratio", "figure", "baseline",
-                "ratio", "target", "");
+    std::printf("\n%-10s %-52s %11s %11s %8s %12s  %s\n", "area", "ratio", "figure", "baseline", "ratio",
+                "target", "");
     std::printf("%s\n", std::string(116, '-').c_str());
     bool missed = false;
     for (const Comparison &row : comparisons()) {

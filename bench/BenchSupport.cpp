@@ -67,8 +67,7 @@ void chooseBenchAircraft(Installer &installer, const QString &folder)
     installer.chooseAircraft(folder + QStringLiteral("/Cessna172.air"));
 }
 
-Dialogs::Answer YesDialogs::messageBox(const QString &prompt, Buttons buttons, const QString &title,
-                                       Icon)
+Dialogs::Answer YesDialogs::messageBox(const QString &prompt, Buttons buttons, const QString &title, Icon)
 {
     if (title == QLatin1String("Error")) {
         ++errors;

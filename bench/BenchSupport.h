@@ -32,10 +32,9 @@ void chooseBenchAircraft(Installer &installer, const QString &folder);
 class YesDialogs : public Dialogs
 {
 public:
-    Answer messageBox(const QString &prompt, Buttons buttons, const QString &title,
-                      Icon icon) override;
+    Answer messageBox(const QString &prompt, Buttons buttons, const QString &title, Icon icon) override;
     QString askFileName(const FileDialogSetup &) override;
-    void shellOpen(const QString &) override {}
+    void shellOpen(const QString &) override { }
 
     QStringList files;
     int errors = 0;

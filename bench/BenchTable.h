@@ -12,7 +12,7 @@ struct Comparison
     std::string measured; // benchmark name (as registered)
     std::string baseline; // benchmark name of the baseline; empty: the figure itself is compared
     double target = 0;    // the ratio (or the figure, in seconds) must be at most this; 0: for information
-    std::string counter = {}; // the benchmarks' counter (bytes) compared instead of their time
+    std::string counter = {};         // the benchmarks' counter (bytes) compared instead of their time
     std::string baselineCounter = {}; // the baseline's counter, where it is another
 };
 

@@ -24,7 +24,8 @@ QList<QByteArray> block(int n)
         "ui_type=C172SP Skyhawk",
         "ui_variation=Paint " + i,
         "description=The Cessna 172 Skyhawk is the most popular single-engine aircraft ever "
-        "built, and a favourite of flight schools the world over; variation " + i + ".",
+        "built, and a favourite of flight schools the world over; variation "
+            + i + ".",
         "",
         "[contact_points." + i + "]",
         "point.0=1, -3.28, 0.00, -3.81, 1574.8, 0, 0.49, 40.0, 0.25, 2.5, 0.73, 4.0, 4.0, 0, 0, 0",

@@ -71,7 +71,8 @@ void install(benchmark::State &state, int lines)
             benchFailure(dialogs.lastError);
     }
     if (QFile(cfgPath).size() != expectedSize)
-        benchFailure(QStringLiteral("the install of %1 lines did not write the entries it should").arg(lines));
+        benchFailure(
+            QStringLiteral("the install of %1 lines did not write the entries it should").arg(lines));
     state.SetBytesProcessed(state.iterations() * before.size());
     state.counters["lines"] = lines;
     state.counters["faults_per_line"] = faults / double(state.iterations()) / lines;
@@ -104,18 +105,17 @@ void installOnce(benchmark::State &state, int lines)
     double aboveIdle = 0;
     for (auto _ : state) {
         writeDurably(folder + QStringLiteral("/aircraft.cfg"), generated(lines));
-        const QList<QByteArray> report
-            = outputOf({QStringLiteral(SKYLYRE_INSTALL_ONCE), folder}).trimmed().split(' ');
+        const QList<QByteArray> report =
+            outputOf({QStringLiteral(SKYLYRE_INSTALL_ONCE), folder}).trimmed().split(' ');
         if (report.size() != 3 || report[0].toLongLong() <= 0 || report[1].toLongLong() <= 0)
             benchFailure(QStringLiteral("the single install reported nothing usable"));
         aboveIdle += double(report[1].toLongLong() - report[0].toLongLong());
         state.SetIterationTime(double(report[2].toLongLong()) / 1e9);
     }
-    state.counters["peak_above_idle"] = benchmark::Counter(aboveIdle, benchmark::Counter::kAvgIterations,
-                                                           benchmark::Counter::kIs1024);
-    state.counters["file_size"] = benchmark::Counter(double(generated(lines).size()),
-                                                     benchmark::Counter::kDefaults,
-                                                     benchmark::Counter::kIs1024);
+    state.counters["peak_above_idle"] =
+        benchmark::Counter(aboveIdle, benchmark::Counter::kAvgIterations, benchmark::Counter::kIs1024);
+    state.counters["file_size"] = benchmark::Counter(
+        double(generated(lines).size()), benchmark::Counter::kDefaults, benchmark::Counter::kIs1024);
 }
 
 // Iterations per repetition: enough for a stable figure, few enough that the

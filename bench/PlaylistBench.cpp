@@ -6,8 +6,8 @@
 // Its baseline: filling a bare QListWidget, shown the same way, with the same
 // display names, until it is laid out and painted, in the same run.
 
-#include "playlist/Playlist.h"
 #include "gui/PlaylistWindow.h"
+#include "playlist/Playlist.h"
 
 #include "BenchSupport.h"
 

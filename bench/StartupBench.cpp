@@ -110,8 +110,8 @@ void startUp(benchmark::State &state, const char *program, const char *argument)
         state.SetIterationTime(start.seconds);
         resident += start.residentBytes;
     }
-    state.counters["resident_bytes"] = benchmark::Counter(resident, benchmark::Counter::kAvgIterations,
-                                                          benchmark::Counter::kIs1024);
+    state.counters["resident_bytes"] =
+        benchmark::Counter(resident, benchmark::Counter::kAvgIterations, benchmark::Counter::kIs1024);
 }
 
 const bool registered = [] {

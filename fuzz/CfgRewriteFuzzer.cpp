@@ -106,7 +106,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const QString cfgPath = folder + QStringLiteral("/aircraft.cfg");
     const QString bakPath = folder + QStringLiteral("/aircraft.bak");
-    const QString pagePath = folder + QLatin1Char('/') + name + QLatin1Char('_') + type + QStringLiteral(".htm");
+    const QString pagePath =
+        folder + QLatin1Char('/') + name + QLatin1Char('_') + type + QStringLiteral(".htm");
     for (const QString &entry : QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System))
         removeIfThere(folder + QLatin1Char('/') + entry);
     writeFile(cfgPath, before);
@@ -146,8 +147,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     } else {
         require(!exists(bakPath), "no backup unless asked for");
     }
-    const qsizetype files = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
-                                                   | QDir::NoDotAndDotDot).size();
+    const qsizetype files =
+        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).size();
     require(files == (backup ? 3 : 2), "no temporary or other file is left in the folder");
     return 0;
 }

@@ -133,7 +133,8 @@ void checkWriteAndReadBack(Playlist &playlist)
     require(playlist.writeTextListing(listing), "the text listing is written");
     const QByteArray listed = readFile(listing);
     if (listed != crLfLines(playlist.displayNames()))
-        failDiffering("the listing is every display name and CR LF", listed, crLfLines(playlist.displayNames()));
+        failDiffering("the listing is every display name and CR LF", listed,
+                      crLfLines(playlist.displayNames()));
 
     FuzzDialogs readBackDialogs;
     Playlist readBack(readBackDialogs);
@@ -179,7 +180,8 @@ void checkRead(Playlist &playlist, const QString &input, const QByteArray &bytes
         require(std::equal(names.begin(), names.end(), playlist.displayNames().begin() + before),
                 "the display names follow the rule from each line");
     } else {
-        require(titles == QStringList{QStringLiteral("Playlist Editor")}, "a read past the limit says so once");
+        require(titles == QStringList{QStringLiteral("Playlist Editor")},
+                "a read past the limit says so once");
     }
 }
 

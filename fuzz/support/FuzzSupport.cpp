@@ -1,6 +1,5 @@
 #include "FuzzSupport.h"
 
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,10 +22,12 @@ void failDiffering(const char *what, const QByteArray &got, const QByteArray &ex
     qsizetype at = 0;
     while (at < got.size() && at < expected.size() && got[at] == expected[at])
         ++at;
-    std::fprintf(stderr, "invariant broken: %s\n  sizes: got %lld, expected %lld; first difference at byte %lld\n"
+    std::fprintf(stderr,
+                 "invariant broken: %s\n  sizes: got %lld, expected %lld; first difference at byte %lld\n"
                  "  got:      %s\n  expected: %s\n",
                  what, static_cast<long long>(got.size()), static_cast<long long>(expected.size()),
-                 static_cast<long long>(at), got.mid(qMax<qsizetype>(0, at - 20), 60).toPercentEncoding().constData(),
+                 static_cast<long long>(at),
+                 got.mid(qMax<qsizetype>(0, at - 20), 60).toPercentEncoding().constData(),
                  expected.mid(qMax<qsizetype>(0, at - 20), 60).toPercentEncoding().constData());
     std::abort();
 }
@@ -91,8 +92,7 @@ QList<QByteArray> referenceLines(const QByteArray &text)
     return lines;
 }
 
-Dialogs::Answer FuzzDialogs::messageBox(const QString &prompt, Buttons buttons,
-                                        const QString &title, Icon)
+Dialogs::Answer FuzzDialogs::messageBox(const QString &prompt, Buttons buttons, const QString &title, Icon)
 {
     titles.append(title);
     prompts.append(prompt);

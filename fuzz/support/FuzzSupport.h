@@ -37,8 +37,7 @@ class FuzzDialogs : public Dialogs
 public:
     void answer(Answer answer) { answers.push_back(answer); }
 
-    Answer messageBox(const QString &prompt, Buttons buttons, const QString &title,
-                      Icon icon) override;
+    Answer messageBox(const QString &prompt, Buttons buttons, const QString &title, Icon icon) override;
     QString askFileName(const FileDialogSetup &setup) override;
     void shellOpen(const QString &document) override;
 

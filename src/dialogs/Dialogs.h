@@ -11,7 +11,7 @@ enum class FileDialogKind { Open, Save };
 struct FileDialogSetup
 {
     FileDialogKind kind = FileDialogKind::Open;
-    QString filter;      // "description|pattern"
+    QString filter;           // "description|pattern"
     QString startFolder = {}; // empty: the dialog's own default
     // Offered in the dialog's side bar beside the usual places, for this
     // dialog alone.

@@ -11,7 +11,7 @@ class FileDialog
 public:
     explicit FileDialog(Dialogs &dialogs);
 
-    void setFilter(const QString &filter) { setup.filter = filter; } // "description|pattern"
+    void setFilter(const QString &filter) { setup.filter = filter; }           // "description|pattern"
     void setStartFolder(const QString &folder) { setup.startFolder = folder; } // empty: its default
     void setSidebarFolders(const QList<LabelledFolder> &folders) { setup.sidebarFolders = folders; }
     const QList<LabelledFolder> &sidebarFolders() const { return setup.sidebarFolders; }

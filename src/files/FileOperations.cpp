@@ -67,8 +67,7 @@ bool writeWholeFile(const QString &path, QByteArrayView bytes, FileError *error)
     return false;
 }
 
-bool copyFile(const QString &source, const QString &destination, QByteArray *content,
-              FileError *error)
+bool copyFile(const QString &source, const QString &destination, QByteArray *content, FileError *error)
 {
     return readWholeFile(source, content, error) && writeWholeFile(destination, *content, error);
 }

@@ -22,5 +22,4 @@ bool writeWholeFile(const QString &path, QByteArrayView bytes, FileError *error)
 // (as readWholeFile), which holds the source's bytes afterwards. Fails,
 // leaving the destination as it was, when the source cannot be read or the
 // destination cannot be written; `error` then says which and why.
-bool copyFile(const QString &source, const QString &destination, QByteArray *content,
-              FileError *error);
+bool copyFile(const QString &source, const QString &destination, QByteArray *content, FileError *error);

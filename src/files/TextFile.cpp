@@ -62,8 +62,7 @@ bool TextFile::closeFile()
         return true;
     bool written = true;
     if (mode == Mode::Output) {
-        written = (replacement->write(pending) && replacement->commit())
-            || fail(replacement->error());
+        written = (replacement->write(pending) && replacement->commit()) || fail(replacement->error());
     } else if (mode == Mode::Append) {
         written = writeAll(appended, pending) || fail(appendError());
     }

@@ -1,14 +1,14 @@
 #include "gui/MainWindow.h"
 
-#include "gui/LinkLabel.h"
-#include "update/MakerSite.h"
-#include "update/ProgramVersion.h"
-#include "gui/Twips.h"
 #include "dialogs/Dialogs.h"
 #include "dialogs/HelpPage.h"
 #include "dialogs/MessageTitles.h"
 #include "files/FileOperations.h"
+#include "gui/LinkLabel.h"
 #include "gui/PlaylistWindow.h"
+#include "gui/Twips.h"
+#include "update/MakerSite.h"
+#include "update/ProgramVersion.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -30,14 +30,14 @@ Control *place(Control *control, const char *name, const QRect &geometry, const 
     return control;
 }
 
-QPushButton *commandButton(QWidget *window, const char *name, const QString &caption,
-                           const QRect &geometry, const QString &toolTip)
+QPushButton *commandButton(QWidget *window, const char *name, const QString &caption, const QRect &geometry,
+                           const QString &toolTip)
 {
     return place(new QPushButton(caption, window), name, geometry, toolTip);
 }
 
-QRadioButton *option(QWidget *parent, const char *name, const QString &caption,
-                     const QRect &geometry, const QString &toolTip)
+QRadioButton *option(QWidget *parent, const char *name, const QString &caption, const QRect &geometry,
+                     const QString &toolTip)
 {
     return place(new QRadioButton(caption, parent), name, geometry, toolTip);
 }
@@ -82,7 +82,7 @@ void MainWindow::createControls()
     versionLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     webLink = place(new LinkLabel(QStringLiteral("Velmora"), this), "webLink",
-                       twipsRect(1320, 240, 1335, 255), QStringLiteral("Visit Velmora"));
+                    twipsRect(1320, 240, 1335, 255), QStringLiteral("Visit Velmora"));
     webLink->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QFont underlined = webLink->font();
     underlined.setUnderline(true);
@@ -94,19 +94,21 @@ void MainWindow::createControls()
     connect(webLink, &LinkLabel::clicked, this, &MainWindow::visitWebSite);
 
     auto *fileOptionGroup = place(new QGroupBox(QStringLiteral("File Option"), this), "fileOptionGroup",
-                            twipsRect(120, 480, 1815, 855));
-    checklistOption = option(fileOptionGroup, "checklistOption", QStringLiteral("Checklist"), twipsRect(120, 240, 1215, 255),
-                   QStringLiteral("Add the Skylyre to a checklist"));
-    referenceOption = option(fileOptionGroup, "referenceOption", QStringLiteral("Reference"), twipsRect(120, 480, 1215, 255),
-                 QStringLiteral("Add the Skylyre to a reference sheet"));
+                                  twipsRect(120, 480, 1815, 855));
+    checklistOption =
+        option(fileOptionGroup, "checklistOption", QStringLiteral("Checklist"),
+               twipsRect(120, 240, 1215, 255), QStringLiteral("Add the Skylyre to a checklist"));
+    referenceOption =
+        option(fileOptionGroup, "referenceOption", QStringLiteral("Reference"),
+               twipsRect(120, 480, 1215, 255), QStringLiteral("Add the Skylyre to a reference sheet"));
 
     // The Location options lie over their frame, in front of it, on the window itself.
     place(new QGroupBox(QStringLiteral("Location"), this), "locationGroup", twipsRect(2040, 480, 1815, 855));
     newFileOption = option(this, "newFileOption", QStringLiteral("New File"), twipsRect(2160, 720, 1215, 195),
-                     QStringLiteral("Create a new file with only the Skylyre"));
-    addToExistingOption = option(this, "addToExistingOption", QStringLiteral("Add to existing"),
-                      twipsRect(2160, 960, 1455, 255),
-                      QStringLiteral("Add the Skylyre to an existing file"));
+                           QStringLiteral("Create a new file with only the Skylyre"));
+    addToExistingOption =
+        option(this, "addToExistingOption", QStringLiteral("Add to existing"),
+               twipsRect(2160, 960, 1455, 255), QStringLiteral("Add the Skylyre to an existing file"));
     auto *fileOption = new QButtonGroup(this);
     fileOption->addButton(checklistOption);
     fileOption->addButton(referenceOption);
@@ -116,25 +118,25 @@ void MainWindow::createControls()
 
     // Right-aligned, so it may reach further left where a wider font needs room.
     auto *currentFileCaption = place(new QLabel(QStringLiteral("Current File:"), this), "currentFileCaption",
-                           twipsRect(0, 1440, 975, 255));
+                                     twipsRect(0, 1440, 975, 255));
     currentFileCaption->setAlignment(Qt::AlignRight | Qt::AlignTop);
     fileNameLabel = place(new QLabel(this), "fileNameLabel", twipsRect(1080, 1440, 2775, 255));
 
     openButton = commandButton(this, "openButton", QStringLiteral("&Open"), twipsRect(120, 1800, 1095, 375),
-                            QStringLiteral("Open aircraft for editing"));
+                               QStringLiteral("Open aircraft for editing"));
     writeButton = commandButton(this, "writeButton", QStringLiteral("&Write"),
-                             twipsRect(1440, 1800, 1095, 375), QStringLiteral("Add Skylyre to aircraft"));
-    playlistEditorButton = commandButton(this, "playlistEditorButton", QStringLiteral("&Playlist Editor"),
-                                twipsRect(2760, 1800, 1095, 375),
-                                QStringLiteral("Launch the Playlist Editor"));
-    updateButton = commandButton(this, "updateButton", QStringLiteral("&Update"),
-                              twipsRect(120, 2280, 1095, 375),
-                              QStringLiteral("Check the Internet for software upgrades"));
+                                twipsRect(1440, 1800, 1095, 375), QStringLiteral("Add Skylyre to aircraft"));
+    playlistEditorButton =
+        commandButton(this, "playlistEditorButton", QStringLiteral("&Playlist Editor"),
+                      twipsRect(2760, 1800, 1095, 375), QStringLiteral("Launch the Playlist Editor"));
+    updateButton =
+        commandButton(this, "updateButton", QStringLiteral("&Update"), twipsRect(120, 2280, 1095, 375),
+                      QStringLiteral("Check the Internet for software upgrades"));
     helpButton = commandButton(this, "helpButton", QStringLiteral("&Help"), twipsRect(1440, 2280, 1095, 375),
-                            QStringLiteral("View the Help documentation"));
+                               QStringLiteral("View the Help documentation"));
     helpButton->setCursor(Qt::WhatsThisCursor);
     exitButton = commandButton(this, "exitButton", QStringLiteral("E&xit"), twipsRect(2760, 2280, 1095, 375),
-                            QStringLiteral("Exit Skylyre Configurator"));
+                               QStringLiteral("Exit Skylyre Configurator"));
 
     connect(openButton, &QPushButton::clicked, this, &MainWindow::openAircraft);
     connect(writeButton, &QPushButton::clicked, this, &MainWindow::writeToAircraft);
@@ -146,8 +148,9 @@ void MainWindow::createControls()
 
 void MainWindow::setTabOrder()
 {
-    const QList<QWidget *> order{openButton, writeButton, helpButton, playlistEditorButton, checklistOption,
-                                 referenceOption,     newFileOption,  addToExistingOption, updateButton, exitButton};
+    const QList<QWidget *> order{openButton,      writeButton,     helpButton,    playlistEditorButton,
+                                 checklistOption, referenceOption, newFileOption, addToExistingOption,
+                                 updateButton,    exitButton};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
     openButton->setFocus();
@@ -155,8 +158,8 @@ void MainWindow::setTabOrder()
 
 void MainWindow::startUp()
 {
-    versionLabel->setText(QStringLiteral("Skylyre for FS2004 %1 9/13/03 By Arandel")
-                          .arg(ProgramVersion::programVersionText()));
+    versionLabel->setText(
+        QStringLiteral("Skylyre for FS2004 %1 9/13/03 By Arandel").arg(ProgramVersion::programVersionText()));
     if (!fileExists(helpPage)) {
         dialogs.messageBox(QStringLiteral("Help file not found\rHelp will not be available."),
                            Dialogs::Buttons::Ok, MessageTitles::error, Dialogs::Icon::Error);
@@ -173,8 +176,8 @@ void MainWindow::openAircraft()
 
 void MainWindow::writeToAircraft()
 {
-    installer.writeCommand({checklistOption->isChecked(), referenceOption->isChecked(), newFileOption->isChecked(),
-                            addToExistingOption->isChecked()});
+    installer.writeCommand({checklistOption->isChecked(), referenceOption->isChecked(),
+                            newFileOption->isChecked(), addToExistingOption->isChecked()});
 }
 
 void MainWindow::checkForUpdate()

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "gui/QtFetchProgress.h"
+#include "installer/Installer.h"
 #include "update/MakerSite.h"
 #include "update/UpdateCheck.h"
-#include "installer/Installer.h"
-#include "gui/QtFetchProgress.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,10 +1,10 @@
 #include "gui/PlaylistWindow.h"
 
-#include "update/MakerSite.h"
-#include "gui/Twips.h"
 #include "dialogs/HelpPage.h"
 #include "dialogs/MessageTitles.h"
 #include "files/FileOperations.h"
+#include "gui/Twips.h"
+#include "update/MakerSite.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -21,9 +21,9 @@ const QString m3uFilter = QStringLiteral("M3U Files (*.m3u)|*.m3u");
 } // namespace
 
 PlaylistWindow::PlaylistWindow(Dialogs &dialogs, const QIcon &icon, QWidget *parent)
-    : QMainWindow(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                              | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                              | Qt::WindowCloseButtonHint)
+    : QMainWindow(parent,
+                  Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                      | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , dialogs(dialogs)
     , document(dialogs)
     , fileDialog(dialogs)
@@ -78,10 +78,9 @@ void PlaylistWindow::createActions()
 
     QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     helpMenu->setObjectName(QStringLiteral("helpMenu"));
-    helpAction = add(helpMenu, "helpAction", QStringLiteral("Help"), Qt::CTRL | Qt::Key_H,
-                  &PlaylistWindow::showHelp);
-    add(helpMenu, "aboutAction", QStringLiteral("About"), QKeySequence(),
-        &PlaylistWindow::about);
+    helpAction =
+        add(helpMenu, "helpAction", QStringLiteral("Help"), Qt::CTRL | Qt::Key_H, &PlaylistWindow::showHelp);
+    add(helpMenu, "aboutAction", QStringLiteral("About"), QKeySequence(), &PlaylistWindow::about);
 }
 
 void PlaylistWindow::load(const QIcon &icon)
@@ -93,8 +92,8 @@ void PlaylistWindow::load(const QIcon &icon)
     adjustSize();
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (screen)
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                        screen->availableGeometry()));
+        setGeometry(
+            QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
 }
 
 void PlaylistWindow::newPlaylist()
@@ -145,7 +144,8 @@ void PlaylistWindow::saveAsText()
 void PlaylistWindow::save(const QString &filter, bool (Playlist::*write)(const QString &))
 {
     if (document.count() == 0) {
-        dialogs.messageBox(QStringLiteral("No playlist to save."), Dialogs::Buttons::Ok, MessageTitles::error);
+        dialogs.messageBox(QStringLiteral("No playlist to save."), Dialogs::Buttons::Ok,
+                           MessageTitles::error);
         return;
     }
     fileDialog.setFilter(filter);

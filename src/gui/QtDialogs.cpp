@@ -51,8 +51,7 @@ QWidget *QtDialogs::owner() const
     return window ? window : QApplication::activeWindow();
 }
 
-Dialogs::Answer QtDialogs::messageBox(const QString &prompt, Buttons buttons, const QString &title,
-                                      Icon icon)
+Dialogs::Answer QtDialogs::messageBox(const QString &prompt, Buttons buttons, const QString &title, Icon icon)
 {
     QMessageBox box(owner());
     box.setWindowTitle(title);

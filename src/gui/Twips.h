@@ -7,6 +7,5 @@ constexpr int twipsPerPixel = 15;
 
 constexpr QRect twipsRect(int left, int top, int width, int height)
 {
-    return QRect(left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel,
-                 height / twipsPerPixel);
+    return QRect(left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel, height / twipsPerPixel);
 }

@@ -148,8 +148,7 @@ CfgCensus censusOf(QByteArrayView cfg)
     return census;
 }
 
-QByteArray rewriteCfg(CfgPass pass, QByteArrayView cfg, const CfgCensus &census,
-                      const QByteArray &pageStem)
+QByteArray rewriteCfg(CfgPass pass, QByteArrayView cfg, const CfgCensus &census, const QByteArray &pageStem)
 {
     QByteArray out;
     sizeForOverwrite(&out, rewrittenSize(pass, census, pageStem.size()));

@@ -40,5 +40,4 @@ CfgCensus censusOf(QByteArrayView cfg);
 // line (changed by applyPass) followed by CR LF, and one more CR LF at the
 // end. `census` is censusOf(cfg). The result is made in one buffer of its
 // exact size, and each line is copied once.
-QByteArray rewriteCfg(CfgPass pass, QByteArrayView cfg, const CfgCensus &census,
-                      const QByteArray &pageStem);
+QByteArray rewriteCfg(CfgPass pass, QByteArrayView cfg, const CfgCensus &census, const QByteArray &pageStem);

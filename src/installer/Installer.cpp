@@ -1,10 +1,10 @@
 #include "installer/Installer.h"
 
-#include "installer/CfgRewrite.h"
 #include "dialogs/Dialogs.h"
 #include "dialogs/FailureReport.h"
 #include "dialogs/MessageTitles.h"
 #include "files/FileOperations.h"
+#include "installer/CfgRewrite.h"
 #include "installer/PlayerPage.h"
 
 #include <QFileInfo>
@@ -106,8 +106,8 @@ void Installer::addToExistingPage(KneeboardSection section)
 
 void Installer::install(KneeboardSection section, TextFile::Mode pageMode)
 {
-    current.pagePath = current.aircraftFolder + current.aircraftName + QLatin1Char('_')
-        + sectionWord(section) + QStringLiteral(".htm");
+    current.pagePath = current.aircraftFolder + current.aircraftName + QLatin1Char('_') + sectionWord(section)
+        + QStringLiteral(".htm");
     const QString cfgPath = current.aircraftFolder + QStringLiteral("aircraft.cfg");
 
     if (!writePage(pageMode))
@@ -163,4 +163,3 @@ QByteArray Installer::runPasses(KneeboardSection section, QByteArrayView cfg)
     }
     return rewriteCfg(pass, cfg, census, pageStem);
 }
-

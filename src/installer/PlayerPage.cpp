@@ -17,7 +17,7 @@ QByteArray buildPlayerPage()
     page += "var temp=";
     page += Q;
     page += "<body vlink=blue alink=blue><font face=Verdana><center><b>Now Playing:</font>"
-                  "<font face=Verdana size=-2></b><br>";
+            "<font face=Verdana size=-2></b><br>";
     page += Q;
     page += "+";
     page += "s";
@@ -43,8 +43,8 @@ QByteArray buildPlayerPage()
     page += "document.write(temp+backit)}</script>";
 
     page += "<form name=mp3play><center><font face=Verdana size=+2>Skylyre for FS2004</font>"
-                  "<br><font face=Verdana>By Arandel<br><input type=file name=song>&nbsp;"
-                  "<input type=button value=Play onClick=";
+            "<br><font face=Verdana>By Arandel<br><input type=file name=song>&nbsp;"
+            "<input type=button value=Play onClick=";
     page += Q;
     page += "playSong(mp3play.song.value)";
     page += Q;

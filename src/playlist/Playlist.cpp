@@ -97,8 +97,7 @@ bool Playlist::readPlaylist(const QString &path)
     if (!channel.closeFile())
         return reportFailure(dialogs, channel.error());
     if (readPaths.size() > maxEntries - count())
-        return reportFull(QStringLiteral("Opening \"%1\"").arg(QFileInfo(path).fileName()),
-                          readPaths.size());
+        return reportFull(QStringLiteral("Opening \"%1\"").arg(QFileInfo(path).fileName()), readPaths.size());
     names.append(readNames);
     songPaths.append(readPaths);
     return true;

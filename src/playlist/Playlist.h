@@ -61,6 +61,6 @@ private:
 
     Dialogs &dialogs;
     TextFile channel;
-    QList<QByteArray> names;      // display names, as the visible list shows them
+    QList<QByteArray> names;     // display names, as the visible list shows them
     QList<QByteArray> songPaths; // at the same positions
 };

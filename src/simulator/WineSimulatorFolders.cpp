@@ -1,8 +1,8 @@
 #include "simulator/WineSimulatorFolders.h"
 
-#include "simulator/AircraftFolderList.h"
 #include "files/FileNames.h"
 #include "files/FileOperations.h"
+#include "simulator/AircraftFolderList.h"
 #include "simulator/SimulatorFolders.h"
 #include "simulator/WineRegistryFile.h"
 

@@ -1,9 +1,9 @@
 #include "update/UpdateCheck.h"
 
-#include "update/ProgramVersion.h"
 #include "dialogs/Dialogs.h"
 #include "dialogs/FetchProgress.h"
 #include "dialogs/MessageTitles.h"
+#include "update/ProgramVersion.h"
 
 #include <QUrl>
 
@@ -18,11 +18,11 @@ const QString connectionMessage =
     QStringLiteral("Connection to Velmora could not be established. Please try again later.");
 const QString latestVersion =
     QStringLiteral("You have the latest version of Skylyre Configurator. No updates are needed.");
-const QString askToDownload = QStringLiteral(
-    "You do not have the latest version. Would you like to download the latest version? (");
-const QString notWebAddress = QStringLiteral(
-    "The download address given by Velmora is not a web address, so it was not opened. "
-    "Please try again later.");
+const QString askToDownload =
+    QStringLiteral("You do not have the latest version. Would you like to download the latest version? (");
+const QString notWebAddress =
+    QStringLiteral("The download address given by Velmora is not a web address, so it was not opened. "
+                   "Please try again later.");
 
 // The page's bytes as text: characters of the system code page.
 QString pageText(const QByteArray &page)

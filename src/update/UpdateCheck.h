@@ -19,8 +19,8 @@ class UpdateCheck
 public:
     // `host` is the scheme and host the two page paths are appended to; the
     // program uses the maker's, tests a local server of their own.
-    UpdateCheck(Dialogs &dialogs, FetchProgress &progress,
-                const QString &host = MakerSite::host, const FetchLimits &limits = {});
+    UpdateCheck(Dialogs &dialogs, FetchProgress &progress, const QString &host = MakerSite::host,
+                const FetchLimits &limits = {});
 
     // The whole of the Update button's work.
     void run();

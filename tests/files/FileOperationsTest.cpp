@@ -1,5 +1,5 @@
-#include "files/FileNames.h"
 #include "files/FileOperations.h"
+#include "files/FileNames.h"
 
 #include "Files.h"
 #include "TemporaryCurrentFolder.h"

@@ -46,18 +46,13 @@ TEST_P(TextFileRead, SplitsLinesAtEveryTerminator)
 INSTANTIATE_TEST_SUITE_P(
     Lines, TextFileRead,
     testing::Values(
-        ReadCase{"Empty", "", {}},
-        ReadCase{"CrLf", "a\r\nb\r\n", {"a", "b"}},
-        ReadCase{"LastLineWithoutTerminator", "a\r\nb", {"a", "b"}},
-        ReadCase{"LoneCr", "a\rb\r", {"a", "b"}},
-        ReadCase{"LoneLf", "a\nb\n", {"a", "b"}},
-        ReadCase{"Mixed", "a\r\nb\nc\rd", {"a", "b", "c", "d"}},
+        ReadCase{"Empty", "", {}}, ReadCase{"CrLf", "a\r\nb\r\n", {"a", "b"}},
+        ReadCase{"LastLineWithoutTerminator", "a\r\nb", {"a", "b"}}, ReadCase{"LoneCr", "a\rb\r", {"a", "b"}},
+        ReadCase{"LoneLf", "a\nb\n", {"a", "b"}}, ReadCase{"Mixed", "a\r\nb\nc\rd", {"a", "b", "c", "d"}},
         ReadCase{"LfThenCrIsTwoEnds", "a\n\rb", {"a", "", "b"}},
-        ReadCase{"EmptyLines", "\r\n\r\nx\r\n", {"", "", "x"}},
-        ReadCase{"OnlyCrLf", "\r\n", {""}},
+        ReadCase{"EmptyLines", "\r\n\r\nx\r\n", {"", "", "x"}}, ReadCase{"OnlyCrLf", "\r\n", {""}},
         ReadCase{"CrAtEndOfFile", "a\r", {"a"}},
-        ReadCase{"BytesKept", "\x00\xff\xe9=\x80\r\n\t \x01"_ba,
-                 {"\x00\xff\xe9=\x80"_ba, "\t \x01"_ba}}),
+        ReadCase{"BytesKept", "\x00\xff\xe9=\x80\r\n\t \x01"_ba, {"\x00\xff\xe9=\x80"_ba, "\t \x01"_ba}}),
     [](const testing::TestParamInfo<ReadCase> &info) { return std::string(info.param.name); });
 
 TEST(TextFile, WriteLineEndsEachTextWithCrLfAndKeepsInnerOnes)

@@ -60,6 +60,6 @@ TEST(TextFile, OutputKeepsPermissionsAndLinks)
 
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(readBytes(target), "new\r\n");
-    EXPECT_EQ(QFile::permissions(target), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser
-                  | QFile::WriteUser | QFile::ReadGroup);
+    EXPECT_EQ(QFile::permissions(target),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup);
 }

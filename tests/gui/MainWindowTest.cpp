@@ -1,6 +1,6 @@
 #include "gui/MainWindow.h"
-#include "update/MakerSite.h"
 #include "installer/PlayerPage.h"
+#include "update/MakerSite.h"
 
 #include "Files.h"
 #include "LocalHttpServer.h"
@@ -22,8 +22,7 @@
 
 namespace {
 
-const QString confirmation =
-    "Are you sure you want to add the Skylyre? This option is not reversible.";
+const QString confirmation = "Are you sure you want to add the Skylyre? This option is not reversible.";
 
 // A main window started in a folder of its own (with or without help.htm),
 // answering through scripted dialogs; the aircraft folder is another one.
@@ -41,8 +40,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
 
-    template<typename Control>
-    Control *control(const char *name) const
+    template<typename Control> Control *control(const char *name) const
     {
         auto *found = window->findChild<Control *>(QLatin1String(name));
         EXPECT_NE(found, nullptr) << name;
@@ -140,8 +138,9 @@ TEST_F(MainWindowTest, StartsUpWithTheVersionLineThePlayerAndNoChoices)
 TEST_F(MainWindowTest, TabsThroughTheControlsInTheDesignedOrder)
 {
     start();
-    const QStringList expected{"openButton", "writeButton", "helpButton", "playlistEditorButton", "checklistOption",
-                               "referenceOption",     "newFileOption",  "addToExistingOption", "updateButton", "exitButton"};
+    const QStringList expected{"openButton",      "writeButton",     "helpButton",    "playlistEditorButton",
+                               "checklistOption", "referenceOption", "newFileOption", "addToExistingOption",
+                               "updateButton",    "exitButton"};
     QStringList order;
     QWidget *widget = control<QWidget>("openButton");
     do {
@@ -259,12 +258,22 @@ TEST_F(MainWindowTest, WriteRunsTheInstallOfTheChosenOptions)
     };
     const QByteArray player = buildPlayerPage() + "\r\n";
     const std::vector<Dispatch> dispatches{
-        {{"checklistOption", "newFileOption"}, "cessna172_check.htm", "old", "kb_checklists=cessna172_check\r\n\r\n"},
-        {{"referenceOption", "newFileOption"}, "cessna172_ref.htm", "old",
+        {{"checklistOption", "newFileOption"},
+         "cessna172_check.htm",
+         "old",
+         "kb_checklists=cessna172_check\r\n\r\n"},
+        {{"referenceOption", "newFileOption"},
+         "cessna172_ref.htm",
+         "old",
          "kb_checklists=x\r\nkb_reference=cessna172_ref\r\n\r\n"},
-        {{"addToExistingOption", "referenceOption"}, "cessna172_ref.htm", "old",
+        {{"addToExistingOption", "referenceOption"},
+         "cessna172_ref.htm",
+         "old",
          "kb_checklists=x\r\nkb_reference=cessna172_ref\r\n\r\n"},
-        {{"addToExistingOption", "checklistOption"}, "cessna172_check.htm", "old", "kb_checklists=cessna172_check\r\n\r\n"},
+        {{"addToExistingOption", "checklistOption"},
+         "cessna172_check.htm",
+         "old",
+         "kb_checklists=cessna172_check\r\n\r\n"},
     };
     for (const Dispatch &dispatch : dispatches) {
         writeBytes(aircraftFile("aircraft.cfg"), "kb_checklists=x\r\n");
@@ -304,8 +313,9 @@ TEST_F(MainWindowTest, ExitAnsweredNoGoesOnAndYesClosesEveryWindow)
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(other.isVisible());
     const DialogCall question = dialogs.messages().back();
-    EXPECT_EQ(question.text, "Are you sure you want to exit Skylyre Configurator? All unsaved "
-                             "changes will be lost.");
+    EXPECT_EQ(question.text,
+              "Are you sure you want to exit Skylyre Configurator? All unsaved "
+              "changes will be lost.");
     EXPECT_EQ(question.style, yesNoBox);
     EXPECT_EQ(question.title, "Playlist Editor");
 

@@ -45,8 +45,8 @@ protected:
     void click(const char *name) const { action(name)->trigger(); }
     void press(QKeyCombination key) const
     {
-        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window.data(),
-                        key.key(), key.keyboardModifiers());
+        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window.data(), key.key(),
+                        key.keyboardModifiers());
     }
 
     QStringList shownNames() const

@@ -129,8 +129,9 @@ TEST_F(PlaylistWindowTest, AboutShowsNameWebAndEMail)
     click("aboutAction");
     ASSERT_EQ(dialogs.messages().size(), 1u);
     const DialogCall about = dialogs.messages()[0];
-    EXPECT_EQ(about.text, "Playlist Editor 1.0 by Arandel\r\nWeb: " + MakerSite::webSiteAddress
-                              + "\r\nE-Mail: " + MakerSite::contactEmail);
+    EXPECT_EQ(about.text,
+              "Playlist Editor 1.0 by Arandel\r\nWeb: " + MakerSite::webSiteAddress
+                  + "\r\nE-Mail: " + MakerSite::contactEmail);
     EXPECT_EQ(about.style, okBox);
     EXPECT_EQ(about.title, "About");
 }
@@ -321,8 +322,7 @@ TEST_F(PlaylistWindowTest, NamesOutsideAsciiAreShownAndKept)
     dialogs.choose(path("out.m3u"));
     click("savePlaylistAction");
     EXPECT_EQ(readBytes(path("out.m3u")),
-              uber + path(u"Caf\u00e9 \u00e9t\u00e9.mp3"_s).toLocal8Bit()
-                  + "\r\n");
+              uber + path(u"Caf\u00e9 \u00e9t\u00e9.mp3"_s).toLocal8Bit() + "\r\n");
 }
 
 TEST_F(PlaylistWindowTest, SavingKeepsTheCaptionAndThePlaylist)

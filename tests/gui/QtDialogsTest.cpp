@@ -66,16 +66,15 @@ TEST_P(RealMessageBox, ReturnsTheCodeOfTheButtonPressed)
 
 INSTANTIATE_TEST_SUITE_P(
     Codes, RealMessageBox,
-    testing::Values(BoxCase{"OkOnly", okBox, QMessageBox::Ok, Answer::Ok, QMessageBox::NoIcon},
-                    BoxCase{"StopIcon", errorBox, QMessageBox::Ok, Answer::Ok, QMessageBox::Critical},
-                    BoxCase{"OkOfOkCancel", okCancelBox, QMessageBox::Ok, Answer::Ok, QMessageBox::NoIcon},
-                    BoxCase{"Cancel", okCancelBox, QMessageBox::Cancel, Answer::Cancel, QMessageBox::NoIcon},
-                    BoxCase{"ClosedOkCancel", okCancelBox, QMessageBox::NoButton, Answer::Cancel,
-                            QMessageBox::NoIcon},
-                    BoxCase{"Yes", yesNoBox, QMessageBox::Yes, Answer::Yes, QMessageBox::NoIcon},
-                    BoxCase{"No", yesNoBox, QMessageBox::No, Answer::No, QMessageBox::NoIcon},
-                    BoxCase{"ClosedYesNoIsNo", yesNoBox, QMessageBox::NoButton, Answer::No,
-                            QMessageBox::NoIcon}),
+    testing::Values(
+        BoxCase{"OkOnly", okBox, QMessageBox::Ok, Answer::Ok, QMessageBox::NoIcon},
+        BoxCase{"StopIcon", errorBox, QMessageBox::Ok, Answer::Ok, QMessageBox::Critical},
+        BoxCase{"OkOfOkCancel", okCancelBox, QMessageBox::Ok, Answer::Ok, QMessageBox::NoIcon},
+        BoxCase{"Cancel", okCancelBox, QMessageBox::Cancel, Answer::Cancel, QMessageBox::NoIcon},
+        BoxCase{"ClosedOkCancel", okCancelBox, QMessageBox::NoButton, Answer::Cancel, QMessageBox::NoIcon},
+        BoxCase{"Yes", yesNoBox, QMessageBox::Yes, Answer::Yes, QMessageBox::NoIcon},
+        BoxCase{"No", yesNoBox, QMessageBox::No, Answer::No, QMessageBox::NoIcon},
+        BoxCase{"ClosedYesNoIsNo", yesNoBox, QMessageBox::NoButton, Answer::No, QMessageBox::NoIcon}),
     [](const testing::TestParamInfo<BoxCase> &info) { return std::string(info.param.name); });
 
 namespace {
@@ -186,7 +185,9 @@ TEST(RealFileDialog, StartsInTheStartFolderWithTheLabelledFoldersInItsSidebarAlo
         dialog->reject();
         return true;
     });
-    QtDialogs().askFileName({FileDialogKind::Open, "AIR Files (*.air)|*.air", wine,
+    QtDialogs().askFileName({FileDialogKind::Open,
+                             "AIR Files (*.air)|*.air",
+                             wine,
                              {{wine, "FS2004 (.wine)"}, {lutris, "FS2004 (fs9)"}}});
     EXPECT_EQ(sidebarUrlsOfANewDialog(), usual);
 }

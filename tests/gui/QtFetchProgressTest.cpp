@@ -1,6 +1,6 @@
+#include "gui/QtFetchProgress.h"
 #include "update/MakerSite.h"
 #include "update/UpdateCheck.h"
-#include "gui/QtFetchProgress.h"
 
 #include "LocalHttpServer.h"
 #include "ScriptedDialogs.h"

@@ -2,7 +2,6 @@
 // ends in the normal rewrite or in one clear "Error" message, never in a
 // crash, a hang or a half-written file.
 
-
 #include "BadInput.h"
 
 #include <QDir>
@@ -67,25 +66,32 @@ QByteArray everyByteButLineEnds()
 INSTANTIATE_TEST_SUITE_P(
     NulAndNonAscii, BadBytes,
     testing::Values(
-        RewriteCase{"NulInsideTheKeyIsNoEntry", Checklist, "kb_\x00" "checklists=x\r\n"_ba,
-                  "kb_\x00" "checklists=x\r\n\r\n"_ba},
+        RewriteCase{"NulInsideTheKeyIsNoEntry", Checklist,
+                    "kb_\x00"
+                    "checklists=x\r\n"_ba,
+                    "kb_\x00"
+                    "checklists=x\r\n\r\n"_ba},
         RewriteCase{"NulBeforeTheKeyIsNoEntry", Reference, "\x00kb_reference=x\r\nkb_check=y\r\n"_ba,
-                  "\x00kb_reference=x\r\nkb_check=y\r\nkb_reference=cessna172_ref\r\n\r\n"_ba},
+                    "\x00kb_reference=x\r\nkb_check=y\r\nkb_reference=cessna172_ref\r\n\r\n"_ba},
         RewriteCase{"NulAndHighBytesAfterTheKeyStillMatch", Reference, "Kb_Reference=\x00\xff\xfe\r\n"_ba,
-                  "kb_reference=cessna172_ref\r\n\r\n"},
+                    "kb_reference=cessna172_ref\r\n\r\n"},
         RewriteCase{"OnlyNulBytes", Checklist, QByteArray(1000, '\0'), QByteArray(1000, '\0') + "\r\n\r\n"},
         RewriteCase{"EveryByteValue", Reference, everyByteButLineEnds() + "\r\n" + everyByteButLineEnds(),
-                  everyByteButLineEnds() + "\r\n" + everyByteButLineEnds() + "\r\n\r\n"},
+                    everyByteButLineEnds() + "\r\n" + everyByteButLineEnds() + "\r\n\r\n"},
         // Latin-1 capitals are not ASCII capitals: no case folding beyond A-Z.
-        RewriteCase{"NonAsciiCapitalsAreNotFolded", Checklist, "\xcb\xc2_CHECKLISTS=x\r\nKB_CH\xc9" "CK=y\r\n"_ba,
-                  "\xcb\xc2_CHECKLISTS=x\r\nKB_CH\xc9" "CK=y\r\n\r\n"_ba},
+        RewriteCase{"NonAsciiCapitalsAreNotFolded", Checklist,
+                    "\xcb\xc2_CHECKLISTS=x\r\nKB_CH\xc9"
+                    "CK=y\r\n"_ba,
+                    "\xcb\xc2_CHECKLISTS=x\r\nKB_CH\xc9"
+                    "CK=y\r\n\r\n"_ba},
         // Notepad's byte-order mark hides a key on the first line: the line
         // comes back as it was.
         RewriteCase{"Utf8ByteOrderMarkBeforeAKey", Checklist, "\xef\xbb\xbfkb_checklists=x\r\n"_ba,
-                  "\xef\xbb\xbfkb_checklists=x\r\n\r\n"_ba},
-        RewriteCase{"Utf8TextKept", Reference, "title=Cessna \xc3\xa9\xc3\xa8 \xe2\x9c\x88\r\nkb_checklists=a\r\n"_ba,
-                  "title=Cessna \xc3\xa9\xc3\xa8 \xe2\x9c\x88\r\nkb_checklists=a\r\n"
-                  "kb_reference=cessna172_ref\r\n\r\n"_ba}),
+                    "\xef\xbb\xbfkb_checklists=x\r\n\r\n"_ba},
+        RewriteCase{"Utf8TextKept", Reference,
+                    "title=Cessna \xc3\xa9\xc3\xa8 \xe2\x9c\x88\r\nkb_checklists=a\r\n"_ba,
+                    "title=Cessna \xc3\xa9\xc3\xa8 \xe2\x9c\x88\r\nkb_checklists=a\r\n"
+                    "kb_reference=cessna172_ref\r\n\r\n"_ba}),
     rewriteCaseName);
 
 // Line ends: CR LF, a lone CR and a lone LF each end a line (TextFile.h), and
@@ -94,15 +100,17 @@ INSTANTIATE_TEST_SUITE_P(
     MixedLineEnds, BadBytes,
     testing::Values(
         RewriteCase{"AllThreeInOneFile", Reference, "[fltsim.0]\rkb_checklists=a\ntitle=b\r\nc",
-                  "[fltsim.0]\r\nkb_checklists=a\r\nkb_reference=cessna172_ref\r\ntitle=b\r\nc\r\n\r\n"},
+                    "[fltsim.0]\r\nkb_checklists=a\r\nkb_reference=cessna172_ref\r\ntitle=b\r\nc\r\n\r\n"},
         RewriteCase{"CrBeforeCrLfIsAnEmptyLine", Checklist, "a\r\r\nb", "a\r\n\r\nb\r\n\r\n"},
         RewriteCase{"LfBeforeCrIsTwoEnds", Checklist, "a\n\rb", "a\r\n\r\nb\r\n\r\n"},
         RewriteCase{"OnlyLineEnds", Reference, "\r\n\r\r\n\n\n\r", "\r\n\r\n\r\n\r\n\r\n\r\n\r\n"},
-        RewriteCase{"LoneCrAtTheEnd", Checklist, "kb_checklists=a\r", "kb_checklists=cessna172_check\r\n\r\n"},
-        RewriteCase{"LoneLfAtTheEnd", Checklist, "kb_checklists=a\n", "kb_checklists=cessna172_check\r\n\r\n"},
+        RewriteCase{"LoneCrAtTheEnd", Checklist, "kb_checklists=a\r",
+                    "kb_checklists=cessna172_check\r\n\r\n"},
+        RewriteCase{"LoneLfAtTheEnd", Checklist, "kb_checklists=a\n",
+                    "kb_checklists=cessna172_check\r\n\r\n"},
         // 299 lone CRs, one CR LF where the two runs meet, 299 lone LFs.
         RewriteCase{"ManyBlankLinesOfEachKind", Checklist, QByteArray(300, '\r') + QByteArray(300, '\n'),
-                  "\r\n"_ba.repeated(599 + 1)}),
+                    "\r\n"_ba.repeated(599 + 1)}),
     rewriteCaseName);
 
 TEST_F(BadInput, AnAircraftCfgThatIsAFolderIsReportedWithABackupAsked)

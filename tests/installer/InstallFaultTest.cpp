@@ -11,7 +11,6 @@
 // tables below list them in the order an install makes them, and the test
 // CleanInstallMakesExactlyTheOperationsOfTheTable holds them to that.
 
-
 #include "FaultInjection.h"
 #include "FileReplacement.h"
 #include "InstallerInFolder.h"
@@ -243,9 +242,9 @@ TEST_P(InstallFaults, FailingOneOperationLeavesEverythingAsTheyWereAndTheNextIns
         if (stage != Stage::Page || !stops)
             dialogs.answer(Answer::Yes).answer(c.backup ? Answer::Yes : Answer::No); // configure
         install(c.routine);
-        ASSERT_TRUE(injector.injected()) << "the install made no " << faults::name(c.operation.op)
-                                         << " number " << c.nth << "; it made:\n"
-                                         << faults::describe(injector.calls());
+        ASSERT_TRUE(injector.injected())
+            << "the install made no " << faults::name(c.operation.op) << " number " << c.nth << "; it made:\n"
+            << faults::describe(injector.calls());
     }
 
     const QByteArray pageAfterInstall = c.routine == Routine::NewFile ? player() : oldPage + player();
@@ -270,7 +269,8 @@ TEST_P(InstallFaults, FailingOneOperationLeavesEverythingAsTheyWereAndTheNextIns
     EXPECT_EQ(messages.back().style, errorBox);
     EXPECT_TRUE(messages.back().text.contains(QDir::toNativeSeparators(path(c.operation.fileInError))))
         << messages.back().text.toStdString();
-    EXPECT_TRUE(messages.back().text.contains(QString::fromLocal8Bit(std::strerror(errorFor(c.operation.op)))))
+    EXPECT_TRUE(
+        messages.back().text.contains(QString::fromLocal8Bit(std::strerror(errorFor(c.operation.op)))))
         << messages.back().text.toStdString();
     EXPECT_EQ(messages.size(), stage == Stage::Page ? 1u : 3u) << "questions asked after the page failed";
 
@@ -299,7 +299,8 @@ TEST_P(InstallFaults, FailingOneOperationLeavesEverythingAsTheyWereAndTheNextIns
     if (c.routine == Routine::NewFile)
         EXPECT_EQ(readBytes(path(pageName)), player());
     else
-        EXPECT_EQ(readBytes(path(pageName)), stage == Stage::Page ? oldPage + player() : oldPage + player() + player());
+        EXPECT_EQ(readBytes(path(pageName)),
+                  stage == Stage::Page ? oldPage + player() : oldPage + player() + player());
     EXPECT_EQ(entriesOf(dir.path()), (QStringList{bakName, cfgName, pageName}));
 }
 

@@ -73,8 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "reference =x\r\nkb_check\r\nkb_reference=cessna172_ref\r\n\r\n"},
         RewriteCase{"ChecklistKeyRenamed", Checklist, "checklists=OldPage\r\nkb_checklist_x=1\r\n",
                     "kb_checklists=cessna172_check\r\nkb_checklists=cessna172_check\r\n\r\n"},
-        RewriteCase{"BlankBeforeKeyIsNoEntry", Checklist, " kb_checklists=x\r\n",
-                    " kb_checklists=x\r\n\r\n"},
+        RewriteCase{"BlankBeforeKeyIsNoEntry", Checklist, " kb_checklists=x\r\n", " kb_checklists=x\r\n\r\n"},
         RewriteCase{"NoMatchingLineChecklist", Checklist, "[fltsim.0]\r\ntitle=x\r\n",
                     "[fltsim.0]\r\ntitle=x\r\n\r\n"},
         RewriteCase{"NoMatchingLineReference", Reference, "[fltsim.0]\r\ntitle=x\r\n",
@@ -119,8 +118,9 @@ TEST_F(Install, NoToConfigureLeavesThePageAndTouchesNothingElse)
     EXPECT_EQ(entriesOf(dir.path()), (QStringList{"aircraft.cfg", "cessna172_ref.htm"}));
     const std::vector<DialogCall> messages = dialogs.messages();
     ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[1].text, "You will have to manually configure Aircraft.cfg for the respective "
-                                "aircraft. See Help for more information.");
+    EXPECT_EQ(messages[1].text,
+              "You will have to manually configure Aircraft.cfg for the respective "
+              "aircraft. See Help for more information.");
     EXPECT_EQ(messages[1].style, okBox);
     EXPECT_EQ(messages[1].title, "Aircraft.cfg");
 }
@@ -288,4 +288,3 @@ TEST_F(Install, AnUnreadableAircraftCfgIsReported)
     installer.installNewPage(Reference);
     expectOneErrorNaming("aircraft.cfg", "");
 }
-

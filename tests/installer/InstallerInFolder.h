@@ -45,7 +45,10 @@ struct InstallerInFolder
     QByteArray cfg() const { return readBytes(path("aircraft.cfg")); }
     void writeCfg(const QByteArray &content) const { writeBytes(path("aircraft.cfg"), content); }
     // Answers Yes to "Configure aircraft.cfg?" and `makeBackup` to the backup question.
-    void configureWithBackup(bool makeBackup) { dialogs.answer(Answer::Yes).answer(makeBackup ? Answer::Yes : Answer::No); }
+    void configureWithBackup(bool makeBackup)
+    {
+        dialogs.answer(Answer::Yes).answer(makeBackup ? Answer::Yes : Answer::No);
+    }
     // What an install puts in a page: the player and one CR LF.
     static QByteArray player() { return buildPlayerPage() + "\r\n"; }
 

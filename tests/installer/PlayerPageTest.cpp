@@ -23,8 +23,9 @@ TEST(PlayerPage, IsFiveLinesOfTheExpectedLengths)
 TEST(PlayerPage, HoldsTheScriptAndTheFormExactly)
 {
     const QByteArray page = buildPlayerPage();
-    EXPECT_TRUE(page.startsWith("<script language=JavaScript>\r\nfunction playSong(s){"
-                                "if(mp3play.song.value.length<7){alert(\"No audio selected.\"); return;}\r\n"));
+    EXPECT_TRUE(
+        page.startsWith("<script language=JavaScript>\r\nfunction playSong(s){"
+                        "if(mp3play.song.value.length<7){alert(\"No audio selected.\"); return;}\r\n"));
     EXPECT_TRUE(page.contains("<br><embed src=\\\"\"+s+\"\\\" autostart=true loop=0></embed></font>\"\r\n"));
     EXPECT_TRUE(page.contains("\r\nvar backit=\"<font face=Verdana size=-1><br>"
                               "<A HREF=javascript:history.go(-1)>Back</a></font>\"\r\n"));

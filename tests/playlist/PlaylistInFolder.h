@@ -35,8 +35,7 @@ protected:
         EXPECT_EQ(messages[0].style, errorBox);
         EXPECT_TRUE(messages[0].text.contains(QDir::toNativeSeparators(filePath)))
             << messages[0].text.toStdString();
-        EXPECT_TRUE(messages[0].text.contains(reason, Qt::CaseInsensitive))
-            << messages[0].text.toStdString();
+        EXPECT_TRUE(messages[0].text.contains(reason, Qt::CaseInsensitive)) << messages[0].text.toStdString();
     }
 
     void expectEntries(const Lines &names, const Lines &paths) const

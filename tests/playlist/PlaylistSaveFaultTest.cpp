@@ -120,7 +120,8 @@ protected:
 TEST_P(SaveFaults, FailingOneOperationKeepsTheOldFileAndTheNextSaveWorks)
 {
     const FaultCase &c = GetParam();
-    const QStringList filesBefore = c.target == Target::ExistingFile ? QStringList{fileName(c.save)} : QStringList{};
+    const QStringList filesBefore =
+        c.target == Target::ExistingFile ? QStringList{fileName(c.save)} : QStringList{};
     if (c.target == Target::ExistingFile)
         writeBytes(path(c.save), oldFile);
     bool saveSucceeded = false;
@@ -133,9 +134,9 @@ TEST_P(SaveFaults, FailingOneOperationKeepsTheOldFileAndTheNextSaveWorks)
         else
             injector.failFrom(c.step.op, c.nth, errorFor(c.step.op));
         saveSucceeded = save(c.save);
-        ASSERT_TRUE(injector.injected()) << "the save made no " << faults::name(c.step.op) << " number "
-                                         << c.nth << "; it made:\n"
-                                         << faults::describe(injector.calls());
+        ASSERT_TRUE(injector.injected())
+            << "the save made no " << faults::name(c.step.op) << " number " << c.nth << "; it made:\n"
+            << faults::describe(injector.calls());
     }
     EXPECT_EQ(playlist.paths(), songs) << "a save changes nothing in the playlist";
 
@@ -152,7 +153,8 @@ TEST_P(SaveFaults, FailingOneOperationKeepsTheOldFileAndTheNextSaveWorks)
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].title, "Error");
     EXPECT_EQ(messages[0].style, errorBox);
-    EXPECT_TRUE(messages[0].text.contains(QDir::toNativeSeparators(path(c.save)))) << messages[0].text.toStdString();
+    EXPECT_TRUE(messages[0].text.contains(QDir::toNativeSeparators(path(c.save))))
+        << messages[0].text.toStdString();
     EXPECT_TRUE(messages[0].text.contains(QString::fromLocal8Bit(std::strerror(errorFor(c.step.op)))))
         << messages[0].text.toStdString();
     if (c.target == Target::ExistingFile) {

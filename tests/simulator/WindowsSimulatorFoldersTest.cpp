@@ -19,9 +19,9 @@ const QString testKey = "Software\\Skylyre Configurator Tests";
 struct RegistryCase
 {
     const char *name;
-    QStringList folders;     // made in a temporary folder
-    QString exePath;         // below the temporary folder
-    QString installLocation; // likewise
+    QStringList folders;               // made in a temporary folder
+    QString exePath;                   // below the temporary folder
+    QString installLocation;           // likewise
     std::vector<LabelledFolder> found; // paths below the temporary folder
 };
 
@@ -60,17 +60,17 @@ TEST_P(WindowsRegistry, FindsTheRegistryInstallsThenTheUsualFolders)
 
 INSTANTIATE_TEST_SUITE_P(
     Installs, WindowsRegistry,
-    testing::Values(
-        RegistryCase{"RegistryThenUninstallEntryThenUsualFolders",
-                     {"FS9/Aircraft", "Other/Aircraft", "x86/" + usual + "/Aircraft", "x64/" + usual},
-                     "FS9/",
-                     "Other",
-                     {{"FS9/Aircraft", "FS2004 (FS9)"},
-                      {"Other/Aircraft", "FS2004 (Other)"},
-                      {"x86/" + usual + "/Aircraft", "FS2004 (Flight Simulator 9)"}}},
-        RegistryCase{"MissingFoldersPassedOverEachFolderOnce",
-                     {"x64/" + usual + "/Aircraft"},
-                     "Gone",
-                     "x64/" + usual + "/",
-                     {{"x64/" + usual + "/Aircraft", "FS2004 (Flight Simulator 9)"}}}),
+    testing::Values(RegistryCase{"RegistryThenUninstallEntryThenUsualFolders",
+                                 {"FS9/Aircraft", "Other/Aircraft", "x86/" + usual + "/Aircraft",
+                                  "x64/" + usual},
+                                 "FS9/",
+                                 "Other",
+                                 {{"FS9/Aircraft", "FS2004 (FS9)"},
+                                  {"Other/Aircraft", "FS2004 (Other)"},
+                                  {"x86/" + usual + "/Aircraft", "FS2004 (Flight Simulator 9)"}}},
+                    RegistryCase{"MissingFoldersPassedOverEachFolderOnce",
+                                 {"x64/" + usual + "/Aircraft"},
+                                 "Gone",
+                                 "x64/" + usual + "/",
+                                 {{"x64/" + usual + "/Aircraft", "FS2004 (Flight Simulator 9)"}}}),
     [](const testing::TestParamInfo<RegistryCase> &info) { return std::string(info.param.name); });

@@ -83,8 +83,8 @@ bool isUnderOrIs(const State &s, const char *path)
 int count(State &s, Op op, const char *path)
 {
     const int nth = ++s.counts[int(op)];
-    const bool fail = s.plannedNth != 0 && op == s.plannedOp
-        && (s.plannedOnce ? nth == s.plannedNth : nth >= s.plannedNth);
+    const bool fail =
+        s.plannedNth != 0 && op == s.plannedOp && (s.plannedOnce ? nth == s.plannedNth : nth >= s.plannedNth);
     s.calls.push_back({op, path ? path : "", fail});
     if (!fail)
         return 0;
@@ -92,8 +92,7 @@ int count(State &s, Op op, const char *path)
     return s.plannedError;
 }
 
-template<typename Function>
-Function real(const char *symbol)
+template<typename Function> Function real(const char *symbol)
 {
     return reinterpret_cast<Function>(dlsym(RTLD_NEXT, symbol));
 }

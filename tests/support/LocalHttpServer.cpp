@@ -1,9 +1,9 @@
 #include "LocalHttpServer.h"
 
 #include <QHostAddress>
-#include <memory>
 #include <QTcpSocket>
 #include <QTimer>
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -12,13 +12,20 @@ namespace {
 QByteArray reason(int status)
 {
     switch (status) {
-    case 200: return "OK";
-    case 301: return "Moved Permanently";
-    case 302: return "Found";
-    case 307: return "Temporary Redirect";
-    case 404: return "Not Found";
-    case 500: return "Internal Server Error";
-    default: return "Status";
+    case 200:
+        return "OK";
+    case 301:
+        return "Moved Permanently";
+    case 302:
+        return "Found";
+    case 307:
+        return "Temporary Redirect";
+    case 404:
+        return "Not Found";
+    case 500:
+        return "Internal Server Error";
+    default:
+        return "Status";
     }
 }
 
@@ -96,7 +103,8 @@ void LocalHttpServer::accept()
                 received->remove(0, end + 4);
                 // "GET /path HTTP/1.1"
                 const QList<QByteArray> requestLine = request.left(request.indexOf("\r\n")).split(' ');
-                const QString path = requestLine.size() >= 2 ? QString::fromLatin1(requestLine[1]) : QString();
+                const QString path =
+                    requestLine.size() >= 2 ? QString::fromLatin1(requestLine[1]) : QString();
                 requests << path;
                 answer(socket, path);
             }
@@ -109,7 +117,8 @@ void LocalHttpServer::answer(QTcpSocket *socket, const QString &path)
     const Behaviour behaviour = behaviours.value(path, {Behaviour::Serve, 404, "Not Found", 0});
     switch (behaviour.kind) {
     case Behaviour::Serve:
-        socket->write(head(behaviour.status, {"Content-Type: text/html", contentLength(behaviour.body.size())},
+        socket->write(head(behaviour.status,
+                           {"Content-Type: text/html", contentLength(behaviour.body.size())},
                            closeAfterAnswer)
                       + behaviour.body);
         if (closeAfterAnswer)
@@ -118,8 +127,8 @@ void LocalHttpServer::answer(QTcpSocket *socket, const QString &path)
     case Behaviour::Silent:
         break;
     case Behaviour::Redirect:
-        socket->write(head(behaviour.status, {"Location: " + behaviour.body, contentLength(0)},
-                           closeAfterAnswer));
+        socket->write(
+            head(behaviour.status, {"Location: " + behaviour.body, contentLength(0)}, closeAfterAnswer));
         if (closeAfterAnswer)
             socket->disconnectFromHost();
         break;

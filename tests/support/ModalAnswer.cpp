@@ -1,8 +1,8 @@
 #include "ModalAnswer.h"
 
 #include <QApplication>
-#include <QWidget>
 #include <QTimer>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 

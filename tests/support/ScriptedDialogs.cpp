@@ -1,6 +1,5 @@
 #include "ScriptedDialogs.h"
 
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -55,8 +54,8 @@ ScriptedDialogs &ScriptedDialogs::choose(const QString &path)
     return *this;
 }
 
-Dialogs::Answer ScriptedDialogs::messageBox(const QString &prompt, Buttons buttons,
-                                            const QString &title, Icon icon)
+Dialogs::Answer ScriptedDialogs::messageBox(const QString &prompt, Buttons buttons, const QString &title,
+                                            Icon icon)
 {
     calls.push_back({DialogCall::Message, prompt, {buttons, icon}, title});
     if (buttons == Buttons::Ok)
@@ -75,7 +74,11 @@ Dialogs::Answer ScriptedDialogs::messageBox(const QString &prompt, Buttons butto
 QString ScriptedDialogs::askFileName(const FileDialogSetup &setup)
 {
     calls.push_back({setup.kind == FileDialogKind::Open ? DialogCall::OpenFile : DialogCall::SaveFile,
-                     setup.filter, {}, {}, setup.startFolder, setup.sidebarFolders});
+                     setup.filter,
+                     {},
+                     {},
+                     setup.startFolder,
+                     setup.sidebarFolders});
     if (answers.empty() || !std::holds_alternative<QString>(answers.front())) {
         ADD_FAILURE() << "no scripted file name for the dialog \"" << setup.filter.toStdString() << '"';
         return {};

@@ -31,7 +31,7 @@ struct DialogCall
 {
     enum Kind { Message, OpenFile, SaveFile, Shell };
     Kind kind;
-    QString text; // the prompt, the file filter, or the document opened
+    QString text;        // the prompt, the file filter, or the document opened
     BoxStyle style = {}; // of a message box
     QString title;
     QString startFolder = {}; // of a file dialog
@@ -49,8 +49,7 @@ public:
     ScriptedDialogs &answer(Answer answer);
     ScriptedDialogs &choose(const QString &path); // an empty path cancels
 
-    Answer messageBox(const QString &prompt, Buttons buttons, const QString &title,
-                      Icon icon) override;
+    Answer messageBox(const QString &prompt, Buttons buttons, const QString &title, Icon icon) override;
     QString askFileName(const FileDialogSetup &setup) override;
     void shellOpen(const QString &document) override;
 

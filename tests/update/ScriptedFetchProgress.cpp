@@ -22,8 +22,7 @@ void ScriptedFetchProgress::cancelAt(int showingNumber, int afterMs)
     cancelAfterMs = afterMs;
 }
 
-void ScriptedFetchProgress::begin(const QString &text, const QString &title,
-                                  std::function<void()> cancel)
+void ScriptedFetchProgress::begin(const QString &text, const QString &title, std::function<void()> cancel)
 {
     EXPECT_FALSE(showing) << "the waiting box was shown twice at once";
     showing = true;

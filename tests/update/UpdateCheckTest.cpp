@@ -1,6 +1,6 @@
+#include "update/UpdateCheck.h"
 #include "update/MakerSite.h"
 #include "update/ProgramVersion.h"
-#include "update/UpdateCheck.h"
 
 #include "LocalHttpServer.h"
 #include "ScriptedDialogs.h"
@@ -30,10 +30,8 @@ const QString versionPage = MakerSite::versionPagePath;
 const QString addressPage = MakerSite::downloadAddressPagePath;
 
 const QString askToCheck = "Check the Internet for upgrades? An Internet connection is required.";
-const QString connectionMessage =
-    "Connection to Velmora could not be established. Please try again later.";
-const QString latestVersion =
-    "You have the latest version of Skylyre Configurator. No updates are needed.";
+const QString connectionMessage = "Connection to Velmora could not be established. Please try again later.";
+const QString latestVersion = "You have the latest version of Skylyre Configurator. No updates are needed.";
 const QString askToDownload =
     "You do not have the latest version. Would you like to download the latest version? (";
 const QString notWebAddress =
@@ -73,8 +71,8 @@ protected:
     {
         // The check follows the system's proxy settings; the local server is
         // to be reached directly whatever the machine running the tests says.
-        for (const char *name : {"http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY",
-                                 "all_proxy", "ALL_PROXY"})
+        for (const char *name :
+             {"http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"})
             qunsetenv(name);
     }
 
@@ -208,8 +206,7 @@ TEST_P(AnyOtherFourCharacters, AsksToDownloadWithThePageText)
 // Older, newer, and pages that only look alike: no ordering, exact and
 // case-sensitive.
 INSTANTIATE_TEST_SUITE_P(UpdateCheck, AnyOtherFourCharacters,
-                         testing::Values("1.40", "1.05", "1.51", "2.00", "1,50", "1.5 ", " 1.5",
-                                         "<br>"));
+                         testing::Values("1.40", "1.05", "1.51", "2.00", "1,50", "1.5 ", " 1.5", "<br>"));
 
 class NotFourCharacters : public UpdateCheckTest, public testing::WithParamInterface<const char *>
 {
@@ -370,21 +367,13 @@ TEST_P(NotAWebAddress, OpensNothingAndSaysSo)
 // Local files and programs, other schemes, an empty body, and an address
 // followed by a line break (the text is taken untrimmed).
 INSTANTIATE_TEST_SUITE_P(UpdateCheck, NotAWebAddress,
-                         testing::Values("file:///C:/Windows/System32/calc.exe",
-                                         "file:///usr/bin/xterm",
-                                         "C:\\Windows\\System32\\calc.exe",
-                                         "C:/Windows/System32/calc.exe",
-                                         "\\\\server\\share\\setup.exe",
-                                         "/usr/bin/xterm",
-                                         "calc.exe",
-                                         "skylyre160.zip",
-                                         "",
-                                         "javascript:alert(1)",
+                         testing::Values("file:///C:/Windows/System32/calc.exe", "file:///usr/bin/xterm",
+                                         "C:\\Windows\\System32\\calc.exe", "C:/Windows/System32/calc.exe",
+                                         "\\\\server\\share\\setup.exe", "/usr/bin/xterm", "calc.exe",
+                                         "skylyre160.zip", "", "javascript:alert(1)",
                                          "mailto:arandel@velmora.example",
-                                         "ftp://velmora.example/skylyre160.zip",
-                                         "http:skylyre160.zip",
-                                         "http://",
-                                         "http://velmora.example/skylyre 160.zip",
+                                         "ftp://velmora.example/skylyre160.zip", "http:skylyre160.zip",
+                                         "http://", "http://velmora.example/skylyre 160.zip",
                                          "http://velmora.example/skylyre160.zip\r\n",
                                          " http://velmora.example/skylyre160.zip"));
 
@@ -429,7 +418,8 @@ TEST_P(RedirectChain, IsFollowedHopByHop)
 {
     server.closeAfterAnswer = GetParam();
     server.redirect(versionPage, "/moved/ver.htm", 301);
-    server.redirect("/moved/ver.htm", "//127.0.0.1:" + QByteArray::number(server.port()) + "/again/ver.htm", 307);
+    server.redirect("/moved/ver.htm", "//127.0.0.1:" + QByteArray::number(server.port()) + "/again/ver.htm",
+                    307);
     server.redirect("/again/ver.htm", "../last/ver.htm", 303);
     server.serve("/last/ver.htm", "1.60");
     server.redirect(addressPage, "/moved/url.htm", 308);
@@ -438,8 +428,9 @@ TEST_P(RedirectChain, IsFollowedHopByHop)
     run();
     EXPECT_EQ(dialogs.prompts(), QStringList({askToCheck, askToDownload + "1.60)"}));
     EXPECT_EQ(shellOpened(), QStringList{QString::fromLatin1(downloadAddress)});
-    EXPECT_EQ(server.requests, QStringList({versionPage, "/moved/ver.htm", "/again/ver.htm",
-                                            "/last/ver.htm", addressPage, "/moved/url.htm"}));
+    EXPECT_EQ(server.requests,
+              QStringList({versionPage, "/moved/ver.htm", "/again/ver.htm", "/last/ver.htm", addressPage,
+                           "/moved/url.htm"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(UpdateCheck, RedirectChain, testing::Bool(),
@@ -471,8 +462,7 @@ TEST_P(RedirectToAnotherScheme, IsRefused)
 }
 
 INSTANTIATE_TEST_SUITE_P(UpdateCheck, RedirectToAnotherScheme,
-                         testing::Values("ftp://127.0.0.1:PORT/moved/ver.htm",
-                                         "file:///etc/hostname",
+                         testing::Values("ftp://127.0.0.1:PORT/moved/ver.htm", "file:///etc/hostname",
                                          "data:text/plain,1.50"));
 
 TEST_F(UpdateCheckTest, RedirectLoopIsAFailure)
