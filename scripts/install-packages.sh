@@ -11,7 +11,7 @@ set -euo pipefail
 packages=(cmake make g++ ccache qt6-base-dev libgl-dev)
 for purpose in "$@"; do
     case "$purpose" in
-    test) packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev) ;;
+    test) packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev clang-format) ;;
     windows) packages+=(qt6-base-dev-tools g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
                         googletest wine wine64 fonts-wine fonts-liberation nsis xvfb x11-utils) ;;
     screenshots) packages+=(xvfb x11-utils xdotool imagemagick) ;;

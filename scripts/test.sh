@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Skylyre Configurator with its tests and runs every test, without a
 # display. Exits non-zero when anything fails. In order:
+#   0. every C++ source is formatted as .clang-format says;
 #   1. the normal build (g++, Debug; the benchmarks are compiled, not run);
 #   2. a short run of each fuzz target (clang, libFuzzer; see scripts/fuzz.sh);
 #   3. the whole test suite again, built with AddressSanitizer and
@@ -16,6 +17,10 @@ source scripts/wine.sh
 
 scripts/install-packages.sh test
 export QT_QPA_PLATFORM=offscreen
+
+echo "== Formatting"
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+
 jobs="$(nproc)"
 
 # run_suite <preset>: configures, builds and runs the tests of a preset
