@@ -26,7 +26,13 @@ struct LockedCase
     DWORD attributes; // FILE_ATTRIBUTE_NORMAL: held open, sharing it with no one
     bool backup;
     QStringList entriesAfter;
+    const char *reason;
 };
+
+void PrintTo(const LockedCase &locked, std::ostream *out)
+{
+    *out << locked.name;
+}
 
 class LockedAircraftCfg : public BadInput, public testing::WithParamInterface<LockedCase>
 {
@@ -49,7 +55,7 @@ TEST_P(LockedAircraftCfg, EndsInOneErrorAndLeavesItByteForByte)
     } else {
         install(Checklist, GetParam().backup);
     }
-    expectOneErrorNaming("aircraft.cfg");
+    expectOneErrorNaming("aircraft.cfg", GetParam().reason);
     SetFileAttributesW(cfgPath.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(cfg(), before);
     EXPECT_EQ(entriesOf(dir.path()), GetParam().entriesAfter);
@@ -62,13 +68,17 @@ TEST_P(LockedAircraftCfg, EndsInOneErrorAndLeavesItByteForByte)
 
 const QStringList withBackup{"aircraft.bak", "aircraft.cfg", "cessna172_check.htm"};
 const QStringList withoutBackup{"aircraft.cfg", "cessna172_check.htm"};
+// What Windows says of each.
+const char *const accessDenied = "Access denied";
+const char *const sharingViolation = "being used by another process";
 
 INSTANTIATE_TEST_SUITE_P(
     Windows, LockedAircraftCfg,
-    testing::Values(LockedCase{"ReadOnly", FILE_ATTRIBUTE_READONLY, true, withBackup},
-                    LockedCase{"ReadOnlyWithoutBackup", FILE_ATTRIBUTE_READONLY, false, withoutBackup},
-                    LockedCase{"HeldOpen", FILE_ATTRIBUTE_NORMAL, true, withoutBackup},
-                    LockedCase{"HeldOpenWithoutBackup", FILE_ATTRIBUTE_NORMAL, false, withoutBackup}),
+    testing::Values(
+        LockedCase{"ReadOnly", FILE_ATTRIBUTE_READONLY, true, withBackup, accessDenied},
+        LockedCase{"ReadOnlyWithoutBackup", FILE_ATTRIBUTE_READONLY, false, withoutBackup, accessDenied},
+        LockedCase{"HeldOpen", FILE_ATTRIBUTE_NORMAL, true, withoutBackup, sharingViolation},
+        LockedCase{"HeldOpenWithoutBackup", FILE_ATTRIBUTE_NORMAL, false, withoutBackup, sharingViolation}),
     [](const testing::TestParamInfo<LockedCase> &info) { return std::string(info.param.name); });
 
 TEST_F(BadInput, TheEntryLineNamesThePageInTheAnsiCodePage)

@@ -25,6 +25,11 @@ struct RegistryCase
     std::vector<LabelledFolder> found; // paths below the temporary folder
 };
 
+void PrintTo(const RegistryCase &registry, std::ostream *out)
+{
+    *out << registry.name;
+}
+
 class WindowsRegistry : public testing::TestWithParam<RegistryCase>
 {
 protected:

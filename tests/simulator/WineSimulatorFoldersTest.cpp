@@ -33,6 +33,11 @@ struct HomeCase
     std::vector<LabelledFolder> found; // paths in the home folder
 };
 
+void PrintTo(const HomeCase &home, std::ostream *out)
+{
+    *out << home.name;
+}
+
 class WineHomes : public testing::TestWithParam<HomeCase>
 {
 };
