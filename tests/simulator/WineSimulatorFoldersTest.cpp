@@ -79,6 +79,37 @@ const QByteArray bottleSystemReg = R"([Software\\Microsoft\\Microsoft Games\\Fli
 "EXE Path"="E:\\FS9"
 )";
 
+// Values that must be read as Wine reads them, or not at all: a character
+// written as four hex digits before a hex digit, a control character, a line
+// cut short, a value in a sub-key and one in the key after FS2004's. The
+// plain key of FS2004 comes first, as Wine sorts the keys.
+const QByteArray trickySystemReg = R"(WINE REGISTRY Version 2
+#arch=win64
+
+[Software\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0] 1700000000
+"EXE Path"="C:\\Second"
+
+[Software\\Wow6432Node\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0] 1700000000
+#time=1d9
+"EXE Path"="C:\\Caf\x00e9Deck"
+"EXE Path"="C:\\FS\t9"
+"EXE Path"="C:\\FS\\Unclosed
+
+[Software\\Wow6432Node\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0\\Settings] 1700000000
+"EXE Path"="C:\\Decoy"
+
+[Software\\Wow6432Node\\Microsoft\\Microsoft Games\\Flight Simulator\\9.1] 1700000000
+"EXE Path"="C:\\Decoy"
+)";
+
+// A 32-bit prefix has no Wow6432Node.
+const QByteArray win32SystemReg = R"(WINE REGISTRY Version 2
+#arch=win32
+
+[Software\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0] 1700000000
+"EXE Path"="E:\\FS9"
+)";
+
 const QString fs9 = "drive_c/Program Files/Microsoft Games/Flight Simulator 9/Aircraft";
 const QString fs9x86InOtherCase = "drive_c/program files (x86)/MICROSOFT GAMES/flight simulator 9/aircraft";
 const QString bottles = ".local/share/bottles/bottles/";
@@ -121,6 +152,31 @@ INSTANTIATE_TEST_SUITE_P(
                  {{bottles + "Flight/" + fs9x86InOtherCase, "FS2004 (Flight)"},
                   {bottles + "Flight/" + fs9, "FS2004 (Flight 2)"},
                   {"Games/fs9/" + fs9, "FS2004 (fs9)"}}},
+        HomeCase{"EachValueReadAsWineWritesItOrNotAtAll",
+                 {{Made::File, ".wine/system.reg", trickySystemReg},
+                  {Made::Link, ".wine/dosdevices/c:", ".wine/drive_c"},
+                  {Made::Folder, ".wine/drive_c/Second/Aircraft"},
+                  {Made::Folder, ".wine/drive_c/CaféDeck/Aircraft"},
+                  {Made::Folder, ".wine/drive_c/FSt9/Aircraft"},
+                  {Made::Folder, ".wine/drive_c/FS/t9/Aircraft"},
+                  {Made::Folder, ".wine/drive_c/FS/Unclose/Aircraft"},
+                  {Made::Folder, ".wine/drive_c/Decoy/Aircraft"}},
+                 "",
+                 {{".wine/drive_c/Second/Aircraft", "FS2004 (.wine)"},
+                  {".wine/drive_c/CaféDeck/Aircraft", "FS2004 (.wine 2)"}}},
+        HomeCase{"AThirtyTwoBitPrefixNamesAFolderOnAnotherDrive",
+                 {{Made::File, "Games/fs9/system.reg", win32SystemReg},
+                  {Made::Link, "Games/fs9/dosdevices/e:", "disk"},
+                  {Made::Folder, "disk/FS9/Aircraft"},
+                  {Made::Folder, "Games/fs9/" + fs9}},
+                 "",
+                 {{"disk/FS9/Aircraft", "FS2004 (fs9)"}}},
+        HomeCase{"BothSteamFolders",
+                 {{Made::Folder, ".steam/steam/steamapps/compatdata/2210/pfx/" + fs9},
+                  {Made::Folder, ".local/share/Steam/steamapps/compatdata/2211/pfx/" + fs9}},
+                 "",
+                 {{".steam/steam/steamapps/compatdata/2210/pfx/" + fs9, "FS2004 (Steam 2210)"},
+                  {".local/share/Steam/steamapps/compatdata/2211/pfx/" + fs9, "FS2004 (Steam 2211)"}}},
         HomeCase{"EveryPlaceInOrderEachFolderOnce",
                  {{Made::Folder, ".local/share/Steam/steamapps/compatdata/2210/pfx/" + fs9},
                   {Made::Link, ".steam/steam", ".local/share/Steam"},
