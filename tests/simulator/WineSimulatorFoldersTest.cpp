@@ -61,8 +61,9 @@ void make(const QString &home, const Made &made)
     }
 }
 
-// A 64-bit prefix's: FS2004 on drive D in a folder named with an escape,
-// beside a value of another kind and the key of another Flight Simulator.
+// A 64-bit prefix's: FS2004 on drive D in a folder named with an escape, and
+// in the folder a variable names, beside a value of another kind and the key
+// of another Flight Simulator.
 const QByteArray wineSystemReg = R"(WINE REGISTRY Version 2
 #arch=win64
 
@@ -71,9 +72,18 @@ const QByteArray wineSystemReg = R"(WINE REGISTRY Version 2
 
 [Software\\Wow6432Node\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0] 1700000000
 #time=1d9
-"EXE Path"=str(2):"C:\\FS8"
+"EXE Path"=dword:00000001
+"EXE Path"=str(2):"%ProgramFiles%\\FS9"
 "exe path"="d:\\games\\Caf\xe9\\FS9\\"
 )";
+
+// The registry files of a prefix in which FS2004's keys were added with
+// `wine reg add` (data/make-wine-registry.sh): E: for the user, the machine's
+// own key in Program Files, D: for its uninstall entry and F: for DirectPlay.
+QByteArray wineWritten(const QString &file)
+{
+    return readBytes(":/wine-fs2004/" + file);
+}
 
 const QByteArray bottleSystemReg = R"([Software\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0] 1
 "EXE Path"="E:\\FS9"
@@ -138,9 +148,29 @@ INSTANTIATE_TEST_SUITE_P(
                   {Made::Link, ".wine/dosdevices/D:", "disk"},
                   {Made::Link, ".wine/dosdevices/c:", ".wine/drive_c"},
                   {Made::Folder, ".wine/drive_c/FS8/Aircraft"},
+                  {Made::Folder, ".wine/drive_c/Program Files/FS9/Aircraft"},
                   {Made::Folder, ".wine/" + fs9}},
                  "",
-                 {{"disk/Games/Café/fs9/AIRCRAFT", "FS2004 (.wine)"}}},
+                 {{".wine/drive_c/Program Files/FS9/Aircraft", "FS2004 (.wine)"},
+                  {"disk/Games/Café/fs9/AIRCRAFT", "FS2004 (.wine 2)"}}},
+        HomeCase{
+            "TheUserTheMachineTheUninstallEntryAndDirectPlayAsWineWritesThem",
+            {{Made::File, ".wine/system.reg", wineWritten("system.reg")},
+             {Made::File, ".wine/user.reg", wineWritten("user.reg")},
+             {Made::Link, ".wine/dosdevices/c:", ".wine/drive_c"},
+             {Made::Link, ".wine/dosdevices/d:", "d"},
+             {Made::Link, ".wine/dosdevices/e:", "e"},
+             {Made::Link, ".wine/dosdevices/f:", "f"},
+             {Made::Folder, "f/Спорт/FS2004/Aircraft"},
+             {Made::Folder, "d/Jeux/Caféd FS9/Aircraft"},
+             {Made::Folder, ".wine/drive_c/Program Files (x86)/Microsoft Games/Flight Simulator 9/Aircraft"},
+             {Made::Folder, "e/Flugsimulator 9/Aircraft"}},
+            "",
+            {{"e/Flugsimulator 9/Aircraft", "FS2004 (.wine)"},
+             {".wine/drive_c/Program Files (x86)/Microsoft Games/Flight Simulator 9/Aircraft",
+              "FS2004 (.wine 2)"},
+             {"d/Jeux/Caféd FS9/Aircraft", "FS2004 (.wine 3)"},
+             {"f/Спорт/FS2004/Aircraft", "FS2004 (.wine 4)"}}},
         HomeCase{"UsualFoldersInAnyCaseWhenTheRegistryNamesNothingThere",
                  {{Made::File, bottles + "Flight/system.reg", bottleSystemReg},
                   {Made::Link, bottles + "Flight/dosdevices/e:", "unplugged"},
@@ -160,6 +190,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {Made::Folder, ".wine/drive_c/FSt9/Aircraft"},
                   {Made::Folder, ".wine/drive_c/FS/t9/Aircraft"},
                   {Made::Folder, ".wine/drive_c/FS/Unclose/Aircraft"},
+                  {Made::Folder, ".wine/drive_c/FS/Unclosed/Aircraft"},
                   {Made::Folder, ".wine/drive_c/Decoy/Aircraft"}},
                  "",
                  {{".wine/drive_c/Second/Aircraft", "FS2004 (.wine)"},
