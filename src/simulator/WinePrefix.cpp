@@ -2,8 +2,7 @@
 
 #include "files/FileNames.h"
 #include "files/FileOperations.h"
-
-#include <QRegularExpression>
+#include "simulator/ExpandedVariables.h"
 
 namespace {
 
@@ -85,21 +84,10 @@ QString WinePrefix::expanded(const WineRegistryString &value) const
 {
     if (!value.expandable)
         return value.text;
-    static const QRegularExpression variable(QStringLiteral("%([^%]+)%"));
     const QHash<QString, QString> variables = environment();
-    QString text = value.text;
+    const auto valueOf = [&variables](const QString &name) { return variables.value(name.toLower()); };
     // Twice, for a variable whose value names another (windir: %SystemRoot%).
-    for (int round = 0; round < 2; ++round) {
-        QString result;
-        qsizetype from = 0;
-        for (const QRegularExpressionMatch &match : variable.globalMatch(text)) {
-            result += QStringView(text).sliced(from, match.capturedStart() - from);
-            result += variables.value(match.captured(1).toLower(), match.captured());
-            from = match.capturedEnd();
-        }
-        text = result + text.sliced(from);
-    }
-    return text;
+    return expandedVariables(expandedVariables(value.text, valueOf), valueOf);
 }
 
 // The environment a 32-bit program gets in the prefix: Windows' own folders,
