@@ -112,7 +112,8 @@ void Installer::install(KneeboardSection section, TextFile::Mode pageMode)
         + QStringLiteral(".htm");
     const QString cfgPath = current.aircraftFolder + QStringLiteral("aircraft.cfg");
 
-    if (!writePage(pageMode))
+    const std::optional<QByteArray> stem = pageStem(section);
+    if (!stem || !writePage(pageMode))
         return;
 
     if (dialogs.messageBox(QStringLiteral("Configure aircraft.cfg?"), Dialogs::Buttons::YesNo, cfgTitle)
@@ -134,7 +135,7 @@ void Installer::install(KneeboardSection section, TextFile::Mode pageMode)
         reportFailure(dialogs, error);
         return;
     }
-    const std::optional<QByteArray> rewritten = runPasses(section, cfg);
+    const std::optional<QByteArray> rewritten = runPasses(section, cfg, *stem);
     current.referenceEntryFound = false;
     if (!rewritten) {
         reportFailure(dialogs, {QStringLiteral("write"), cfgPath, unmeasuredRewrite});
@@ -160,10 +161,26 @@ bool Installer::writePage(TextFile::Mode pageMode)
     return reportFailure(dialogs, channel.error());
 }
 
-std::optional<QByteArray> Installer::runPasses(KneeboardSection section, QByteArrayView cfg)
+// The page's name in the entry line, in the code page FS2004 reads
+// aircraft.cfg in; nothing, after a message, when that code page cannot hold it.
+std::optional<QByteArray> Installer::pageStem(KneeboardSection section)
 {
-    const QByteArray pageStem =
-        (current.aircraftName + QLatin1Char('_') + sectionWord(section)).toLocal8Bit();
+    const int codePage = codePages.codePageOf(current.aircraftFolder);
+    const std::optional<QByteArray> stem =
+        SimulatorCodePages::encode(current.aircraftName + QLatin1Char('_') + sectionWord(section), codePage);
+    if (!stem)
+        dialogs.messageBox(QStringLiteral("The name of \"%1\" has characters that FS2004 cannot read in "
+                                          "aircraft.cfg, which it reads in the code page Windows-%2. "
+                                          "Nothing was written.")
+                               .arg(current.airFileTitle)
+                               .arg(codePage),
+                           Dialogs::Buttons::Ok, MessageTitles::error, Dialogs::Icon::Error);
+    return stem;
+}
+
+std::optional<QByteArray> Installer::runPasses(KneeboardSection section, QByteArrayView cfg,
+                                               const QByteArray &pageStem)
+{
     const CfgCensus census = countLines(cfg);
     CfgPass pass = CfgPass::Checklist;
     if (section == KneeboardSection::Reference) {

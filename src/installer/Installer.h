@@ -5,6 +5,7 @@
 #include "installer/CfgRewrite.h"
 #include "installer/InstallerState.h"
 #include "installer/KneeboardSection.h"
+#include "simulator/SimulatorCodePages.h"
 #include "simulator/SimulatorFolders.h"
 
 #include <functional>
@@ -59,11 +60,14 @@ protected:
 private:
     void install(KneeboardSection section, TextFile::Mode pageMode);
     bool writePage(TextFile::Mode pageMode);
-    std::optional<QByteArray> runPasses(KneeboardSection section, QByteArrayView cfg);
+    std::optional<QByteArray> pageStem(KneeboardSection section);
+    std::optional<QByteArray> runPasses(KneeboardSection section, QByteArrayView cfg,
+                                        const QByteArray &pageStem);
 
     Dialogs &dialogs;
     SimulatorSearch findSimulators;
     FileDialog aircraftDialog;
     InstallerState current;
+    SimulatorCodePages codePages;
     TextFile channel;
 };

@@ -95,3 +95,18 @@ TEST_F(BadInput, TheEntryLineNamesThePageInTheAnsiCodePage)
     EXPECT_EQ(cfg(), "[fltsim.0]\r\nkb_checklists=caf\xe9plane_check\r\n\r\n");
     EXPECT_TRUE(QFileInfo::exists(path(u"caf\u00e9plane_check.htm"_s)));
 }
+
+TEST_F(BadInput, ANameTheAnsiCodePageCannotHoldIsRefusedBeforeAnythingIsWritten)
+{
+    if (GetACP() != 1252)
+        GTEST_SKIP() << "SKIPPED: this check knows the characters of Windows-1252 alone; the ANSI code page "
+                        "here is "
+                     << GetACP();
+    installer.chooseAircraft(path(u"\u96f6\u6226.air"_s));
+    writeCfg(before);
+    installer.installNewPage(Checklist);
+    ASSERT_EQ(errorCount(), 1);
+    EXPECT_TRUE(dialogs.messages()[0].text.contains(u"\u96f6\u6226.air"_s));
+    EXPECT_EQ(cfg(), before);
+    EXPECT_EQ(entriesOf(dir.path()), QStringList{"aircraft.cfg"});
+}
