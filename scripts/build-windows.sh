@@ -40,7 +40,7 @@ files="$build/installed-files.nsh"
     find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|RMDir "$INSTDIR\\&"|'
 ) >"$files"
 makensis -V2 -DVERSION="$version" -DSTAGE="$(realpath "$stage")" -DFILES="$(realpath "$files")" \
-    -DICON="$PWD/resources/windows/skylyre.ico" -DOUTFILE="$(realpath "$build")/$name-setup.exe" \
+    -DICON="$(realpath "$build/icon/skylyre-configurator.ico")" -DOUTFILE="$(realpath "$build")/$name-setup.exe" \
     resources/windows/installer.nsi
 
 ls -l "$build/$name-win64.zip" "$build/$name-setup.exe"
