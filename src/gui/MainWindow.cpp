@@ -7,8 +7,8 @@
 #include "gui/LinkLabel.h"
 #include "gui/PlaylistWindow.h"
 #include "gui/Twips.h"
+#include "program/ProgramVersion.h"
 #include "update/MakerSite.h"
-#include "update/ProgramVersion.h"
 
 #include <QApplication>
 #include <QButtonGroup>
