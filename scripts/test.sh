@@ -3,10 +3,12 @@
 # display. Exits non-zero when anything fails. In order:
 #   0. every C++ source is formatted as .clang-format says;
 #   1. the normal build (g++, Debug; the benchmarks are compiled, not run);
-#   2. a short run of each fuzz target (clang, libFuzzer; see scripts/fuzz.sh);
-#   3. the whole test suite again, built with AddressSanitizer and
+#   2. the Debian package, checked by Debian's tools, installed into a folder
+#      of its own and removed (scripts/test-debian-package.sh);
+#   3. a short run of each fuzz target (clang, libFuzzer; see scripts/fuzz.sh);
+#   4. the whole test suite again, built with AddressSanitizer and
 #      UndefinedBehaviorSanitizer (SKYLYRE_SANITIZE);
-#   4. the Windows build (MinGW-w64) and its tests under Wine, then the
+#   5. the Windows build (MinGW-w64) and its tests under Wine, then the
 #      Windows packages, installed and uninstalled under Wine
 #      (scripts/test-windows-package.sh). It needs a Qt for Windows:
 #      $SKYLYRE_QT_WINDOWS, or build/qt6-mingw64 (scripts/build-qt-windows.sh).
@@ -34,6 +36,9 @@ run_suite() {
 ctest_options=()
 
 run_suite test
+
+echo "== Debian package"
+bash scripts/test-debian-package.sh
 
 echo "== Fuzzing each target for ${SKYLYRE_FUZZ_SECONDS:-5} s"
 bash scripts/fuzz.sh "${SKYLYRE_FUZZ_SECONDS:-5}"
