@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Windows packages (scripts/build-windows.sh) and tries them as a
 # user would, under Wine in a prefix of their own and on a virtual display:
-# the zip holds the portable folder with stripped binaries; the installer,
+# the zip holds the portable folder with stripped binaries and Qt's TLS
+# plugin; the installer,
 # run silently, installs the program into Program Files with a Start-menu
 # shortcut and an entry in the list of installed programs; the program started
 # through the shortcut shows its window and finds its help page, started from
@@ -29,10 +30,11 @@ checked() {
 folder="SkylyreConfigurator-$version-win64"
 listing=$(cmake -E tar tf "$zip")
 for file in skylyre-configurator.exe help.htm Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6Network.dll \
-    platforms/qwindows.dll styles/qwindowsvistastyle.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
+    platforms/qwindows.dll styles/qwindowsvistastyle.dll tls/qschannelbackend.dll \
+    libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
     grep -qx "$folder/$file" <<<"$listing" || fail "the zip has no $folder/$file"
 done
-checked "the zip holds the program, its help page, Qt, its plugins and the MinGW runtime"
+checked "the zip holds the program, its help page, Qt, its plugins (TLS too) and the MinGW runtime"
 for binary in "$build/$folder"/*.exe "$build/$folder"/*.dll; do
     ! x86_64-w64-mingw32-objdump -h "$binary" | grep -q '\.debug_' || fail "$binary is not stripped"
 done
