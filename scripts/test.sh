@@ -11,7 +11,7 @@
 #   5. the Windows build (MinGW-w64) and its tests under Wine, then the
 #      Windows packages, installed and uninstalled under Wine
 #      (scripts/test-windows-package.sh). It needs a Qt for Windows:
-#      $SKYLYRE_QT_WINDOWS, or build/qt6-mingw64 (scripts/build-qt-windows.sh).
+#      $SKYLYRE_QT_WINDOWS, or build/qt6-mingw64 (scripts/build-qt6-mingw64.sh).
 # SKYLYRE_FUZZ_SECONDS sets the time of each fuzz target (default 5).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -48,7 +48,7 @@ run_suite asan
 SKYLYRE_QT_WINDOWS=$(qt_for_windows)
 export SKYLYRE_QT_WINDOWS
 if [[ -z "$SKYLYRE_QT_WINDOWS" ]]; then
-    echo "== Windows stage SKIPPED (not passed): no Qt for Windows; set SKYLYRE_QT_WINDOWS or run scripts/build-qt-windows.sh."
+    echo "== Windows stage SKIPPED (not passed): no Qt for Windows; set SKYLYRE_QT_WINDOWS or run scripts/build-qt6-mingw64.sh build/qt6-mingw64."
 else
     echo "== Windows build, its tests under Wine, and its packages"
     scripts/install-packages.sh windows
