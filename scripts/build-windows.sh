@@ -4,8 +4,9 @@
 #   SkylyreConfigurator-<version>-win64.zip    the portable folder
 #   SkylyreConfigurator-<version>-setup.exe    the installer (NSIS)
 # The Qt for Windows comes from $SKYLYRE_QT_WINDOWS, a Qt that
-# scripts/build-qt6-mingw64.sh built; without it, that script first builds
-# one into build/qt6-mingw64 (about an hour on two cores, as root).
+# scripts/build-qt6-mingw64.sh built (the packages' licenses folder names that
+# script and Debian's qt6-base source as Qt's source); without it, that script
+# first builds one into build/qt6-mingw64 (about an hour on two cores, as root).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine.sh
@@ -42,7 +43,7 @@ files="$build/installed-files.nsh"
     find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|RMDir "$INSTDIR\\&"|'
 ) >"$files"
 makensis -V2 -DVERSION="$version" -DSTAGE="$(realpath "$stage")" -DFILES="$(realpath "$files")" \
-    -DICON="$(realpath "$build/icon/skylyre-configurator.ico")" -DOUTFILE="$(realpath "$build")/$name-setup.exe" \
-    resources/windows/installer.nsi
+    -DICON="$(realpath "$build/icon/skylyre-configurator.ico")" -DLICENSE="$PWD/LICENSE" \
+    -DOUTFILE="$(realpath "$build")/$name-setup.exe" resources/windows/installer.nsi
 
 ls -l "$build/$name-win64.zip" "$build/$name-setup.exe"
