@@ -1,8 +1,10 @@
 # Sourced by the scripts that show windows.
 #
 # start_display <width>x<height> starts a virtual display of our own and
-# points DISPLAY at it; stop_display ends it.
+# points DISPLAY at it; stop_display ends it. The programs shown there keep
+# no shader cache in the user's home.
 start_display() {
+    export MESA_SHADER_CACHE_DISABLE=true
     local number
     number=$(mktemp)
     Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$number" 2>/dev/null &

@@ -43,7 +43,8 @@ grep -q "qt6-base=$(dpkg-query --show --showformat='${Version}' qt6-base-dev)\$"
     fail "licenses/README.txt does not name the source of Qt"
 checked "the zip holds the licenses folder: the program's license, Qt's and the MinGW runtime's, and Qt's source"
 for binary in "$build/$folder"/*.exe "$build/$folder"/*.dll; do
-    ! x86_64-w64-mingw32-objdump -h "$binary" | grep -q '\.debug_' || fail "$binary is not stripped"
+    sections=$(x86_64-w64-mingw32-objdump -h "$binary") || fail "objdump could not read $binary"
+    ! grep -q '\.debug_' <<<"$sections" || fail "$binary is not stripped"
 done
 checked "the binaries are stripped"
 
@@ -80,9 +81,9 @@ end_programs
 checked "the installer shows the program's license first"
 
 wine "$setup" /S
-for file in $(cd "$build/$folder" && find . -type f); do
+while IFS= read -r -d '' file; do
     cmp -s "$build/$folder/$file" "$installed/$file" || fail "the installer did not install $file"
-done
+done < <(cd "$build/$folder" && find . -type f -print0)
 [[ -f "$installed/Uninstall Skylyre Configurator.exe" ]] || fail "no uninstaller was installed"
 [[ -f "$shortcut" ]] || fail "no Start-menu shortcut"
 wine reg query "$key" /v DisplayName /reg:64 | grep -q "Skylyre Configurator" ||
@@ -109,6 +110,9 @@ for _ in $(seq 150); do
 done
 [[ ! -e "$installed" ]] || fail "the uninstaller left $(find "$installed" | head -n 3)"
 [[ ! -e "$shortcut" ]] || fail "the uninstaller left the Start-menu shortcut"
-! wine reg query "$key" /reg:64 >/dev/null 2>&1 || fail "the uninstaller left the entry in the installed programs"
+# The list is read whole, so that Wine failing to run cannot pass for a missing entry.
+installed_programs=$(wine reg query "${key%\\*}" /reg:64) || fail "wine could not read the list of installed programs"
+! grep -qiE '\\SkylyreConfigurator[[:space:]]*$' <<<"$installed_programs" ||
+    fail "the uninstaller left the entry in the installed programs"
 checked "the silent uninstaller removed everything it installed"
 echo "The Windows packages install, start and uninstall under Wine."

@@ -11,7 +11,8 @@
 #   5. the Windows build (MinGW-w64) and its tests under Wine, then the
 #      Windows packages, installed and uninstalled under Wine
 #      (scripts/test-windows-package.sh). It needs a Qt for Windows:
-#      $SKYLYRE_QT_WINDOWS, or build/qt6-mingw64 (scripts/build-qt6-mingw64.sh).
+#      $SKYLYRE_QT_WINDOWS, or build/qt6-mingw64 (scripts/build-qt6-mingw64.sh);
+#   6. the user's home is as it was before the tests (ccache's folder aside).
 # SKYLYRE_FUZZ_SECONDS sets the time of each fuzz target (default 5).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,6 +20,17 @@ source scripts/wine.sh
 
 scripts/install-packages.sh test
 export QT_QPA_PLATFORM=offscreen
+
+# The tests keep to homes of their own: the user's is the same after them.
+# Only ccache's folder in it may change, with the builds.
+ccache_dir=$(ccache -k cache_dir 2>/dev/null || true)
+[[ -z "$ccache_dir" ]] || mkdir -p "$ccache_dir"
+home_state() {
+    find "$HOME" -xdev -path "${ccache_dir:-/nonexistent}" -prune -o -printf '%p %s %T@\n' | sort
+}
+mkdir -p build
+home_before=build/home-before-tests.txt
+home_state >"$home_before"
 
 echo "== Formatting"
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
@@ -61,3 +73,10 @@ else
     stop_wine
     bash scripts/test-windows-package.sh
 fi
+
+echo "== The user's home after the tests"
+if ! home_state | diff "$home_before" - >&2; then
+    echo "FAILED: the tests changed the user's home ($HOME), above: < before, > after." >&2
+    exit 1
+fi
+echo "unchanged"

@@ -1,7 +1,9 @@
 # Sourced by the Windows scripts.
 #
 # start_wine <prefix> makes (or reuses) a Wine prefix of the build tree's own,
-# quiet and without the .NET and Gecko installs Wine would offer, and starts
+# quiet, without the .NET and Gecko installs Wine would offer and without the
+# menu entries, icons and file types that it would add to the user's home for
+# what a program installs, and starts
 # its server and services at once: a Windows program started later (by CTest,
 # say) then finds them running instead of starting them as its own children,
 # which would hold its output open and keep CTest waiting long after the
@@ -9,7 +11,7 @@
 start_wine() {
     export WINEPREFIX
     WINEPREFIX=$(realpath -m "$1")
-    export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     mkdir -p "$WINEPREFIX"
     wineserver -p </dev/null >/dev/null 2>&1
     wineboot -i </dev/null >/dev/null 2>&1

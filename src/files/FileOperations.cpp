@@ -66,8 +66,3 @@ bool writeWholeFile(const QString &path, QByteArrayView bytes, FileError *error)
     *error = out.error();
     return false;
 }
-
-bool copyFile(const QString &source, const QString &destination, QByteArray *content, FileError *error)
-{
-    return readWholeFile(source, content, error) && writeWholeFile(destination, *content, error);
-}

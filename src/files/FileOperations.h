@@ -17,9 +17,3 @@ bool readWholeFile(const QString &path, QByteArray *content, FileError *error);
 // with `bytes`, in one write and one sync (AtomicFile). Fails, leaving the
 // file as it was, when it cannot be written; `error` then says why.
 bool writeWholeFile(const QString &path, QByteArrayView bytes, FileError *error);
-
-// Copies `source` over `destination`, replacing it whole, through `content`
-// (as readWholeFile), which holds the source's bytes afterwards. Fails,
-// leaving the destination as it was, when the source cannot be read or the
-// destination cannot be written; `error` then says which and why.
-bool copyFile(const QString &source, const QString &destination, QByteArray *content, FileError *error);

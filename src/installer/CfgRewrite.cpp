@@ -148,12 +148,19 @@ CfgCensus censusOf(QByteArrayView cfg)
     return census;
 }
 
-QByteArray rewriteCfg(CfgPass pass, QByteArrayView cfg, const CfgCensus &census, const QByteArray &pageStem)
+std::optional<QByteArray> rewriteCfg(CfgPass pass, QByteArrayView cfg, const CfgCensus &census,
+                                     const QByteArray &pageStem)
 {
     QByteArray out;
     sizeForOverwrite(&out, rewrittenSize(pass, census, pageStem.size()));
     char *to = out.data();
-    const auto put = [&to](QByteArrayView bytes) { to = std::copy(bytes.begin(), bytes.end(), to); };
+    const char *const end = out.data() + out.size();
+    bool fits = true;
+    const auto put = [&](QByteArrayView bytes) {
+        fits = fits && bytes.size() <= end - to;
+        if (fits)
+            to = std::copy(bytes.begin(), bytes.end(), to);
+    };
 
     // A line that passes no test and ends in CR LF comes out as it went in:
     // runs of such lines are copied whole, from `unchanged` on.
@@ -181,6 +188,7 @@ QByteArray rewriteCfg(CfgPass pass, QByteArrayView cfg, const CfgCensus &census,
     }
     put(QByteArrayView(unchanged, cfg.end()));
     put("\r\n");
-    Q_ASSERT(to == out.data() + out.size());
+    if (!fits || to != end)
+        return std::nullopt;
     return out;
 }

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include <optional>
+
 // The passes over aircraft.cfg. Each looks only at the start of a line,
 // regardless of case and without trimming blanks, anywhere in the file.
 enum class CfgPass {
@@ -38,6 +40,8 @@ CfgCensus censusOf(QByteArrayView cfg);
 
 // The new content of aircraft.cfg after `pass` over the lines of `cfg`: each
 // line (changed by applyPass) followed by CR LF, and one more CR LF at the
-// end. `census` is censusOf(cfg). The result is made in one buffer of its
-// exact size, and each line is copied once.
-QByteArray rewriteCfg(CfgPass pass, QByteArrayView cfg, const CfgCensus &census, const QByteArray &pageStem);
+// end. `census` is censusOf(cfg). The result is made in one buffer of the size
+// the census gives, and each line is copied once. Nothing, when the lines do
+// not fill that buffer exactly: a census that disagrees with the passes.
+std::optional<QByteArray> rewriteCfg(CfgPass pass, QByteArrayView cfg, const CfgCensus &census,
+                                     const QByteArray &pageStem);

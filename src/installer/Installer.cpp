@@ -12,6 +12,8 @@
 namespace {
 const QString cfgTitle = QStringLiteral("Aircraft.cfg");
 constexpr int extensionLength = 4; // ".air"
+const QString unmeasuredRewrite =
+    QStringLiteral("Its new content did not come out at the size measured for it, so nothing was written.");
 
 // The word that names the section in the page's file name and in its entry.
 QString sectionWord(KneeboardSection section)
@@ -124,20 +126,30 @@ void Installer::install(KneeboardSection section, TextFile::Mode pageMode)
     const bool backup = dialogs.messageBox(QStringLiteral("Backup aircraft.cfg? (Recommended)"),
                                            Dialogs::Buttons::YesNo, cfgTitle)
         == Dialogs::Answer::Yes;
-    // aircraft.cfg is read once, for the backup and the passes alike.
+    // aircraft.cfg is read once, for the passes and the backup alike, and
+    // nothing is written before its new content is there.
     QByteArray cfg;
     FileError error;
-    const bool read = backup
-        ? copyFile(cfgPath, current.aircraftFolder + QStringLiteral("aircraft.bak"), &cfg, &error)
-        : readWholeFile(cfgPath, &cfg, &error);
-    if (!read) {
+    if (!readWholeFile(cfgPath, &cfg, &error)) {
         reportFailure(dialogs, error);
         return;
     }
-    const QByteArray rewritten = runPasses(section, cfg);
-    if (!writeWholeFile(cfgPath, rewritten, &error))
-        reportFailure(dialogs, error);
+    const std::optional<QByteArray> rewritten = runPasses(section, cfg);
     current.referenceEntryFound = false;
+    if (!rewritten) {
+        reportFailure(dialogs, {QStringLiteral("write"), cfgPath, unmeasuredRewrite});
+        return;
+    }
+    const bool written =
+        (!backup || writeWholeFile(current.aircraftFolder + QStringLiteral("aircraft.bak"), cfg, &error))
+        && writeWholeFile(cfgPath, *rewritten, &error);
+    if (!written)
+        reportFailure(dialogs, error);
+}
+
+CfgCensus Installer::countLines(QByteArrayView cfg) const
+{
+    return censusOf(cfg);
 }
 
 bool Installer::writePage(TextFile::Mode pageMode)
@@ -148,11 +160,11 @@ bool Installer::writePage(TextFile::Mode pageMode)
     return reportFailure(dialogs, channel.error());
 }
 
-QByteArray Installer::runPasses(KneeboardSection section, QByteArrayView cfg)
+std::optional<QByteArray> Installer::runPasses(KneeboardSection section, QByteArrayView cfg)
 {
     const QByteArray pageStem =
         (current.aircraftName + QLatin1Char('_') + sectionWord(section)).toLocal8Bit();
-    const CfgCensus census = censusOf(cfg);
+    const CfgCensus census = countLines(cfg);
     CfgPass pass = CfgPass::Checklist;
     if (section == KneeboardSection::Reference) {
         // The reference pass, or, where it would meet no reference entry,

@@ -2,6 +2,7 @@
 
 #include "dialogs/FileDialog.h"
 #include "files/TextFile.h"
+#include "installer/CfgRewrite.h"
 #include "installer/InstallerState.h"
 #include "installer/KneeboardSection.h"
 #include "simulator/SimulatorFolders.h"
@@ -28,6 +29,7 @@ public:
 
     // `findSimulators` gives the FS2004 Aircraft folders when Open is pressed.
     explicit Installer(Dialogs &dialogs, SimulatorSearch findSimulators = findSimulatorFolders);
+    virtual ~Installer() = default;
 
     // Lets the user choose an aircraft by its .air file; true when one was
     // chosen. The dialog offers every FS2004 Aircraft folder found and starts
@@ -49,10 +51,15 @@ public:
 
     const InstallerState &state() const { return current; }
 
+protected:
+    // What the rewrite of `cfg` needs to know before it starts. A seam for
+    // tests: a count that disagrees with the passes must not reach the file.
+    virtual CfgCensus countLines(QByteArrayView cfg) const;
+
 private:
     void install(KneeboardSection section, TextFile::Mode pageMode);
     bool writePage(TextFile::Mode pageMode);
-    QByteArray runPasses(KneeboardSection section, QByteArrayView cfg);
+    std::optional<QByteArray> runPasses(KneeboardSection section, QByteArrayView cfg);
 
     Dialogs &dialogs;
     SimulatorSearch findSimulators;

@@ -8,7 +8,7 @@
 
 namespace {
 
-// A key or value name as the file writes it: each backslash doubled.
+// A key name as the file writes it: each backslash doubled.
 QByteArray escaped(const QString &name)
 {
     return name.toUtf8().replace("\\", "\\\\");
@@ -20,26 +20,33 @@ bool startsWithAnyCase(QByteArrayView line, QByteArrayView start)
         && qstrnicmp(line.data(), start.size(), start.data(), start.size()) == 0;
 }
 
-// The text between a value's quotes with its escapes undone: \\, \" and \x
-// with up to four hex digits, as Wine writes a character outside printable
-// ASCII. Nothing for any other escape.
-std::optional<QString> unescaped(QByteArrayView text)
+// The text between the quotes that open `line`, with its escapes undone: \\,
+// \" and \x with up to four hex digits, as Wine writes a character outside
+// printable ASCII. `line` is moved past the closing quote. Nothing for any
+// other escape or a missing quote.
+std::optional<QString> quoted(QByteArrayView &line)
 {
+    if (!line.startsWith('"'))
+        return {};
     QString result;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\') {
-            result += QChar::fromLatin1(text[i]);
+    for (qsizetype i = 1; i < line.size(); ++i) {
+        if (line[i] == '"') {
+            line = line.sliced(i + 1);
+            return result;
+        }
+        if (line[i] != '\\') {
+            result += QChar::fromLatin1(line[i]);
             continue;
         }
-        if (++i == text.size())
+        if (++i == line.size())
             return {};
-        if (text[i] == '\\' || text[i] == '"') {
-            result += QChar::fromLatin1(text[i]);
+        if (line[i] == '\\' || line[i] == '"') {
+            result += QChar::fromLatin1(line[i]);
             continue;
         }
-        if (text[i] != 'x')
+        if (line[i] != 'x')
             return {};
-        const QByteArrayView hex = text.sliced(i + 1).first(std::min<qsizetype>(4, text.size() - i - 1));
+        const QByteArrayView hex = line.sliced(i + 1).first(std::min<qsizetype>(4, line.size() - i - 1));
         qsizetype digits = 0;
         while (digits < hex.size() && std::isxdigit(uchar(hex[digits])))
             ++digits;
@@ -50,19 +57,37 @@ std::optional<QString> unescaped(QByteArrayView text)
         result += QChar(char16_t(code));
         i += digits;
     }
-    return result;
+    return {};
+}
+
+// A value line: "name"="text" or "name"=str(2):"text", and nothing after.
+std::optional<WineRegistryString> stringValue(QByteArrayView line)
+{
+    WineRegistryString value;
+    const std::optional<QString> name = quoted(line);
+    if (!name || !line.startsWith('='))
+        return {};
+    value.name = *name;
+    line = line.sliced(1);
+    value.expandable = line.startsWith("str(2):");
+    if (value.expandable)
+        line = line.sliced(7);
+    const std::optional<QString> text = quoted(line);
+    if (!text || !line.isEmpty())
+        return {};
+    value.text = *text;
+    return value;
 }
 
 } // namespace
 
-QStringList wineRegistryStrings(QByteArrayView file, const QStringList &keys, const QString &value)
+QList<WineRegistryString> wineRegistryStrings(QByteArrayView file, const QStringList &keys)
 {
     QList<QByteArray> headers;
     for (const QString &key : keys)
         headers << '[' + escaped(key) + ']';
-    const QByteArray valueStart = '"' + escaped(value) + "\"=\"";
 
-    QStringList strings;
+    QList<WineRegistryString> strings;
     bool inKey = false;
     while (!file.isEmpty()) {
         const qsizetype end = file.indexOf('\n');
@@ -71,11 +96,9 @@ QStringList wineRegistryStrings(QByteArrayView file, const QStringList &keys, co
         if (line.startsWith('[')) {
             inKey = std::any_of(headers.cbegin(), headers.cend(),
                                 [line](const QByteArray &header) { return startsWithAnyCase(line, header); });
-        } else if (inKey && startsWithAnyCase(line, valueStart) && line.size() > valueStart.size()
-                   && line.endsWith('"')) {
-            const auto text = unescaped(line.sliced(valueStart.size()).chopped(1));
-            if (text)
-                strings << *text;
+        } else if (inKey) {
+            if (std::optional<WineRegistryString> value = stringValue(line))
+                strings << *value;
         }
     }
     return strings;

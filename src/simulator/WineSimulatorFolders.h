@@ -1,20 +1,12 @@
 #pragma once
 
 #include "simulator/LabelledFolder.h"
+#include "simulator/WinePrefixes.h"
 
 #include <QList>
 
-// Where to look for Wine prefixes.
-struct WineHome
-{
-    QString home;       // the user's home folder
-    QString winePrefix; // the WINEPREFIX setting; empty when unset
-};
-
-// The FS2004 "Aircraft" folders in the Wine prefixes of `home`: WINEPREFIX,
-// ~/.wine, the bottles of Bottles (also as a Flatpak), the prefixes of Lutris
-// (~/Games) and PlayOnLinux, and Steam's Proton prefixes. In each prefix the
-// install folder that its system.reg names, else the usual ones on drive C.
-// Each prefix is labelled by its folder's name, a Proton one by its Steam
-// game number.
+// The FS2004 "Aircraft" folders in the Wine prefixes of `home`
+// (winePrefixesOf): in each prefix those below the install folders that its
+// registry names, else below the usual ones on drive C. Each folder is
+// labelled by its prefix's place.
 QList<LabelledFolder> findInWinePrefixes(const WineHome &home);

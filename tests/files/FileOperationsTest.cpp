@@ -50,7 +50,7 @@ TEST(ExistingCaseOf, PrefersTheExactNameThenAnyCaseThenTheNameAsked)
     EXPECT_EQ(existingCaseOf(dir.filePath("aircraft.cfg")), dir.filePath("aircraft.cfg"));
 }
 
-TEST(CopyFile, ReplacesTheDestinationWithTheSourceBytes)
+TEST(WholeFile, ReadsAndReplacesEveryByteUnderTheNameOnDisk)
 {
     QTemporaryDir dir;
     const QByteArray content("[fltsim.0]\r\n\x00\xff\n", 15);
@@ -58,35 +58,32 @@ TEST(CopyFile, ReplacesTheDestinationWithTheSourceBytes)
     writeBytes(dir.filePath("AIRCRAFT.BAK"), "older backup");
     QByteArray read;
     FileError error;
-    ASSERT_TRUE(copyFile(dir.filePath("aircraft.cfg"), dir.filePath("aircraft.bak"), &read, &error));
+    ASSERT_TRUE(readWholeFile(dir.filePath("aircraft.cfg"), &read, &error));
+    ASSERT_TRUE(writeWholeFile(dir.filePath("aircraft.bak"), read, &error));
     EXPECT_EQ(readBytes(dir.filePath("AIRCRAFT.BAK")), content);
     EXPECT_EQ(read, content);
     EXPECT_EQ(entriesOf(dir.path()), (QStringList{"AIRCRAFT.BAK", "aircraft.cfg"}));
 }
 
-TEST(CopyFile, FailsOnAMissingSourceAndLeavesTheDestination)
+TEST(WholeFile, AMissingFileIsNotRead)
 {
     QTemporaryDir dir;
-    writeBytes(dir.filePath("aircraft.bak"), "kept");
     QByteArray read;
     FileError error;
-    EXPECT_FALSE(copyFile(dir.filePath("aircraft.cfg"), dir.filePath("aircraft.bak"), &read, &error));
+    EXPECT_FALSE(readWholeFile(dir.filePath("aircraft.cfg"), &read, &error));
     EXPECT_EQ(error.action, "read");
     EXPECT_EQ(error.path, dir.filePath("aircraft.cfg"));
-    EXPECT_EQ(readBytes(dir.filePath("aircraft.bak")), "kept");
 }
 
-TEST(CopyFile, FailsWhenTheDestinationCannotBeWritten)
+TEST(WholeFile, AFolderIsNotReplaced)
 {
     QTemporaryDir dir;
-    writeBytes(dir.filePath("aircraft.cfg"), "cfg");
     QDir(dir.path()).mkdir("aircraft.bak");
-    QByteArray read;
     FileError error;
-    EXPECT_FALSE(copyFile(dir.filePath("aircraft.cfg"), dir.filePath("aircraft.bak"), &read, &error));
+    EXPECT_FALSE(writeWholeFile(dir.filePath("aircraft.bak"), "cfg", &error));
     EXPECT_EQ(error.action, "write");
     EXPECT_EQ(error.path, dir.filePath("aircraft.bak"));
-    EXPECT_EQ(entriesOf(dir.path()), (QStringList{"aircraft.bak", "aircraft.cfg"}));
+    EXPECT_EQ(entriesOf(dir.path()), QStringList{"aircraft.bak"});
 }
 
 TEST(FileError, MessageNamesTheFileAndTheReason)

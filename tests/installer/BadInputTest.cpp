@@ -117,7 +117,7 @@ TEST_F(BadInput, AnAircraftCfgThatIsAFolderIsReportedWithABackupAsked)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir("aircraft.cfg"));
     install(Reference);
-    expectOneErrorNaming("aircraft.cfg");
+    expectOneErrorNaming("aircraft.cfg", reasonOpening(path("aircraft.cfg")));
     EXPECT_TRUE(QFileInfo(path("aircraft.cfg")).isDir());
     EXPECT_EQ(entriesOf(path("aircraft.cfg")), QStringList{});
     EXPECT_EQ(entriesOf(dir.path()), (QStringList{"aircraft.cfg", "cessna172_ref.htm"}));
@@ -127,7 +127,7 @@ TEST_F(BadInput, AnAircraftCfgThatIsAFolderIsReportedWithoutABackup)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir("aircraft.cfg"));
     install(Checklist, false);
-    expectOneErrorNaming("aircraft.cfg");
+    expectOneErrorNaming("aircraft.cfg", reasonOpening(path("aircraft.cfg")));
     EXPECT_TRUE(QFileInfo(path("aircraft.cfg")).isDir());
     EXPECT_EQ(entriesOf(dir.path()), (QStringList{"aircraft.cfg", "cessna172_check.htm"}));
 }
@@ -135,10 +135,10 @@ TEST_F(BadInput, AnAircraftCfgThatIsAFolderIsReportedWithoutABackup)
 TEST_F(BadInput, AMissingAircraftCfgIsReportedAndNotCreated)
 {
     install(Reference);
-    expectOneErrorNaming("aircraft.cfg");
+    expectOneErrorNaming("aircraft.cfg", reasonOpening(path("aircraft.cfg")));
     dialogs.calls.clear();
     install(Checklist, false);
-    expectOneErrorNaming("aircraft.cfg");
+    expectOneErrorNaming("aircraft.cfg", reasonOpening(path("aircraft.cfg")));
     EXPECT_EQ(entriesOf(dir.path()), (QStringList{"cessna172_check.htm", "cessna172_ref.htm"}));
 }
 

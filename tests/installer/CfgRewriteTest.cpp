@@ -67,7 +67,8 @@ struct PassCase
     const char *name;
     CfgPass pass;
     QByteArray before;
-    QByteArray after;
+    std::optional<QByteArray> after; // nothing: refused
+    qsizetype miscountedLines = 0;   // added to the census's count of lines
 };
 
 using WholeFile = testing::TestWithParam<PassCase>;
@@ -75,11 +76,14 @@ using WholeFile = testing::TestWithParam<PassCase>;
 } // namespace
 
 // The census sizes the result before a byte of it is written: a line counted
-// wrong would show as a result of the wrong size.
+// wrong would show as a result of the wrong size, and a census that
+// disagrees with the passes is refused rather than written past or short.
 TEST_P(WholeFile, RewritesEveryLineIntoTheExactSize)
 {
     const PassCase &c = GetParam();
-    EXPECT_EQ(rewriteCfg(c.pass, c.before, censusOf(c.before), "stem"), c.after);
+    CfgCensus census = censusOf(c.before);
+    census.lines += c.miscountedLines;
+    EXPECT_EQ(rewriteCfg(c.pass, c.before, census, "stem"), c.after);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -96,5 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
         PassCase{"ReferenceLinesReplacedChecklistKept", CfgPass::Reference,
                  "reference=1\r\nKB_REFERENCE=2\rkb_check\r\n",
                  "kb_reference=stem\r\nkb_reference=stem\r\nkb_check\r\n\r\n"},
-        PassCase{"ReferencePassOverNoEntry", CfgPass::Reference, "x\n\ny", "x\r\n\r\ny\r\n\r\n"}),
+        PassCase{"ReferencePassOverNoEntry", CfgPass::Reference, "x\n\ny", "x\r\n\r\ny\r\n\r\n"},
+        PassCase{"ACensusALineShortIsRefused", CfgPass::Checklist, "kb_checklists=a\r\nb\r\n", {}, -1},
+        PassCase{"ACensusALineOverIsRefused", CfgPass::Insertion, "kb_check\r\n", {}, +1}),
     [](const testing::TestParamInfo<PassCase> &info) { return std::string(info.param.name); });

@@ -277,7 +277,7 @@ TEST_F(Install, AFailedBackupLeavesAircraftCfgUntouched)
     QDir(dir.path()).mkdir("aircraft.bak");
     configureWithBackup(true);
     installer.installNewPage(Checklist);
-    expectOneErrorNaming("aircraft.bak", "");
+    expectOneErrorNaming("aircraft.bak", "Filename refers to a directory");
     EXPECT_EQ(cfg(), workedExample);
 }
 
@@ -286,5 +286,36 @@ TEST_F(Install, AnUnreadableAircraftCfgIsReported)
     QDir(dir.path()).mkdir("aircraft.cfg");
     configureWithBackup(false);
     installer.installNewPage(Reference);
-    expectOneErrorNaming("aircraft.cfg", "");
+    expectOneErrorNaming("aircraft.cfg", reasonOpening(path("aircraft.cfg")));
+}
+
+namespace {
+
+// Counts one line too many, as a count that disagreed with the passes would.
+class MiscountingInstaller : public Installer
+{
+public:
+    using Installer::Installer;
+
+protected:
+    CfgCensus countLines(QByteArrayView cfg) const override
+    {
+        CfgCensus census = Installer::countLines(cfg);
+        ++census.lines;
+        return census;
+    }
+};
+
+} // namespace
+
+TEST_F(Install, ARewriteThatDisagreesWithItsCountWritesNothing)
+{
+    writeCfg(workedExample);
+    MiscountingInstaller miscounting(dialogs);
+    miscounting.chooseAircraft(path("Cessna172.air"));
+    configureWithBackup(true);
+    miscounting.installNewPage(Checklist);
+    expectOneErrorNaming("aircraft.cfg", "nothing was written");
+    EXPECT_EQ(cfg(), workedExample);
+    EXPECT_EQ(entriesOf(dir.path()), (QStringList{"aircraft.cfg", "cessna172_check.htm"}));
 }

@@ -62,8 +62,9 @@ struct InstallerInFolder
 
     // The install stopped with exactly one "Error" box, shown last with the stop
     // icon, naming the file `name` and the system's reason (which holds `reason`).
-    void expectOneErrorNaming(const QString &name, const QString &reason = {}) const
+    void expectOneErrorNaming(const QString &name, const QString &reason) const
     {
+        ASSERT_FALSE(reason.isEmpty()) << "a test names the reason it expects";
         ASSERT_EQ(errorCount(), 1);
         const DialogCall error = dialogs.messages().back();
         EXPECT_EQ(error.title, "Error");

@@ -29,6 +29,7 @@ protected:
     // One message, titled "Error" with the stop icon, naming the file and the reason.
     void expectOneErrorNaming(const QString &filePath, const QString &reason) const
     {
+        ASSERT_FALSE(reason.isEmpty()) << "a test names the reason it expects";
         const std::vector<DialogCall> messages = dialogs.messages();
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(messages[0].title, "Error");

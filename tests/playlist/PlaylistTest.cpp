@@ -243,7 +243,7 @@ TEST_F(PlaylistTest, ASaveIntoAMissingFolderFailsWithAMessage)
 {
     ASSERT_TRUE(playlist.appendSong("a.mp3", "a.mp3"));
     EXPECT_FALSE(playlist.writeTextListing(path("no such folder/list.txt")));
-    expectOneErrorNaming(path("no such folder/list.txt"), "");
+    expectOneErrorNaming(path("no such folder/list.txt"), reasonOpening(path("no such folder/list.txt")));
     EXPECT_TRUE(entriesOf(dir.path()).isEmpty());
 }
 

@@ -33,6 +33,11 @@ struct HomeCase
     std::vector<LabelledFolder> found; // paths in the home folder
 };
 
+void PrintTo(const HomeCase &home, std::ostream *out)
+{
+    *out << home.name;
+}
+
 class WineHomes : public testing::TestWithParam<HomeCase>
 {
 };
@@ -56,8 +61,9 @@ void make(const QString &home, const Made &made)
     }
 }
 
-// A 64-bit prefix's: FS2004 on drive D in a folder named with an escape,
-// beside a value of another kind and the key of another Flight Simulator.
+// A 64-bit prefix's: FS2004 on drive D in a folder named with an escape, and
+// in the folder a variable names, beside a value of another kind and the key
+// of another Flight Simulator.
 const QByteArray wineSystemReg = R"(WINE REGISTRY Version 2
 #arch=win64
 
@@ -66,11 +72,51 @@ const QByteArray wineSystemReg = R"(WINE REGISTRY Version 2
 
 [Software\\Wow6432Node\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0] 1700000000
 #time=1d9
-"EXE Path"=str(2):"C:\\FS8"
+"EXE Path"=dword:00000001
+"EXE Path"=str(2):"%ProgramFiles%\\FS9"
 "exe path"="d:\\games\\Caf\xe9\\FS9\\"
 )";
 
+// The registry files of a prefix in which FS2004's keys were added with
+// `wine reg add` (data/make-wine-registry.sh): E: for the user, the machine's
+// own key in Program Files, D: for its uninstall entry and F: for DirectPlay.
+QByteArray wineWritten(const QString &file)
+{
+    return readBytes(":/wine-fs2004/" + file);
+}
+
 const QByteArray bottleSystemReg = R"([Software\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0] 1
+"EXE Path"="E:\\FS9"
+)";
+
+// Values that must be read as Wine reads them, or not at all: a character
+// written as four hex digits before a hex digit, a control character, a line
+// cut short, a value in a sub-key and one in the key after FS2004's. The
+// plain key of FS2004 comes first, as Wine sorts the keys.
+const QByteArray trickySystemReg = R"(WINE REGISTRY Version 2
+#arch=win64
+
+[Software\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0] 1700000000
+"EXE Path"="C:\\Second"
+
+[Software\\Wow6432Node\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0] 1700000000
+#time=1d9
+"EXE Path"="C:\\Caf\x00e9Deck"
+"EXE Path"="C:\\FS\t9"
+"EXE Path"="C:\\FS\\Unclosed
+
+[Software\\Wow6432Node\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0\\Settings] 1700000000
+"EXE Path"="C:\\Decoy"
+
+[Software\\Wow6432Node\\Microsoft\\Microsoft Games\\Flight Simulator\\9.1] 1700000000
+"EXE Path"="C:\\Decoy"
+)";
+
+// A 32-bit prefix has no Wow6432Node.
+const QByteArray win32SystemReg = R"(WINE REGISTRY Version 2
+#arch=win32
+
+[Software\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0] 1700000000
 "EXE Path"="E:\\FS9"
 )";
 
@@ -102,9 +148,29 @@ INSTANTIATE_TEST_SUITE_P(
                   {Made::Link, ".wine/dosdevices/D:", "disk"},
                   {Made::Link, ".wine/dosdevices/c:", ".wine/drive_c"},
                   {Made::Folder, ".wine/drive_c/FS8/Aircraft"},
+                  {Made::Folder, ".wine/drive_c/Program Files/FS9/Aircraft"},
                   {Made::Folder, ".wine/" + fs9}},
                  "",
-                 {{"disk/Games/Café/fs9/AIRCRAFT", "FS2004 (.wine)"}}},
+                 {{".wine/drive_c/Program Files/FS9/Aircraft", "FS2004 (.wine)"},
+                  {"disk/Games/Café/fs9/AIRCRAFT", "FS2004 (.wine 2)"}}},
+        HomeCase{
+            "TheUserTheMachineTheUninstallEntryAndDirectPlayAsWineWritesThem",
+            {{Made::File, ".wine/system.reg", wineWritten("system.reg")},
+             {Made::File, ".wine/user.reg", wineWritten("user.reg")},
+             {Made::Link, ".wine/dosdevices/c:", ".wine/drive_c"},
+             {Made::Link, ".wine/dosdevices/d:", "d"},
+             {Made::Link, ".wine/dosdevices/e:", "e"},
+             {Made::Link, ".wine/dosdevices/f:", "f"},
+             {Made::Folder, "f/Спорт/FS2004/Aircraft"},
+             {Made::Folder, "d/Jeux/Caféd FS9/Aircraft"},
+             {Made::Folder, ".wine/drive_c/Program Files (x86)/Microsoft Games/Flight Simulator 9/Aircraft"},
+             {Made::Folder, "e/Flugsimulator 9/Aircraft"}},
+            "",
+            {{"e/Flugsimulator 9/Aircraft", "FS2004 (.wine)"},
+             {".wine/drive_c/Program Files (x86)/Microsoft Games/Flight Simulator 9/Aircraft",
+              "FS2004 (.wine 2)"},
+             {"d/Jeux/Caféd FS9/Aircraft", "FS2004 (.wine 3)"},
+             {"f/Спорт/FS2004/Aircraft", "FS2004 (.wine 4)"}}},
         HomeCase{"UsualFoldersInAnyCaseWhenTheRegistryNamesNothingThere",
                  {{Made::File, bottles + "Flight/system.reg", bottleSystemReg},
                   {Made::Link, bottles + "Flight/dosdevices/e:", "unplugged"},
@@ -116,6 +182,32 @@ INSTANTIATE_TEST_SUITE_P(
                  {{bottles + "Flight/" + fs9x86InOtherCase, "FS2004 (Flight)"},
                   {bottles + "Flight/" + fs9, "FS2004 (Flight 2)"},
                   {"Games/fs9/" + fs9, "FS2004 (fs9)"}}},
+        HomeCase{"EachValueReadAsWineWritesItOrNotAtAll",
+                 {{Made::File, ".wine/system.reg", trickySystemReg},
+                  {Made::Link, ".wine/dosdevices/c:", ".wine/drive_c"},
+                  {Made::Folder, ".wine/drive_c/Second/Aircraft"},
+                  {Made::Folder, ".wine/drive_c/CaféDeck/Aircraft"},
+                  {Made::Folder, ".wine/drive_c/FSt9/Aircraft"},
+                  {Made::Folder, ".wine/drive_c/FS/t9/Aircraft"},
+                  {Made::Folder, ".wine/drive_c/FS/Unclose/Aircraft"},
+                  {Made::Folder, ".wine/drive_c/FS/Unclosed/Aircraft"},
+                  {Made::Folder, ".wine/drive_c/Decoy/Aircraft"}},
+                 "",
+                 {{".wine/drive_c/Second/Aircraft", "FS2004 (.wine)"},
+                  {".wine/drive_c/CaféDeck/Aircraft", "FS2004 (.wine 2)"}}},
+        HomeCase{"AThirtyTwoBitPrefixNamesAFolderOnAnotherDrive",
+                 {{Made::File, "Games/fs9/system.reg", win32SystemReg},
+                  {Made::Link, "Games/fs9/dosdevices/e:", "disk"},
+                  {Made::Folder, "disk/FS9/Aircraft"},
+                  {Made::Folder, "Games/fs9/" + fs9}},
+                 "",
+                 {{"disk/FS9/Aircraft", "FS2004 (fs9)"}}},
+        HomeCase{"BothSteamFolders",
+                 {{Made::Folder, ".steam/steam/steamapps/compatdata/2210/pfx/" + fs9},
+                  {Made::Folder, ".local/share/Steam/steamapps/compatdata/2211/pfx/" + fs9}},
+                 "",
+                 {{".steam/steam/steamapps/compatdata/2210/pfx/" + fs9, "FS2004 (Steam 2210)"},
+                  {".local/share/Steam/steamapps/compatdata/2211/pfx/" + fs9, "FS2004 (Steam 2211)"}}},
         HomeCase{"EveryPlaceInOrderEachFolderOnce",
                  {{Made::Folder, ".local/share/Steam/steamapps/compatdata/2210/pfx/" + fs9},
                   {Made::Link, ".steam/steam", ".local/share/Steam"},

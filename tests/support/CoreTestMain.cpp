@@ -1,9 +1,12 @@
+#include "TestHome.h"
+
 #include <QCoreApplication>
 
 #include <gtest/gtest.h>
 
 int main(int argc, char *argv[])
 {
+    const TestHome home;
     QCoreApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,9 +1,12 @@
+#include "TestHome.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
 
 int main(int argc, char *argv[])
 {
+    const TestHome home;
     // The windows are driven without a display unless a test run asks for one.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
