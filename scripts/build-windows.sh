@@ -3,9 +3,10 @@
 # in build/windows-release/:
 #   SkylyreConfigurator-<version>-win64.zip    the portable folder
 #   SkylyreConfigurator-<version>-setup.exe    the installer (NSIS)
-# The Qt for Windows comes from $SKYLYRE_QT_WINDOWS; without it,
-# scripts/build-qt-windows.sh first builds one into build/qt6-mingw64 (about
-# an hour on two cores).
+# The Qt for Windows comes from $SKYLYRE_QT_WINDOWS, a Qt that
+# scripts/build-qt6-mingw64.sh built (the packages' licenses folder names that
+# script and Debian's qt6-base source as Qt's source); without it, that script
+# first builds one into build/qt6-mingw64 (about an hour on two cores, as root).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine.sh
@@ -13,7 +14,9 @@ source scripts/wine.sh
 scripts/install-packages.sh windows
 SKYLYRE_QT_WINDOWS=$(qt_for_windows)
 if [[ -z "$SKYLYRE_QT_WINDOWS" ]]; then
-    bash scripts/build-qt-windows.sh build/qt6-mingw64
+    sudo=()
+    [[ $(id -u) -eq 0 ]] || sudo=(sudo)
+    "${sudo[@]}" bash scripts/build-qt6-mingw64.sh build/qt6-mingw64
     SKYLYRE_QT_WINDOWS=$(realpath build/qt6-mingw64)
 fi
 export SKYLYRE_QT_WINDOWS
@@ -40,7 +43,7 @@ files="$build/installed-files.nsh"
     find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|RMDir "$INSTDIR\\&"|'
 ) >"$files"
 makensis -V2 -DVERSION="$version" -DSTAGE="$(realpath "$stage")" -DFILES="$(realpath "$files")" \
-    -DICON="$PWD/resources/windows/skylyre.ico" -DOUTFILE="$(realpath "$build")/$name-setup.exe" \
-    resources/windows/installer.nsi
+    -DICON="$(realpath "$build/icon/skylyre-configurator.ico")" -DLICENSE="$PWD/LICENSE" \
+    -DOUTFILE="$(realpath "$build")/$name-setup.exe" resources/windows/installer.nsi
 
 ls -l "$build/$name-win64.zip" "$build/$name-setup.exe"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Windows packages (scripts/build-windows.sh) and tries them as a
 # user would, under Wine in a prefix of their own and on a virtual display:
-# the zip holds the portable folder with stripped binaries; the installer,
-# run silently, installs the program into Program Files with a Start-menu
+# the zip holds the portable folder with stripped binaries, Qt's TLS plugin
+# and the licenses folder; the installer shows the program's license first;
+# run silently, it installs the program into Program Files with a Start-menu
 # shortcut and an entry in the list of installed programs; the program started
 # through the shortcut shows its window and finds its help page, started from
 # another folder it says "Help file not found"; the silent uninstaller removes
@@ -29,10 +30,18 @@ checked() {
 folder="SkylyreConfigurator-$version-win64"
 listing=$(cmake -E tar tf "$zip")
 for file in skylyre-configurator.exe help.htm Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6Network.dll \
-    platforms/qwindows.dll styles/qwindowsvistastyle.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
+    platforms/qwindows.dll styles/qwindowsvistastyle.dll tls/qschannelbackend.dll \
+    libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
     grep -qx "$folder/$file" <<<"$listing" || fail "the zip has no $folder/$file"
 done
-checked "the zip holds the program, its help page, Qt, its plugins and the MinGW runtime"
+checked "the zip holds the program, its help page, Qt, its plugins (TLS too) and the MinGW runtime"
+for file in README.txt GPL-3.txt LGPL-3.txt gcc-runtime.txt mingw-w64.txt build-qt6-mingw64.sh; do
+    grep -qx "$folder/licenses/$file" <<<"$listing" || fail "the zip has no $folder/licenses/$file"
+done
+cmp -s LICENSE "$build/$folder/licenses/GPL-3.txt" || fail "licenses/GPL-3.txt is not the program's license"
+grep -q "qt6-base=$(dpkg-query --show --showformat='${Version}' qt6-base-dev)\$" "$build/$folder/licenses/README.txt" ||
+    fail "licenses/README.txt does not name the source of Qt"
+checked "the zip holds the licenses folder: the program's license, Qt's and the MinGW runtime's, and Qt's source"
 for binary in "$build/$folder"/*.exe "$build/$folder"/*.dll; do
     sections=$(x86_64-w64-mingw32-objdump -h "$binary") || fail "objdump could not read $binary"
     ! grep -q '\.debug_' <<<"$sections" || fail "$binary is not stripped"
@@ -51,6 +60,26 @@ installed="$WINEPREFIX/drive_c/Program Files/Skylyre Configurator"
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Skylyre Configurator.lnk"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\SkylyreConfigurator'
 
+# Ends every program of the prefix and waits until they are gone.
+end_programs() {
+    wineserver -k
+    wineserver -w
+    wineserver -p </dev/null >/dev/null 2>&1
+}
+
+# Started as a user starts it, the installer shows the program's license
+# first. Wine's trace of the texts its windows are given shows the page.
+texts="$WINEPREFIX/installer-texts.log"
+WINEDEBUG=trace+win wine "$setup" 2>"$texts" &
+for _ in $(seq 150); do
+    grep -aq 'set_window_text L"License Agreement"' "$texts" && break
+    sleep 0.2
+done
+grep -aq 'set_window_text L"License Agreement"' "$texts" || fail "the installer shows no license page"
+end_programs
+[[ ! -e "$installed" ]] || fail "the installer installed before its license was read"
+checked "the installer shows the program's license first"
+
 wine "$setup" /S
 while IFS= read -r -d '' file; do
     cmp -s "$build/$folder/$file" "$installed/$file" || fail "the installer did not install $file"
@@ -60,13 +89,6 @@ done < <(cd "$build/$folder" && find . -type f -print0)
 wine reg query "$key" /v DisplayName /reg:64 | grep -q "Skylyre Configurator" ||
     fail "no entry in the list of installed programs"
 checked "the silent installer installed the program, a shortcut and an entry in the installed programs"
-
-# Ends every program of the prefix and waits until they are gone.
-end_programs() {
-    wineserver -k
-    wineserver -w
-    wineserver -p </dev/null >/dev/null 2>&1
-}
 
 wine start "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Skylyre Configurator.lnk"
 window_id "Skylyre Configurator" >/dev/null || fail "the program started through its shortcut shows no window"

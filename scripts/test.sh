@@ -3,14 +3,16 @@
 # display. Exits non-zero when anything fails. In order:
 #   0. every C++ source is formatted as .clang-format says;
 #   1. the normal build (g++, Debug; the benchmarks are compiled, not run);
-#   2. a short run of each fuzz target (clang, libFuzzer; see scripts/fuzz.sh);
-#   3. the whole test suite again, built with AddressSanitizer and
+#   2. the Debian package, checked by Debian's tools, installed into a folder
+#      of its own and removed (scripts/test-debian-package.sh);
+#   3. a short run of each fuzz target (clang, libFuzzer; see scripts/fuzz.sh);
+#   4. the whole test suite again, built with AddressSanitizer and
 #      UndefinedBehaviorSanitizer (SKYLYRE_SANITIZE);
-#   4. the Windows build (MinGW-w64) and its tests under Wine, then the
+#   5. the Windows build (MinGW-w64) and its tests under Wine, then the
 #      Windows packages, installed and uninstalled under Wine
 #      (scripts/test-windows-package.sh). It needs a Qt for Windows:
-#      $SKYLYRE_QT_WINDOWS, or build/qt6-mingw64 (scripts/build-qt-windows.sh);
-#   5. the user's home is as it was before the tests (ccache's folder aside).
+#      $SKYLYRE_QT_WINDOWS, or build/qt6-mingw64 (scripts/build-qt6-mingw64.sh);
+#   6. the user's home is as it was before the tests (ccache's folder aside).
 # SKYLYRE_FUZZ_SECONDS sets the time of each fuzz target (default 5).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -47,6 +49,9 @@ ctest_options=()
 
 run_suite test
 
+echo "== Debian package"
+bash scripts/test-debian-package.sh
+
 echo "== Fuzzing each target for ${SKYLYRE_FUZZ_SECONDS:-5} s"
 bash scripts/fuzz.sh "${SKYLYRE_FUZZ_SECONDS:-5}"
 
@@ -55,7 +60,7 @@ run_suite asan
 SKYLYRE_QT_WINDOWS=$(qt_for_windows)
 export SKYLYRE_QT_WINDOWS
 if [[ -z "$SKYLYRE_QT_WINDOWS" ]]; then
-    echo "== Windows stage SKIPPED (not passed): no Qt for Windows; set SKYLYRE_QT_WINDOWS or run scripts/build-qt-windows.sh."
+    echo "== Windows stage SKIPPED (not passed): no Qt for Windows; set SKYLYRE_QT_WINDOWS or run scripts/build-qt6-mingw64.sh build/qt6-mingw64."
 else
     echo "== Windows build, its tests under Wine, and its packages"
     scripts/install-packages.sh windows

@@ -22,7 +22,7 @@ stop_wine() {
 }
 
 # The Qt for Windows to build with: $SKYLYRE_QT_WINDOWS, else the one
-# scripts/build-qt-windows.sh builds into the build tree; empty when neither is there.
+# scripts/build-windows.sh has scripts/build-qt6-mingw64.sh build into the build tree; empty when neither is there.
 qt_for_windows() {
     local qt=${SKYLYRE_QT_WINDOWS:-$PWD/build/qt6-mingw64}
     [[ -f "$qt/lib/cmake/Qt6/Qt6Config.cmake" ]] && realpath "$qt"

@@ -1,10 +1,11 @@
 ; The Windows installer of Skylyre Configurator, made by scripts/build-windows.sh:
 ;   makensis -DVERSION=1.5.0 -DSTAGE=<portable folder> -DFILES=<its file list>
-;            -DICON=<.ico> -DOUTFILE=<setup.exe> installer.nsi
-; Installs the portable folder into Program Files, with a Start-menu shortcut
-; that starts the program in its own folder (where help.htm is), an entry in
-; Windows' list of installed programs and an uninstaller that removes exactly
-; what was installed. /S installs (and uninstalls) silently.
+;            -DICON=<.ico> -DLICENSE=<the program's license> -DOUTFILE=<setup.exe> installer.nsi
+; Shows the program's license, then installs the portable folder into Program
+; Files, with a Start-menu shortcut that starts the program in its own folder
+; (where help.htm is), an entry in Windows' list of installed programs and an
+; uninstaller that removes exactly what was installed. /S installs (and
+; uninstalls) silently, without the license page.
 Target amd64-unicode
 !include "MUI2.nsh"
 
@@ -30,6 +31,10 @@ VIAddVersionKey "ProductVersion" "${VERSION}"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\${EXE}"
+; The GPL asks no one to accept it to install or use the program: Next, not I Agree.
+!define MUI_LICENSEPAGE_BUTTON "$(^NextBtn)"
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "Skylyre Configurator is free software under this license. Click Next to continue."
+!insertmacro MUI_PAGE_LICENSE "${LICENSE}"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH

@@ -7,12 +7,13 @@
 #include "gui/LinkLabel.h"
 #include "gui/PlaylistWindow.h"
 #include "gui/Twips.h"
+#include "program/ProgramVersion.h"
 #include "update/MakerSite.h"
-#include "update/ProgramVersion.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QDirIterator>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -57,6 +58,16 @@ QFont windowFont()
     return font;
 }
 
+// The program's icon in every size it is rendered in, for the system to pick from.
+QIcon programIcon()
+{
+    QIcon icon;
+    QDirIterator pictures(QStringLiteral(":/hicolor"), QDir::Files, QDirIterator::Subdirectories);
+    while (pictures.hasNext())
+        icon.addFile(pictures.next());
+    return icon;
+}
+
 } // namespace
 
 MainWindow::MainWindow(Dialogs &dialogs, const QString &makerHost, QWidget *parent)
@@ -67,7 +78,7 @@ MainWindow::MainWindow(Dialogs &dialogs, const QString &makerHost, QWidget *pare
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(MessageTitles::program);
-    setWindowIcon(QIcon(QStringLiteral(":/skylyre.png")));
+    setWindowIcon(programIcon());
     setFont(windowFont());
     setFixedSize(twipsRect(0, 0, 3975, 2730).size());
     createControls();

@@ -3,7 +3,7 @@
 #include "dialogs/Dialogs.h"
 #include "dialogs/FetchProgress.h"
 #include "dialogs/MessageTitles.h"
-#include "update/ProgramVersion.h"
+#include "program/ProgramVersion.h"
 
 #include <QUrl>
 

@@ -1,6 +1,6 @@
 #include "update/UpdateCheck.h"
+#include "program/ProgramVersion.h"
 #include "update/MakerSite.h"
-#include "update/ProgramVersion.h"
 
 #include "LocalHttpServer.h"
 #include "ScriptedDialogs.h"

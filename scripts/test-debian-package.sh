@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Builds the Debian package and checks it with Debian's tools
+# (scripts/build-debian-package.sh), then tries it as a user would, without
+# touching the machine: dpkg installs it into a root folder of its own, whose
+# list of installed packages is a copy of the machine's, so that dpkg checks
+# the package's dependencies and files against what is really installed; the
+# installed program answers --version without a display; dpkg removes the
+# package and leaves nothing behind.
+# Exits non-zero at the first thing that is not so.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+deb=$(bash scripts/build-debian-package.sh | tee /dev/stderr | tail -n 1)
+version=$(dpkg-deb --field "$deb" Version)
+
+fail() {
+    echo "FAILED: $*" >&2
+    exit 1
+}
+checked() {
+    echo "ok: $*"
+}
+
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates"
+cp /var/lib/dpkg/status "$root/var/lib/dpkg/"
+cp /var/lib/dpkg/info/*.list "$root/var/lib/dpkg/info/"
+
+dpkg --root="$root" --install "$deb" >/dev/null || fail "dpkg did not install $deb"
+checked "dpkg installs the package, its dependencies met"
+answer=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/skylyre-configurator" --version) ||
+    fail "skylyre-configurator --version failed"
+[[ "$answer" == "skylyre-configurator $version" ]] || fail "skylyre-configurator --version says \"$answer\""
+checked "skylyre-configurator --version says \"$answer\" without a display"
+
+dpkg --root="$root" --purge skylyre-configurator >/dev/null || fail "dpkg did not remove the package"
+left=$(find "$root" -mindepth 1 -path "$root/var" -prune -o -print)
+[[ -z "$left" ]] || fail "removing the package left $left"
+checked "dpkg removes the package and everything it installed"
+echo "The Debian package passes Debian's checks, installs, answers and uninstalls."
