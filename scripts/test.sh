@@ -43,9 +43,8 @@ run_suite() {
     echo "== Tests in build/$1"
     cmake --preset "$1"
     cmake --build --preset "$1" --parallel "$jobs"
-    ctest --preset "$1" --parallel "$jobs" "${ctest_options[@]}"
+    ctest --preset "$1" --parallel "$jobs"
 }
-ctest_options=()
 
 run_suite test
 
@@ -66,9 +65,6 @@ else
     scripts/install-packages.sh windows
     start_wine build/wine
     trap stop_wine EXIT
-    # Wine now and then kills a test program as it ends, after its test has
-    # passed: such a test runs once more, and fails only if it fails again.
-    ctest_options=(--repeat until-pass:2)
     run_suite windows
     stop_wine
     bash scripts/test-windows-package.sh

@@ -21,10 +21,17 @@ stop_wine() {
     wineserver -k 2>/dev/null || true
 }
 
-# The Qt for Windows to build with: $SKYLYRE_QT_WINDOWS, else the one
-# scripts/build-windows.sh has scripts/build-qt6-mingw64.sh build into the build tree; empty when neither is there.
+# The Qt for Windows to build with: $SKYLYRE_QT_WINDOWS, else the prebuilt one
+# in ../shared/qt6-mingw64 beside the checkout, else the one that
+# scripts/build-windows.sh has scripts/build-qt6-mingw64.sh build into the
+# build tree; empty when none is there.
 qt_for_windows() {
-    local qt=${SKYLYRE_QT_WINDOWS:-$PWD/build/qt6-mingw64}
-    [[ -f "$qt/lib/cmake/Qt6/Qt6Config.cmake" ]] && realpath "$qt"
+    local qt
+    for qt in ${SKYLYRE_QT_WINDOWS:+"$SKYLYRE_QT_WINDOWS"} ../shared/qt6-mingw64 build/qt6-mingw64; do
+        if [[ -f "$qt/lib/cmake/Qt6/Qt6Config.cmake" ]]; then
+            realpath "$qt"
+            return 0
+        fi
+    done
     return 0
 }
