@@ -8,7 +8,8 @@
 #   3. a short run of each fuzz target (clang, libFuzzer; see scripts/fuzz.sh);
 #   4. the whole test suite again, built with AddressSanitizer and
 #      UndefinedBehaviorSanitizer (SKYLYRE_SANITIZE);
-#   5. the Windows build (MinGW-w64) and its tests under Wine, then the
+#   5. the Windows build (MinGW-w64) and its tests under Wine (on a virtual
+#      display that Wine's own dialogs need), then the
 #      Windows packages, installed and uninstalled under Wine
 #      (scripts/test-windows-package.sh). It needs a Qt for Windows:
 #      $SKYLYRE_QT_WINDOWS, or build/qt6-mingw64 (scripts/build-qt6-mingw64.sh);
@@ -16,6 +17,7 @@
 # SKYLYRE_FUZZ_SECONDS sets the time of each fuzz target (default 5).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/display.sh
 source scripts/wine.sh
 
 scripts/install-packages.sh test
@@ -62,11 +64,15 @@ if [[ -z "$SKYLYRE_QT_WINDOWS" ]]; then
     echo "== Windows stage SKIPPED (not passed): no Qt for Windows; set SKYLYRE_QT_WINDOWS or run scripts/build-qt6-mingw64.sh build/qt6-mingw64."
 else
     echo "== Windows build, its tests under Wine, and its packages"
-    scripts/install-packages.sh windows
+    scripts/install-packages.sh windows screenshots
+    # Qt draws offscreen, but Wine makes the system's file dialog only with
+    # a display to put it on.
+    start_display 800x600
     start_wine build/wine
-    trap stop_wine EXIT
+    trap 'stop_wine; stop_display' EXIT
     run_suite windows
     stop_wine
+    stop_display
     bash scripts/test-windows-package.sh
 fi
 

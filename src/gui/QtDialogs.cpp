@@ -1,10 +1,9 @@
 #include "gui/QtDialogs.h"
 
-#include "gui/FileDialogSidebar.h"
+#include "gui/SystemFileDialog.h"
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
@@ -16,18 +15,6 @@ QString withLineBreaks(QString prompt)
     prompt.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     prompt.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return prompt;
-}
-
-// "AIR Files (*.air)|*.air" becomes Qt's "AIR Files (*.air)". Qt's own file
-// dialog matches the pattern without regard to case, as Windows does.
-QString qtNameFilter(const QString &filter)
-{
-    const QString description = filter.section(QLatin1Char('|'), 0, 0);
-    const QString pattern = filter.section(QLatin1Char('|'), 1);
-    const QString patternInParentheses = QStringLiteral("(%1)").arg(pattern);
-    if (pattern.isEmpty() || description.endsWith(patternInParentheses))
-        return description;
-    return QStringLiteral("%1 %2").arg(description, patternInParentheses);
 }
 
 QUrl documentUrl(const QString &document)
@@ -84,23 +71,7 @@ Dialogs::Answer QtDialogs::messageBox(const QString &prompt, Buttons buttons, co
 
 QString QtDialogs::askFileName(const FileDialogSetup &setup)
 {
-    QFileDialog dialog(owner());
-    dialog.setNameFilter(qtNameFilter(setup.filter));
-    // Qt's own dialog on every desktop: it lists files of any case, and names
-    // are returned as typed, without a default extension.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    if (!setup.startFolder.isEmpty())
-        dialog.setDirectory(setup.startFolder);
-    const FileDialogSidebar sidebar(dialog, setup.sidebarFolders);
-    if (setup.kind == FileDialogKind::Save) {
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    } else {
-        dialog.setFileMode(QFileDialog::AnyFile);
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return askWithSystemFileDialog(owner(), setup);
 }
 
 void QtDialogs::shellOpen(const QString &document)
