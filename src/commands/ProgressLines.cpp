@@ -1,6 +1,5 @@
 #include "commands/ProgressLines.h"
 
-#include <QDir>
 #include <QTextStream>
 
 ProgressLines::ProgressLines(QTextStream &out, qsizetype total)
@@ -12,8 +11,7 @@ ProgressLines::ProgressLines(QTextStream &out, qsizetype total)
 void ProgressLines::print(const QString &path, const QString &what)
 {
     ++number;
-    out << '[' << number << '/' << total << "] " << QDir::toNativeSeparators(path) << ": " << what
-        << Qt::endl;
+    out << '[' << number << '/' << total << "] " << path << ": " << what << Qt::endl;
 }
 
 QString oneLine(const QStringList &messages)

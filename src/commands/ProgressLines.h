@@ -5,7 +5,8 @@
 
 class QTextStream;
 
-// What the commands print of each aircraft as they go: "[3/40] <path>: <what>".
+// What the commands print of each aircraft as they go: "[3/40] <path>: <what>",
+// the path as the command line gave it.
 class ProgressLines
 {
 public:
