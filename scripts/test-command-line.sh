@@ -10,7 +10,7 @@
 #
 # for example `build/test/src/console/skylyre`, or, for Windows, under Wine
 # (started by start_wine of scripts/wine.sh):
-# `build/windows/src/console/skylyre.exe wine`.
+# `build/windows/skylyre.exe wine`.
 set -euo pipefail
 program=$(realpath "$1")
 shift

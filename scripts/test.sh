@@ -71,7 +71,7 @@ else
     trap stop_wine EXIT
     run_suite windows
     echo "== The console program on three aircraft, under Wine"
-    bash scripts/test-command-line.sh build/windows/src/console/skylyre.exe wine
+    bash scripts/test-command-line.sh build/windows/skylyre.exe wine
     stop_wine
     bash scripts/test-windows-package.sh
 fi

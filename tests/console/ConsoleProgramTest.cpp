@@ -1,7 +1,7 @@
 #include "Files.h"
+#include "ProgramRun.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -49,17 +49,12 @@ TEST_P(ConsoleProgram, AnswersWithItsExitCode)
     writeBytes(folder + "/Cessna172.air", "flight model");
     writeBytes(folder + "/aircraft.cfg", cfg);
 
-    QProcess program;
-    program.setWorkingDirectory(dir.path());
-    program.start(QStringLiteral(SKYLYRE_CONSOLE_PROGRAM), row.arguments);
-    ASSERT_TRUE(program.waitForFinished(60'000));
-    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(program.exitCode(), row.exitCode);
-    const QString output = QString::fromLocal8Bit(program.readAllStandardOutput());
-    const QString error = QString::fromLocal8Bit(program.readAllStandardError());
-    EXPECT_TRUE(output.contains(row.standardOutput)) << output.toStdString();
-    EXPECT_TRUE(error.contains(row.standardError)) << error.toStdString();
-    EXPECT_EQ(row.standardError.isEmpty(), error.isEmpty()) << error.toStdString();
+    const ProgramRun run = runProgram(QStringLiteral(SKYLYRE_CONSOLE_PROGRAM), row.arguments, dir.path());
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(run.exitCode, row.exitCode);
+    EXPECT_TRUE(run.output.contains(row.standardOutput)) << run.output.toStdString();
+    EXPECT_TRUE(run.error.contains(row.standardError)) << run.error.toStdString();
+    EXPECT_EQ(row.standardError.isEmpty(), run.error.isEmpty()) << run.error.toStdString();
     EXPECT_EQ(entriesOf(folder), row.files);
     if (row.files == untouched) {
         EXPECT_EQ(readBytes(folder + "/aircraft.cfg"), cfg);
