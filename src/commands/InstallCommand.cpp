@@ -39,7 +39,7 @@ int runInstall(const CommandLineRequest &request, QTextStream &out)
     AnsweringDialogs dialogs(request.configureCfg, request.backup);
     // One installer for all: the player page is built once, and what is
     // learnt of the code pages is kept.
-    Installer installer(dialogs, [] { return QList<LabelledFolder>(); });
+    Installer installer(dialogs);
     const InstallChoices choices{request.checklist, request.reference, request.newFile,
                                  request.addToExisting};
     const QString done = doneBy(request);

@@ -11,6 +11,8 @@
 #include <QJsonObject>
 #include <QTextStream>
 
+#include <algorithm>
+
 namespace {
 
 QString textOf(const QList<ListedPage> &pages)
