@@ -38,7 +38,8 @@ ListedAircraft AircraftListing::describe(const QString &airPath)
         aircraft.problem = oneLine({error.message()});
         return aircraft;
     }
-    // The pages are read after the lines: `content` is read into again.
+    // Each page once, however many variations name it. The pages are read
+    // after the lines: `content` is read into again.
     QList<QByteArray> checklist;
     QList<QByteArray> reference;
     LineScanner lines(content);
@@ -48,8 +49,9 @@ ListedAircraft AircraftListing::describe(const QString &airPath)
             : isReferenceEntry(line)                        ? &reference
                                                             : nullptr;
         const qsizetype equals = line.indexOf('=');
-        if (entries && equals >= 0)
-            entries->append(line.sliced(equals + 1).trimmed().toByteArray());
+        const QByteArrayView page = line.sliced(equals + 1).trimmed();
+        if (entries && equals >= 0 && !entries->contains(page))
+            entries->append(page.toByteArray());
     }
     for (const QByteArray &entry : checklist)
         aircraft.checklist.append(pageOf(folder, entry));

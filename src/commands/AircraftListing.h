@@ -16,9 +16,9 @@ struct ListedPage
 // What list says of one aircraft.
 struct ListedAircraft
 {
-    QString folder;  // with native separators
-    QString airFile; // the .air file's name
-    QList<ListedPage> checklist;
+    QString folder;              // with native separators
+    QString airFile;             // the .air file's name
+    QList<ListedPage> checklist; // each page named once, in the order of the entries
     QList<ListedPage> reference;
     QString problem = {}; // why aircraft.cfg could not be read
 };

@@ -91,5 +91,11 @@ INSTANTIATE_TEST_SUITE_P(
                   {"ref.htm", player}},
                  "checklist Cessna172_Check (player); reference Ref.HTM (player)",
                  0},
+        ListCase{"VariationsNamingOnePage",
+                 {{"Cessna172.air", air},
+                  {"aircraft.cfg", "kb_checklists=a\r\n[fltsim.1]\r\nchecklists=a\r\nkb_checklists=b\r\n"},
+                  {"a.htm", player}},
+                 "checklist a (player), b (no page); reference none",
+                 0},
         ListCase{"NoAircraftCfg", {{"Cessna172.air", air}}, "unreadable: Could not read", 1}),
     listCaseName);
