@@ -20,8 +20,10 @@ enum class PageState {
     PlayerAtEnd,     // what Add to existing makes of an existing page
 };
 
+} // namespace
+
 // One section's removal, worked out before anything is written.
-struct SectionRemoval
+struct PlayerRemoval::SectionRemoval
 {
     KneeboardSection section;
     QString pagePath;         // as the page is named on disk
@@ -33,6 +35,18 @@ struct SectionRemoval
 
     bool pageGone() const { return page == PageState::Missing || page == PageState::OnlyPlayer; }
 };
+
+// What removal makes of aircraft.cfg.
+struct PlayerRemoval::CfgResult
+{
+    QByteArray bytes;
+    bool restored = false;       // to the backup's bytes
+    bool entriesRemoved = false; // lines naming the page
+};
+
+namespace {
+
+using SectionRemoval = PlayerRemoval::SectionRemoval;
 
 QString sectionTitle(KneeboardSection section)
 {
@@ -93,116 +107,130 @@ PlayerRemoval::PlayerRemoval()
 RemovalReport PlayerRemoval::remove(const QString &airPath, const QList<KneeboardSection> &sections)
 {
     RemovalReport report;
-    const auto finish = [&report] {
-        report.outcome = !report.failures.isEmpty() ? RemovalReport::Outcome::Failed
-            : report.done.isEmpty()                 ? RemovalReport::Outcome::NothingToRemove
-                                                    : RemovalReport::Outcome::Removed;
-        return report;
-    };
     const QString title = QFileInfo(airPath).fileName();
     const std::optional<QString> name = aircraftNameOf(title);
     if (!name) {
         report.failures.append(tooShortToNameMessage(title));
-        return finish();
+    } else {
+        const QString folder = airPath.left(airPath.size() - title.size());
+        QList<SectionRemoval> removals;
+        if (planPages(folder, *name, sections, &removals, &report) && !removals.isEmpty())
+            removeFrom(folder, removals, &report);
     }
-    const QString folder = airPath.left(airPath.size() - title.size());
-    const int codePage = codePages.codePageOf(folder);
+    report.outcome = !report.failures.isEmpty() ? RemovalReport::Outcome::Failed
+        : report.done.isEmpty()                 ? RemovalReport::Outcome::NothingToRemove
+                                                : RemovalReport::Outcome::Removed;
+    return report;
+}
 
-    // The pages.
-    QList<SectionRemoval> removals;
+bool PlayerRemoval::planPages(const QString &folder, const QString &name,
+                              const QList<KneeboardSection> &sections, QList<SectionRemoval> *removals,
+                              RemovalReport *report)
+{
+    const int codePage = codePages.codePageOf(folder);
     for (KneeboardSection section : sections) {
         SectionRemoval removal{.section = section,
-                               .pagePath = existingCaseOf(folder + pageFileNameOf(*name, section))};
+                               .pagePath = existingCaseOf(folder + pageFileNameOf(name, section))};
         const std::optional<QByteArray> stem =
-            SimulatorCodePages::encode(pageNameOf(*name, section), codePage);
+            SimulatorCodePages::encode(pageNameOf(name, section), codePage);
         if (!stem) {
-            report.failures.append(QStringLiteral("The name of \"%1\" has characters that the code page "
-                                                  "Windows-%2 does not have. Nothing was changed.")
-                                       .arg(title)
-                                       .arg(codePage));
-            return finish();
+            report->failures.append(QStringLiteral("The name \"%1\" has characters that the code page "
+                                                   "Windows-%2 does not have. Nothing was changed.")
+                                        .arg(name)
+                                        .arg(codePage));
+            return false;
         }
         removal.pageStem = *stem;
         QByteArray page;
         bool found = false;
-        if (!readIfThere(removal.pagePath, &page, &found, &report.failures))
-            return finish();
+        if (!readIfThere(removal.pagePath, &page, &found, &report->failures))
+            return false;
         if (found)
             classify(page, playerCopy, &removal);
         if (removal.page == PageState::PlayerElsewhere)
-            report.failures.append(
+            report->failures.append(
                 QStringLiteral("The %1 page \"%2\" holds the player among other lines, or "
                                "was changed after the install: it was left as it was, and "
                                "so was its entry in aircraft.cfg.")
                     .arg(sectionTitle(section).toLower(), QDir::toNativeSeparators(removal.pagePath)));
         if (removal.page != PageState::PlayerElsewhere && removal.page != PageState::WithoutPlayer)
-            removals.append(removal);
+            removals->append(removal);
     }
+    return true;
+}
 
-    // aircraft.cfg.
+void PlayerRemoval::removeFrom(const QString &folder, QList<SectionRemoval> &removals, RemovalReport *report)
+{
     const QString cfgPath = existingCaseOf(folder + QStringLiteral("aircraft.cfg"));
     QByteArray cfg;
     QByteArray backup;
     bool cfgFound = false;
     bool backupFound = false;
-    if (removals.isEmpty() || !readIfThere(cfgPath, &cfg, &cfgFound, &report.failures)
+    if (!readIfThere(cfgPath, &cfg, &cfgFound, &report->failures)
         || !readIfThere(existingCaseOf(folder + QStringLiteral("aircraft.bak")), &backup, &backupFound,
-                        &report.failures))
-        return finish();
+                        &report->failures))
+        return;
     // A page that is not there was taken out by hand: only an entry naming it
     // is left to remove.
     removals.removeIf([&](const SectionRemoval &removal) {
         return removal.page == PageState::Missing
             && withoutEntriesNaming(removal.section, cfg, removal.pageStem).size() == cfg.size();
     });
-    QByteArray newCfg = cfg;
-    for (SectionRemoval &removal : removals) {
-        if (backupFound && installsMake(removal, backup, newCfg)) {
-            newCfg = backup;
-            removal.restored = true;
-        }
-    }
-    bool entriesRemoved = false;
-    for (SectionRemoval &removal : removals) {
-        const QByteArray without = withoutEntriesNaming(removal.section, newCfg, removal.pageStem);
-        if (without.size() == newCfg.size() || (removal.restored && !removal.pageGone()))
-            continue;
-        newCfg = without;
-        entriesRemoved = true;
-        report.notes.append(QStringLiteral("The %1 entry that the install replaced could not be restored: "
-                                           "%2. Only the entries naming %3 were removed.")
-                                .arg(sectionTitle(removal.section).toLower(),
-                                     backupFound ? QStringLiteral("aircraft.bak did not match aircraft.cfg")
-                                                 : QStringLiteral("there is no aircraft.bak"),
-                                     QString::fromLocal8Bit(removal.pageStem)));
-    }
+    const CfgResult newCfg = cfgAfter(removals, cfg, backupFound ? &backup : nullptr, report);
 
     // Nothing has been written so far: aircraft.cfg first, so that no entry
     // is left naming a page that is gone.
     FileError error;
-    if (cfgFound && newCfg != cfg) {
-        if (!writeWholeFile(cfgPath, newCfg, &error)) {
-            report.failures.append(error.message());
-            return finish();
+    if (cfgFound && newCfg.bytes != cfg) {
+        if (!writeWholeFile(cfgPath, newCfg.bytes, &error)) {
+            report->failures.append(error.message());
+            return;
         }
-        report.done.append(entriesRemoved ? QStringLiteral("entries removed from aircraft.cfg")
-                                          : QStringLiteral("aircraft.cfg restored from aircraft.bak"));
+        if (newCfg.restored)
+            report->done.append(QStringLiteral("aircraft.cfg restored from aircraft.bak"));
+        if (newCfg.entriesRemoved)
+            report->done.append(QStringLiteral("entries removed from aircraft.cfg"));
     }
     for (const SectionRemoval &removal : removals) {
         const QString section = sectionTitle(removal.section);
         if (removal.page == PageState::OnlyPlayer) {
             QFile page(removal.pagePath);
             if (page.remove())
-                report.done.append(QStringLiteral("%1 page deleted").arg(section));
+                report->done.append(QStringLiteral("%1 page deleted").arg(section));
             else
-                report.failures.append(
+                report->failures.append(
                     FileError{QStringLiteral("delete"), removal.pagePath, page.errorString()}.message());
         } else if (removal.page == PageState::PlayerAtEnd) {
             if (writeWholeFile(removal.pagePath, removal.keptPage, &error))
-                report.done.append(QStringLiteral("player cut from the %1 page").arg(section));
+                report->done.append(QStringLiteral("player cut from the %1 page").arg(section));
             else
-                report.failures.append(error.message());
+                report->failures.append(error.message());
         }
     }
-    return finish();
+}
+
+PlayerRemoval::CfgResult PlayerRemoval::cfgAfter(QList<SectionRemoval> &removals, const QByteArray &cfg,
+                                                 const QByteArray *backup, RemovalReport *report)
+{
+    CfgResult result{cfg};
+    for (SectionRemoval &removal : removals) {
+        if (backup && installsMake(removal, *backup, result.bytes)) {
+            result.bytes = *backup;
+            result.restored = removal.restored = true;
+        }
+    }
+    for (const SectionRemoval &removal : removals) {
+        const QByteArray without = withoutEntriesNaming(removal.section, result.bytes, removal.pageStem);
+        if (without.size() == result.bytes.size() || (removal.restored && !removal.pageGone()))
+            continue;
+        result.bytes = without;
+        result.entriesRemoved = true;
+        report->notes.append(QStringLiteral("The %1 entry that the install replaced could not be restored: "
+                                            "%2. Only the entries naming %3 were removed.")
+                                 .arg(sectionTitle(removal.section).toLower(),
+                                      backup ? QStringLiteral("aircraft.bak did not match aircraft.cfg")
+                                             : QStringLiteral("there is no aircraft.bak"),
+                                      QString::fromLocal8Bit(removal.pageStem)));
+    }
+    return result;
 }

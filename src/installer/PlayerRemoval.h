@@ -34,7 +34,23 @@ public:
     // is `airPath`.
     RemovalReport remove(const QString &airPath, const QList<KneeboardSection> &sections);
 
+    // What the removal works out before it writes (defined in the source).
+    struct SectionRemoval;
+    struct CfgResult;
+
 private:
+    // Reads the pages of `sections` and works out what becomes of each; false
+    // when one cannot be read or named, and nothing is to be written.
+    bool planPages(const QString &folder, const QString &name, const QList<KneeboardSection> &sections,
+                   QList<SectionRemoval> *removals, RemovalReport *report);
+    // Works out aircraft.cfg, then writes it and the pages.
+    void removeFrom(const QString &folder, QList<SectionRemoval> &removals, RemovalReport *report);
+    // aircraft.cfg without the entries of `removals`: the backup's bytes
+    // where an install made `cfg` of them, else `cfg` without the lines naming
+    // the pages.
+    static CfgResult cfgAfter(QList<SectionRemoval> &removals, const QByteArray &cfg,
+                              const QByteArray *backup, RemovalReport *report);
+
     QByteArray playerCopy; // the player and its CR LF, as an install writes it
     SimulatorCodePages codePages;
 };
