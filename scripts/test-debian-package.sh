@@ -4,7 +4,8 @@
 # touching the machine: dpkg installs it into a root folder of its own, whose
 # list of installed packages is a copy of the machine's, so that dpkg checks
 # the package's dependencies and files against what is really installed; the
-# installed program answers --version without a display; dpkg removes the
+# installed program answers --version without a display, and so does the
+# console program skylyre, beside its manual page; dpkg removes the
 # package and leaves nothing behind.
 # Exits non-zero at the first thing that is not so.
 set -euo pipefail
@@ -33,6 +34,10 @@ answer=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/sky
     fail "skylyre-configurator --version failed"
 [[ "$answer" == "skylyre-configurator $version" ]] || fail "skylyre-configurator --version says \"$answer\""
 checked "skylyre-configurator --version says \"$answer\" without a display"
+answer=$("$root/usr/bin/skylyre" --version) || fail "skylyre --version failed"
+[[ "$answer" == "skylyre $version" ]] || fail "skylyre --version says \"$answer\""
+[[ -f "$root/usr/share/man/man1/skylyre.1.gz" ]] || fail "the package has no manual page of skylyre"
+checked "the console program skylyre says \"$answer\", and has its manual page"
 
 dpkg --root="$root" --purge skylyre-configurator >/dev/null || fail "dpkg did not remove the package"
 left=$(find "$root" -mindepth 1 -path "$root/var" -prune -o -print)

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Builds the Windows packages (scripts/build-windows.sh) and tries them as a
 # user would, under Wine in a prefix of their own and on a virtual display:
-# the zip holds the portable folder with stripped binaries, Qt's TLS plugin
-# and the licenses folder; the installer shows the program's license first;
-# run silently, it installs the program into Program Files with a Start-menu
-# shortcut and an entry in the list of installed programs; the program started
+# the zip holds the portable folder with stripped binaries, the console
+# program skylyre.exe, Qt's TLS plugin and the licenses folder; the installer
+# shows the program's license first; run silently, it installs the program
+# into Program Files with a Start-menu shortcut and an entry in the list of
+# installed programs, beside it the console program, which answers; the
+# program started
 # through the shortcut shows its window and finds its help page, started from
 # another folder it says "Help file not found"; the silent uninstaller removes
 # everything it installed. Exits non-zero at the first thing that is not so.
@@ -29,12 +31,15 @@ checked() {
 
 folder="SkylyreConfigurator-$version-win64"
 listing=$(cmake -E tar tf "$zip")
-for file in skylyre-configurator.exe help.htm Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6Network.dll \
+for file in skylyre-configurator.exe skylyre.exe help.htm Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6Network.dll \
     platforms/qwindows.dll styles/qwindowsvistastyle.dll tls/qschannelbackend.dll \
     libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
     grep -qx "$folder/$file" <<<"$listing" || fail "the zip has no $folder/$file"
 done
-checked "the zip holds the program, its help page, Qt, its plugins (TLS too) and the MinGW runtime"
+checked "the zip holds the program, the console program, its help page, Qt, its plugins (TLS too) and the MinGW runtime"
+headers=$(x86_64-w64-mingw32-objdump -p "$build/$folder/skylyre.exe") || fail "objdump could not read skylyre.exe"
+grep -q '^Subsystem.*(Windows CUI)' <<<"$headers" || fail "skylyre.exe is not a console program"
+checked "skylyre.exe is a console program"
 for file in README.txt GPL-3.txt LGPL-3.txt gcc-runtime.txt mingw-w64.txt build-qt6-mingw64.sh; do
     grep -qx "$folder/licenses/$file" <<<"$listing" || fail "the zip has no $folder/licenses/$file"
 done
@@ -89,6 +94,9 @@ done < <(cd "$build/$folder" && find . -type f -print0)
 wine reg query "$key" /v DisplayName /reg:64 | grep -q "Skylyre Configurator" ||
     fail "no entry in the list of installed programs"
 checked "the silent installer installed the program, a shortcut and an entry in the installed programs"
+answer=$(wine "$installed/skylyre.exe" --version | tr -d '\r') || fail "the installed skylyre.exe --version failed"
+[[ "$answer" == "skylyre $version" ]] || fail "the installed skylyre.exe --version says \"$answer\""
+checked "the installed console program says \"$answer\""
 
 wine start "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Skylyre Configurator.lnk"
 window_id "Skylyre Configurator" >/dev/null || fail "the program started through its shortcut shows no window"

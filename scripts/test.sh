@@ -2,14 +2,16 @@
 # Builds Skylyre Configurator with its tests and runs every test, without a
 # display. Exits non-zero when anything fails. In order:
 #   0. every C++ source is formatted as .clang-format says;
-#   1. the normal build (g++, Debug; the benchmarks are compiled, not run);
+#   1. the normal build (g++, Debug; the benchmarks are compiled, not run),
+#      then the console program on three aircraft (scripts/test-command-line.sh);
 #   2. the Debian package, checked by Debian's tools, installed into a folder
 #      of its own and removed (scripts/test-debian-package.sh);
 #   3. a short run of each fuzz target (clang, libFuzzer; see scripts/fuzz.sh);
 #   4. the whole test suite again, built with AddressSanitizer and
 #      UndefinedBehaviorSanitizer (SKYLYRE_SANITIZE);
 #   5. the Windows build (MinGW-w64) and its tests under Wine (on a virtual
-#      display that Wine's own dialogs need), then the
+#      display that Wine's own dialogs need), the console program
+#      skylyre.exe on three aircraft under Wine, then the
 #      Windows packages, installed and uninstalled under Wine
 #      (scripts/test-windows-package.sh). It needs a Qt for Windows:
 #      $SKYLYRE_QT_WINDOWS, or build/qt6-mingw64 (scripts/build-qt6-mingw64.sh);
@@ -49,6 +51,8 @@ run_suite() {
 }
 
 run_suite test
+echo "== The console program on three aircraft"
+bash scripts/test-command-line.sh build/test/src/console/skylyre
 
 echo "== Debian package"
 bash scripts/test-debian-package.sh
@@ -71,6 +75,8 @@ else
     start_wine build/wine
     trap 'stop_wine; stop_display' EXIT
     run_suite windows
+    echo "== The console program on three aircraft, under Wine"
+    bash scripts/test-command-line.sh build/windows/skylyre.exe wine
     stop_wine
     stop_display
     bash scripts/test-windows-package.sh

@@ -192,3 +192,35 @@ std::optional<QByteArray> rewriteCfg(CfgPass pass, QByteArrayView cfg, const Cfg
         return std::nullopt;
     return out;
 }
+
+CfgPass installPass(KneeboardSection section, const CfgCensus &census)
+{
+    if (section == KneeboardSection::Checklist)
+        return CfgPass::Checklist;
+    return census.referenceLines > 0 ? CfgPass::Reference : CfgPass::Insertion;
+}
+
+bool namesPage(KneeboardSection section, QByteArrayView line, QByteArrayView pageStem)
+{
+    const QByteArrayView key = section == KneeboardSection::Checklist ? "kb_checklists=" : "kb_reference=";
+    return line.size() == key.size() + pageStem.size() && startsWithKey(line, key)
+        && line.sliced(key.size()) == pageStem;
+}
+
+QByteArray withoutEntriesNaming(KneeboardSection section, QByteArrayView cfg, QByteArrayView pageStem)
+{
+    QByteArray kept;
+    kept.reserve(cfg.size());
+    const char *unchanged = cfg.data();
+    LineScanner lines(cfg);
+    while (!lines.atEnd()) {
+        const QByteArrayView line = lines.nextLine();
+        const char *const next = cfg.data() + lines.position();
+        if (namesPage(section, line, pageStem)) {
+            kept += QByteArrayView(unchanged, line.begin());
+            unchanged = next;
+        }
+    }
+    kept += QByteArrayView(unchanged, cfg.end());
+    return kept;
+}

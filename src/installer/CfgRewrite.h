@@ -1,5 +1,7 @@
 #pragma once
 
+#include "installer/KneeboardSection.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 
@@ -45,3 +47,16 @@ CfgCensus censusOf(QByteArrayView cfg);
 // not fill that buffer exactly: a census that disagrees with the passes.
 std::optional<QByteArray> rewriteCfg(CfgPass pass, QByteArrayView cfg, const CfgCensus &census,
                                      const QByteArray &pageStem);
+
+// The pass an install into `section` runs over a file of `census`: the
+// checklist pass; for the reference section the reference pass, or, where it
+// would meet no reference entry, the insertion pass in its place.
+CfgPass installPass(KneeboardSection section, const CfgCensus &census);
+
+// Whether `line` is the entry an install into `section` writes for the page
+// `pageStem` ("kb_checklists=cessna172_check"), its key in any case.
+bool namesPage(KneeboardSection section, QByteArrayView line, QByteArrayView pageStem);
+
+// `cfg` without the lines that name the page `pageStem` in `section`
+// (namesPage), each with its line end; every other byte as it was.
+QByteArray withoutEntriesNaming(KneeboardSection section, QByteArrayView cfg, QByteArrayView pageStem);

@@ -5,22 +5,16 @@
 #include "dialogs/MessageTitles.h"
 #include "files/FileOperations.h"
 #include "installer/CfgRewrite.h"
+#include "installer/InstallQuestions.h"
+#include "installer/PageName.h"
 #include "installer/PlayerPage.h"
 
 #include <QFileInfo>
 
 namespace {
 const QString cfgTitle = QStringLiteral("Aircraft.cfg");
-constexpr int extensionLength = 4; // ".air"
 const QString unmeasuredRewrite =
     QStringLiteral("Its new content did not come out at the size measured for it, so nothing was written.");
-
-// The word that names the section in the page's file name and in its entry.
-QString sectionWord(KneeboardSection section)
-{
-    return section == KneeboardSection::Checklist ? QStringLiteral("check") : QStringLiteral("ref");
-}
-
 } // namespace
 
 Installer::Installer(Dialogs &dialogs, SimulatorSearch findSimulators)
@@ -48,15 +42,14 @@ bool Installer::openCommand()
 bool Installer::chooseAircraft(const QString &airPath)
 {
     const QString title = QFileInfo(airPath).fileName();
-    if (title.size() <= extensionLength) {
-        dialogs.messageBox(QStringLiteral("\"%1\" is too short to name an aircraft. "
-                                          "Please choose the aircraft's .air file.")
-                               .arg(title),
-                           Dialogs::Buttons::Ok, MessageTitles::error, Dialogs::Icon::Error);
+    const std::optional<QString> name = aircraftNameOf(title);
+    if (!name) {
+        dialogs.messageBox(tooShortToNameMessage(title), Dialogs::Buttons::Ok, MessageTitles::error,
+                           Dialogs::Icon::Error);
         return false;
     }
-    current.nameLength = int(title.size() - extensionLength);
-    current.aircraftName = title.left(current.nameLength).toLower();
+    current.nameLength = int(title.size()) - airExtensionLength;
+    current.aircraftName = *name;
     current.aircraftFolder = airPath.left(airPath.size() - title.size());
     current.airFileTitle = title;
     current.aircraftChosen = true;
@@ -80,9 +73,7 @@ void Installer::writeCommand(const InstallChoices &choices)
                            MessageTitles::program);
         return;
     }
-    if (dialogs.messageBox(QStringLiteral("Are you sure you want to add the Skylyre? "
-                                          "This option is not reversible."),
-                           Dialogs::Buttons::OkCancel, MessageTitles::program)
+    if (dialogs.messageBox(InstallQuestions::confirm, Dialogs::Buttons::OkCancel, MessageTitles::program)
         == Dialogs::Answer::Cancel)
         return;
 
@@ -108,15 +99,14 @@ void Installer::addToExistingPage(KneeboardSection section)
 
 void Installer::install(KneeboardSection section, TextFile::Mode pageMode)
 {
-    current.pagePath = current.aircraftFolder + current.aircraftName + QLatin1Char('_') + sectionWord(section)
-        + QStringLiteral(".htm");
+    current.pagePath = current.aircraftFolder + pageFileNameOf(current.aircraftName, section);
     const QString cfgPath = current.aircraftFolder + QStringLiteral("aircraft.cfg");
 
     const std::optional<QByteArray> stem = pageStem(section);
     if (!stem || !writePage(pageMode))
         return;
 
-    if (dialogs.messageBox(QStringLiteral("Configure aircraft.cfg?"), Dialogs::Buttons::YesNo, cfgTitle)
+    if (dialogs.messageBox(InstallQuestions::configureCfg, Dialogs::Buttons::YesNo, cfgTitle)
         == Dialogs::Answer::No) {
         dialogs.messageBox(QStringLiteral("You will have to manually configure Aircraft.cfg for the "
                                           "respective aircraft. See Help for more information."),
@@ -124,8 +114,7 @@ void Installer::install(KneeboardSection section, TextFile::Mode pageMode)
         return;
     }
 
-    const bool backup = dialogs.messageBox(QStringLiteral("Backup aircraft.cfg? (Recommended)"),
-                                           Dialogs::Buttons::YesNo, cfgTitle)
+    const bool backup = dialogs.messageBox(InstallQuestions::backupCfg, Dialogs::Buttons::YesNo, cfgTitle)
         == Dialogs::Answer::Yes;
     // aircraft.cfg is read once, for the passes and the backup alike, and
     // nothing is written before its new content is there.
@@ -167,7 +156,7 @@ std::optional<QByteArray> Installer::pageStem(KneeboardSection section)
 {
     const int codePage = codePages.codePageOf(current.aircraftFolder);
     const std::optional<QByteArray> stem =
-        SimulatorCodePages::encode(current.aircraftName + QLatin1Char('_') + sectionWord(section), codePage);
+        SimulatorCodePages::encode(pageNameOf(current.aircraftName, section), codePage);
     if (!stem)
         dialogs.messageBox(QStringLiteral("The name of \"%1\" has characters that FS2004 cannot read in "
                                           "aircraft.cfg, which it reads in the code page Windows-%2. "
@@ -182,13 +171,7 @@ std::optional<QByteArray> Installer::runPasses(KneeboardSection section, QByteAr
                                                const QByteArray &pageStem)
 {
     const CfgCensus census = countLines(cfg);
-    CfgPass pass = CfgPass::Checklist;
-    if (section == KneeboardSection::Reference) {
-        // The reference pass, or, where it would meet no reference entry,
-        // the insertion pass in its place.
-        if (census.referenceLines > 0)
-            current.referenceEntryFound = true;
-        pass = current.referenceEntryFound ? CfgPass::Reference : CfgPass::Insertion;
-    }
+    const CfgPass pass = installPass(section, census);
+    current.referenceEntryFound = pass == CfgPass::Reference;
     return rewriteCfg(pass, cfg, census, pageStem);
 }

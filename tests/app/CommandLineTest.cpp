@@ -1,5 +1,4 @@
-#include <QProcess>
-#include <QProcessEnvironment>
+#include "ProgramRun.h"
 
 #include <gtest/gtest.h>
 
@@ -32,16 +31,11 @@ TEST_P(CommandLineTest, AnswersAndEndsBeforeTheProgramStarts)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QLatin1String(display));
-    QProcess program;
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(SKYLYRE_PROGRAM), row.arguments);
-    ASSERT_TRUE(program.waitForFinished(60'000));
-    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(program.exitCode(), row.exitCode);
-    const QString output = QString::fromLocal8Bit(program.readAllStandardOutput());
-    const QString error = QString::fromLocal8Bit(program.readAllStandardError());
-    EXPECT_TRUE(output.contains(row.standardOutput)) << output.toStdString();
-    EXPECT_TRUE(error.contains(row.standardError)) << error.toStdString();
+    const ProgramRun run = runProgram(QStringLiteral(SKYLYRE_PROGRAM), row.arguments, {}, environment);
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(run.exitCode, row.exitCode);
+    EXPECT_TRUE(run.output.contains(row.standardOutput)) << run.output.toStdString();
+    EXPECT_TRUE(run.error.contains(row.standardError)) << run.error.toStdString();
 }
 
 const QString version = QStringLiteral("skylyre-configurator " SKYLYRE_VERSION);

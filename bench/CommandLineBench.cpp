@@ -1,0 +1,124 @@
+// The console program over 1,000 aircraft, each with a realistic aircraft.cfg
+// of 1,000 lines: `skylyre install --checklist --new --backup` of all of
+// them, started as a user starts it, beside its baseline in the same run:
+// copying each aircraft.cfg with cp and syncing the copy with sync, one
+// aircraft after the other (an install writes and syncs three files per
+// aircraft: the page, the backup and aircraft.cfg). And `skylyre list` of the
+// folder of the same aircraft, whose figure is compared on its own.
+
+#include "BenchSupport.h"
+#include "GeneratedCfg.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+
+#include <unistd.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int aircraftCount = 1'000;
+constexpr int cfgLines = 1'000;
+
+// The .air files of 1,000 aircraft in `folder`, each aircraft.cfg fresh, the
+// pages and backups of an install before gone, all of it on disk.
+QStringList makeAircraft(const QString &folder)
+{
+    static const QByteArray cfg = realisticCfg(cfgLines);
+    QStringList airFiles;
+    for (int n = 0; n < aircraftCount; ++n) {
+        const QString name = QStringLiteral("Aircraft%1").arg(n, 4, 10, QLatin1Char('0'));
+        const QString aircraft = folder + QLatin1Char('/') + name;
+        QDir(aircraft).removeRecursively();
+        if (!QDir().mkpath(aircraft))
+            benchFailure(QStringLiteral("cannot make %1").arg(aircraft));
+        QFile air(aircraft + QLatin1Char('/') + name + QStringLiteral(".air"));
+        QFile cfgFile(aircraft + QStringLiteral("/aircraft.cfg"));
+        if (!air.open(QIODevice::WriteOnly) || air.write("flight model") != 12
+            || !cfgFile.open(QIODevice::WriteOnly) || cfgFile.write(cfg) != cfg.size())
+            benchFailure(QStringLiteral("cannot write the aircraft %1").arg(aircraft));
+        airFiles.append(air.fileName());
+    }
+    ::sync();
+    return airFiles;
+}
+
+void install(benchmark::State &state)
+{
+    const QString folder = benchFolder(QStringLiteral("console-install"));
+    for (auto _ : state) {
+        const QStringList airFiles = makeAircraft(folder);
+        const auto start = Clock::now();
+        outputOf(QStringList{QStringLiteral(SKYLYRE_CONSOLE_PROGRAM), QStringLiteral("install"),
+                             QStringLiteral("--checklist"), QStringLiteral("--new"),
+                             QStringLiteral("--backup")}
+                 + airFiles);
+        const auto end = Clock::now();
+        state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+        if (!QFile::exists(QFileInfo(airFiles.last()).path() + QStringLiteral("/aircraft.bak")))
+            benchFailure(QStringLiteral("the install made no backup"));
+    }
+    state.counters["aircraft"] = aircraftCount;
+}
+
+void copyAndSync(benchmark::State &state)
+{
+    const QString folder = benchFolder(QStringLiteral("console-cp"));
+    for (auto _ : state) {
+        const QStringList airFiles = makeAircraft(folder);
+        const auto start = Clock::now();
+        for (const QString &air : airFiles) {
+            const QString aircraft = QFileInfo(air).path();
+            runProgram({QStringLiteral("cp"), aircraft + QStringLiteral("/aircraft.cfg"),
+                        aircraft + QStringLiteral("/aircraft.copy")});
+            runProgram({QStringLiteral("sync"), aircraft + QStringLiteral("/aircraft.copy")});
+        }
+        const auto end = Clock::now();
+        state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+    }
+    state.counters["aircraft"] = aircraftCount;
+}
+
+void list(benchmark::State &state)
+{
+    const QString folder = benchFolder(QStringLiteral("console-list"));
+    const QStringList airFiles = makeAircraft(folder);
+    outputOf(QStringList{QStringLiteral(SKYLYRE_CONSOLE_PROGRAM), QStringLiteral("install"),
+                         QStringLiteral("--checklist"), QStringLiteral("--new"), QStringLiteral("--backup")}
+             + airFiles);
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        const QByteArray listed =
+            outputOf({QStringLiteral(SKYLYRE_CONSOLE_PROGRAM), QStringLiteral("list"), folder});
+        const auto end = Clock::now();
+        state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+        if (!listed.contains(QByteArray::number(aircraftCount) + " aircraft, "
+                             + QByteArray::number(aircraftCount) + " with the player."))
+            benchFailure(QStringLiteral("list did not find the player in every aircraft"));
+    }
+    state.counters["aircraft"] = aircraftCount;
+}
+
+const bool registered = [] {
+    benchmark::RegisterBenchmark("console/install", install)
+        ->UseManualTime()
+        ->Iterations(2)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("console/cp_sync", copyAndSync)
+        ->UseManualTime()
+        ->Iterations(2)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("console/list", list)
+        ->UseManualTime()
+        ->Iterations(5)
+        ->Unit(benchmark::kMillisecond);
+    return true;
+}();
+
+} // namespace

@@ -1,0 +1,93 @@
+#include "commands/AircraftListing.h"
+
+#include "commands/ProgressLines.h"
+#include "files/FileNames.h"
+#include "files/FileOperations.h"
+#include "files/LineScanner.h"
+#include "installer/CfgRewrite.h"
+#include "installer/PlayerPage.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+
+#include <algorithm>
+
+AircraftListing::AircraftListing()
+    : player(buildPlayerPage())
+{
+}
+
+QStringList AircraftListing::airFilesBelow(const QString &folder)
+{
+    QStringList found;
+    QDirIterator files(folder, {QStringLiteral("*.air")}, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext())
+        found.append(files.next());
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+ListedAircraft AircraftListing::describe(const QString &airPath)
+{
+    const QFileInfo air(airPath);
+    const QString folder = air.path() + QLatin1Char('/');
+    ListedAircraft aircraft{QDir::toNativeSeparators(air.path()), air.fileName(), {}, {}};
+    FileError error;
+    if (!readWholeFile(folder + QStringLiteral("aircraft.cfg"), &content, &error)) {
+        aircraft.problem = oneLine({error.message()});
+        return aircraft;
+    }
+    // Each page once, however many variations name it. The pages are read
+    // after the lines: `content` is read into again.
+    QList<QByteArray> checklist;
+    QList<QByteArray> reference;
+    LineScanner lines(content);
+    while (!lines.atEnd()) {
+        const QByteArrayView line = lines.nextLine();
+        QList<QByteArray> *entries = isChecklistEntry(line) ? &checklist
+            : isReferenceEntry(line)                        ? &reference
+                                                            : nullptr;
+        const qsizetype equals = line.indexOf('=');
+        const QByteArrayView page = line.sliced(equals + 1).trimmed();
+        if (entries && equals >= 0 && !entries->contains(page))
+            entries->append(page.toByteArray());
+    }
+    for (const QByteArray &entry : checklist)
+        aircraft.checklist.append(pageOf(folder, entry));
+    for (const QByteArray &entry : reference)
+        aircraft.reference.append(pageOf(folder, entry));
+    return aircraft;
+}
+
+ListedPage AircraftListing::pageOf(const QString &folder, QByteArrayView entry)
+{
+    ListedPage page{entry.toByteArray()};
+    QString name = QString::fromLocal8Bit(entry);
+    if (!name.endsWith(QStringLiteral(".htm"), Qt::CaseInsensitive))
+        name += QStringLiteral(".htm");
+    const QString path = existingCaseOfPath(folder, name);
+    FileError error;
+    if (!fileExists(path))
+        page.state = ListedPage::State::Missing;
+    else if (!readWholeFile(path, &content, &error))
+        page = {page.name, ListedPage::State::Unreadable, oneLine({error.message()})};
+    else
+        page.state = content.contains(player) ? ListedPage::State::Player : ListedPage::State::NoPlayer;
+    return page;
+}
+
+QString stateWord(ListedPage::State state)
+{
+    switch (state) {
+    case ListedPage::State::Player:
+        return QStringLiteral("player");
+    case ListedPage::State::NoPlayer:
+        return QStringLiteral("no player");
+    case ListedPage::State::Missing:
+        return QStringLiteral("no page");
+    case ListedPage::State::Unreadable:
+        return QStringLiteral("unreadable");
+    }
+    Q_UNREACHABLE();
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the console program is asked to do.
+struct CommandLineRequest
+{
+    enum class Command { List, Install, Remove };
+    Command command = Command::List;
+    QStringList paths; // list: folders; install and remove: .air files
+    bool checklist = false;
+    bool reference = false;
+    bool newFile = false;
+    bool addToExisting = false;
+    bool configureCfg = true; // --no-cfg: No to "Configure aircraft.cfg?"
+    bool backup = true;       // --no-backup: No to the backup question
+    bool json = false;
+};
+
+// The command line read: a request, --help or --version with the text to
+// print, or a line that cannot be run, with its reason.
+struct ParsedCommandLine
+{
+    enum class Kind { Request, Help, Version, UsageError };
+    Kind kind = Kind::UsageError;
+    CommandLineRequest request = {};
+    QString text = {};
+};
+
+// Reads the console program's line (the program's name first). Changes nothing.
+ParsedCommandLine parseCommandLine(const QStringList &arguments);

@@ -1,0 +1,101 @@
+#include "commands/ListCommand.h"
+#include "commands/CommandLineRequest.h"
+#include "installer/PlayerPage.h"
+
+#include "Files.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+using Files = std::map<QString, QByteArray>;
+
+struct ListCase
+{
+    const char *name;
+    Files aircraft; // the files of the folder "Aircraft/c172"
+    QString line;   // what list says of it, after "<folder>/Cessna172.air: "
+    int exitCode;
+};
+
+void PrintTo(const ListCase &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+std::string listCaseName(const testing::TestParamInfo<ListCase> &info)
+{
+    return info.param.name;
+}
+
+class List : public testing::TestWithParam<ListCase>
+{
+};
+
+const QByteArray air = "flight model";
+const QByteArray player = buildPlayerPage() + "\r\n";
+
+} // namespace
+
+TEST_P(List, SaysWhichPagesHoldThePlayer)
+{
+    const ListCase &row = GetParam();
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("Aircraft/c172");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    for (const auto &[name, bytes] : row.aircraft)
+        writeBytes(folder + '/' + name, bytes);
+    const QStringList before = entriesOf(folder);
+
+    CommandLineRequest request;
+    request.paths = {dir.filePath("Aircraft")};
+    QString output;
+    QString errors;
+    QTextStream out(&output);
+    QTextStream err(&errors);
+    EXPECT_EQ(runList(request, out, err), row.exitCode);
+
+    const QString said = QDir::toNativeSeparators(folder) + QDir::separator() + "Cessna172.air: " + row.line;
+    EXPECT_TRUE(output.startsWith(said)) << output.toStdString();
+    const QString summary = QString("\n1 aircraft, %1 with the player.\n").arg(row.line.contains("(player)"));
+    EXPECT_TRUE(output.endsWith(summary)) << output.toStdString();
+    EXPECT_EQ(output.count('\n'), 2) << output.toStdString();
+    EXPECT_EQ(errors, "");
+    EXPECT_EQ(entriesOf(folder), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, List,
+    testing::Values(
+        ListCase{"NoEntries",
+                 {{"Cessna172.air", air}, {"aircraft.cfg", "[fltsim.0]\r\ntitle=x"}},
+                 "checklist none; reference none",
+                 0},
+        ListCase{"PagesOfEachState",
+                 {{"Cessna172.air", air},
+                  {"aircraft.cfg", "kb_checklists=cessna172_check\r\nkb_reference=notes\nreference=gone\r"},
+                  {"cessna172_check.htm", "<p>own</p>" + player},
+                  {"notes.htm", "<p>own</p>"}},
+                 "checklist cessna172_check (player); reference notes (no player), gone (no page)",
+                 0},
+        ListCase{"KeysAndPageNamesInAnyCase",
+                 {{"Cessna172.air", air},
+                  {"aircraft.cfg", "CHECKLISTS= Cessna172_Check \r\nKB_Reference=Ref.HTM\r\n"},
+                  {"cessna172_check.htm", player},
+                  {"ref.htm", player}},
+                 "checklist Cessna172_Check (player); reference Ref.HTM (player)",
+                 0},
+        ListCase{"VariationsNamingOnePage",
+                 {{"Cessna172.air", air},
+                  {"aircraft.cfg", "kb_checklists=a\r\n[fltsim.1]\r\nchecklists=a\r\nkb_checklists=b\r\n"},
+                  {"a.htm", player}},
+                 "checklist a (player), b (no page); reference none",
+                 0},
+        ListCase{"NoAircraftCfg", {{"Cessna172.air", air}}, "unreadable: Could not read", 1}),
+    listCaseName);

@@ -1,0 +1,134 @@
+#include "Files.h"
+#include "ProgramRun.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ConsoleCase
+{
+    const char *name;
+    QStringList arguments;
+    int exitCode;
+    QString standardOutput; // a part of it
+    QString standardError;  // a part of it
+    QStringList files;      // the aircraft folder's files afterwards
+};
+
+void PrintTo(const ConsoleCase &row, std::ostream *out)
+{
+    *out << row.arguments.join(u' ').toStdString();
+}
+
+std::string consoleCaseName(const testing::TestParamInfo<ConsoleCase> &info)
+{
+    return info.param.name;
+}
+
+class ConsoleProgram : public testing::TestWithParam<ConsoleCase>
+{
+};
+
+const QByteArray cfg = "[fltsim.0]\r\nkb_checklists=c172_notes\r\n";
+const QStringList untouched = {"Cessna172.air", "aircraft.cfg"};
+const QStringList air = {"c172/Cessna172.air"};
+
+} // namespace
+
+// The program runs in a folder with one aircraft, "c172/Cessna172.air". A
+// line it cannot run touches nothing.
+TEST_P(ConsoleProgram, AnswersWithItsExitCode)
+{
+    const ConsoleCase &row = GetParam();
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("c172"));
+    const QString folder = dir.filePath("c172");
+    writeBytes(folder + "/Cessna172.air", "flight model");
+    writeBytes(folder + "/aircraft.cfg", cfg);
+
+    const ProgramRun run = runProgram(QStringLiteral(SKYLYRE_CONSOLE_PROGRAM), row.arguments, dir.path());
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(run.exitCode, row.exitCode);
+    EXPECT_TRUE(run.output.contains(row.standardOutput)) << run.output.toStdString();
+    EXPECT_TRUE(run.error.contains(row.standardError)) << run.error.toStdString();
+    EXPECT_EQ(row.standardError.isEmpty(), run.error.isEmpty()) << run.error.toStdString();
+    EXPECT_EQ(entriesOf(folder), row.files);
+    if (row.files == untouched) {
+        EXPECT_EQ(readBytes(folder + "/aircraft.cfg"), cfg);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ConsoleProgram,
+    testing::Values(
+        ConsoleCase{"Version", {"--version"}, 0, "skylyre " SKYLYRE_VERSION, "", untouched},
+        ConsoleCase{"Help", {"--help"}, 0, "--no-backup", "", untouched},
+        ConsoleCase{"NoCommand", {}, 2, "", "No command given", untouched},
+        ConsoleCase{"UnknownCommand", QStringList{"fly"} + air, 2, "", "Unknown command 'fly'", untouched},
+        ConsoleCase{"UnknownOption", QStringList{"install", "--checklist", "--new", "--bogus"} + air, 2, "",
+                    "Unknown option 'bogus'", untouched},
+        ConsoleCase{"NoSection", QStringList{"install", "--new"} + air, 2, "", "--checklist or --reference",
+                    untouched},
+        ConsoleCase{"NoLocation", QStringList{"install", "--checklist"} + air, 2, "", "--new or --add",
+                    untouched},
+        ConsoleCase{
+            "NoAircraft", {"install", "--checklist", "--new"}, 2, "", "at least one aircraft", untouched},
+        ConsoleCase{"BackupAndNoBackup",
+                    QStringList{"install", "--checklist", "--new", "--backup", "--no-backup"} + air, 2, "",
+                    "not both", untouched},
+        ConsoleCase{"BackupWithoutCfg",
+                    QStringList{"install", "--checklist", "--new", "--no-cfg", "--backup"} + air, 2, "",
+                    "no backup to make", untouched},
+        ConsoleCase{"ListOptionToInstall", QStringList{"install", "--checklist", "--new", "--json"} + air, 2,
+                    "", "install does not take --json", untouched},
+        ConsoleCase{"InstallOptionToRemove", QStringList{"remove", "--new"} + air, 2, "",
+                    "remove does not take --new", untouched},
+        ConsoleCase{"InstallOptionToList",
+                    {"list", "--checklist", "."},
+                    2,
+                    "",
+                    "list does not take --checklist",
+                    untouched},
+        ConsoleCase{"Install",
+                    QStringList{"install", "--checklist", "--new"} + air,
+                    0,
+                    "[1/1] c172/Cessna172.air: Checklist page written, aircraft.cfg updated, backup made\n"
+                    "Installed into 1 of 1 aircraft.",
+                    "",
+                    {"Cessna172.air", "aircraft.bak", "aircraft.cfg", "cessna172_check.htm"}},
+        ConsoleCase{"InstallWithoutBackup",
+                    QStringList{"install", "--reference", "--add", "--no-backup"} + air,
+                    0,
+                    "player added to the Reference page, aircraft.cfg updated\n",
+                    "",
+                    {"Cessna172.air", "aircraft.cfg", "cessna172_ref.htm"}},
+        ConsoleCase{"InstallThePageAlone",
+                    QStringList{"install", "--checklist", "--reference", "--new", "--no-cfg"} + air,
+                    0,
+                    "Checklist page written, Reference page written, aircraft.cfg left as it was\n",
+                    "",
+                    {"Cessna172.air", "aircraft.cfg", "cessna172_check.htm", "cessna172_ref.htm"}},
+        ConsoleCase{"OneAircraftMissing",
+                    {"install", "--checklist", "--new", "c172/cessna172.AIR", "c182/Cessna182.air"},
+                    1,
+                    "[2/2] c182/Cessna182.air: failed: there is no such .air file\n"
+                    "Installed into 1 of 2 aircraft; 1 failed.",
+                    "",
+                    {"Cessna172.air", "aircraft.bak", "aircraft.cfg", "cessna172_check.htm"}},
+        ConsoleCase{"NothingToRemove", QStringList{"remove"} + air, 0,
+                    "[1/1] c172/Cessna172.air: nothing to remove\n"
+                    "Removed from 0 of 1 aircraft; 1 had nothing to remove.",
+                    "", untouched},
+        ConsoleCase{"List",
+                    {"list", "."},
+                    0,
+                    "Cessna172.air: checklist c172_notes (no page); reference none\n"
+                    "1 aircraft, 0 with the player.",
+                    "",
+                    untouched},
+        ConsoleCase{
+            "ListOfNoFolder", {"list", "c182"}, 1, "0 aircraft", "\"c182\" is not a folder.", untouched}),
+    consoleCaseName);
