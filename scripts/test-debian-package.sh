@@ -11,7 +11,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-deb=$(bash scripts/build-debian-package.sh | tee /dev/stderr | tail -n 1)
+# Through a file of its own: a tee to /dev/stderr would open the caller's log
+# anew and cut it short.
+mkdir -p build
+bash scripts/build-debian-package.sh | tee build/debian-package.log
+deb=$(tail -n 1 build/debian-package.log)
 version=$(dpkg-deb --field "$deb" Version)
 
 fail() {
