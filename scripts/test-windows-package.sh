@@ -40,6 +40,11 @@ checked "the zip holds the program, the console program, its help page, Qt, its 
 headers=$(x86_64-w64-mingw32-objdump -p "$build/$folder/skylyre.exe") || fail "objdump could not read skylyre.exe"
 grep -q '^Subsystem.*(Windows CUI)' <<<"$headers" || fail "skylyre.exe is not a console program"
 checked "skylyre.exe is a console program"
+for exe in skylyre-configurator.exe skylyre.exe; do
+    resource_texts=$(strings -el "$build/$folder/$exe") || fail "strings could not read $exe"
+    grep -qx "$exe" <<<"$resource_texts" || fail "$exe has no version resource that names it"
+done
+checked "both exes carry their version resource"
 for file in README.txt GPL-3.txt LGPL-3.txt gcc-runtime.txt mingw-w64.txt build-qt6-mingw64.sh; do
     grep -qx "$folder/licenses/$file" <<<"$listing" || fail "the zip has no $folder/licenses/$file"
 done
