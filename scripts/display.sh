@@ -17,8 +17,10 @@ start_display() {
     rm -f "$number"
 }
 
+# The display is gone when this returns, so that the next one can start.
 stop_display() {
     kill "$display_process" 2>/dev/null || true
+    wait "$display_process" 2>/dev/null || true
 }
 
 # window_id <title> prints the id of the window titled so once it is shown;

@@ -13,8 +13,18 @@ start_wine() {
     WINEPREFIX=$(realpath -m "$1")
     export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     mkdir -p "$WINEPREFIX"
-    wineserver -p </dev/null >/dev/null 2>&1
-    wineboot -i </dev/null >/dev/null 2>&1
+    # Wine keys a prefix's server by its folder's inode. A server left
+    # running for a folder since deleted, whose inode a new folder reuses,
+    # would be taken for this prefix's and refuse to start another: it is
+    # ended first.
+    wineserver -k 2>/dev/null || true
+    wineserver -w
+    local log="$WINEPREFIX.start.log"
+    if ! { wineserver -p && wineboot -i; } </dev/null >"$log" 2>&1 || [[ ! -d "$WINEPREFIX/drive_c/windows" ]]; then
+        echo "Wine did not start in $WINEPREFIX. It said:" >&2
+        cat "$log" >&2
+        return 1
+    fi
 }
 
 stop_wine() {
