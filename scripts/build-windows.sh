@@ -3,10 +3,12 @@
 # in build/windows-release/:
 #   SkylyreConfigurator-<version>-win64.zip    the portable folder
 #   SkylyreConfigurator-<version>-setup.exe    the installer (NSIS)
-# The Qt for Windows comes from $SKYLYRE_QT_WINDOWS, a Qt that
-# scripts/build-qt6-mingw64.sh built (the packages' licenses folder names that
-# script and Debian's qt6-base source as Qt's source); without it, that script
-# first builds one into build/qt6-mingw64 (about an hour on two cores, as root).
+# The Qt for Windows is one that scripts/build-qt6-mingw64.sh built (the
+# packages' licenses folder names that script and Debian's qt6-base source as
+# Qt's source), found as qt_for_windows (scripts/wine.sh) says:
+# $SKYLYRE_QT_WINDOWS, ../shared/qt6-mingw64 or build/qt6-mingw64. Without
+# one, that script first builds one into build/qt6-mingw64 (about an hour on
+# two cores, as root).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine.sh

@@ -14,7 +14,8 @@
 #      skylyre.exe on three aircraft under Wine, then the
 #      Windows packages, installed and uninstalled under Wine
 #      (scripts/test-windows-package.sh). It needs a Qt for Windows:
-#      $SKYLYRE_QT_WINDOWS, or build/qt6-mingw64 (scripts/build-qt6-mingw64.sh);
+#      $SKYLYRE_QT_WINDOWS, ../shared/qt6-mingw64 beside the checkout, or
+#      build/qt6-mingw64 (scripts/build-qt6-mingw64.sh);
 #   6. the user's home is as it was before the tests (ccache's folder aside).
 # SKYLYRE_FUZZ_SECONDS sets the time of each fuzz target (default 5).
 set -euo pipefail
@@ -68,7 +69,7 @@ if [[ -z "$SKYLYRE_QT_WINDOWS" ]]; then
     echo "== Windows stage SKIPPED (not passed): no Qt for Windows; set SKYLYRE_QT_WINDOWS or run scripts/build-qt6-mingw64.sh build/qt6-mingw64."
 else
     echo "== Windows build, its tests under Wine, and its packages"
-    scripts/install-packages.sh windows screenshots
+    scripts/install-packages.sh windows
     # Qt draws offscreen, but Wine makes the system's file dialog only with
     # a display to put it on.
     start_display 800x600
