@@ -4,6 +4,7 @@
 #include "commands/AnsweringDialogs.h"
 #include "commands/CommandLineRequest.h"
 #include "commands/ProgressLines.h"
+#include "dialogs/OneLine.h"
 #include "installer/Installer.h"
 
 #include <QTextStream>

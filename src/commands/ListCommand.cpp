@@ -1,7 +1,7 @@
 #include "commands/ListCommand.h"
 
-#include "commands/AircraftListing.h"
 #include "commands/CommandLineRequest.h"
+#include "installer/AircraftListing.h"
 #include "simulator/SimulatorFolders.h"
 
 #include <QDir>

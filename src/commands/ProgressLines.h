@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 class QTextStream;
 
@@ -19,6 +18,3 @@ private:
     qsizetype total;
     qsizetype number = 0;
 };
-
-// Messages of the window's boxes, on one line.
-QString oneLine(const QStringList &messages);

@@ -3,6 +3,7 @@
 #include "commands/AirFile.h"
 #include "commands/CommandLineRequest.h"
 #include "commands/ProgressLines.h"
+#include "dialogs/OneLine.h"
 #include "installer/PlayerRemoval.h"
 
 #include <QTextStream>

@@ -1,6 +1,6 @@
-#include "commands/AircraftListing.h"
+#include "installer/AircraftListing.h"
 
-#include "commands/ProgressLines.h"
+#include "dialogs/OneLine.h"
 #include "files/FileNames.h"
 #include "files/FileOperations.h"
 #include "files/LineScanner.h"
