@@ -11,8 +11,6 @@
 #include <QJsonObject>
 #include <QTextStream>
 
-#include <algorithm>
-
 namespace {
 
 QString textOf(const QList<ListedPage> &pages)
@@ -62,13 +60,6 @@ QJsonObject jsonOf(const ListedAircraft &aircraft)
     return json;
 }
 
-bool holdsPlayer(const ListedAircraft &aircraft)
-{
-    const auto player = [](const ListedPage &page) { return page.state == ListedPage::State::Player; };
-    return std::any_of(aircraft.checklist.cbegin(), aircraft.checklist.cend(), player)
-        || std::any_of(aircraft.reference.cbegin(), aircraft.reference.cend(), player);
-}
-
 } // namespace
 
 int runList(const CommandLineRequest &request, QTextStream &out, QTextStream &err)
@@ -95,7 +86,7 @@ int runList(const CommandLineRequest &request, QTextStream &out, QTextStream &er
         for (const QString &air : AircraftListing::airFilesBelow(folder)) {
             const ListedAircraft aircraft = listing.describe(air);
             ++listed;
-            withPlayer += holdsPlayer(aircraft) ? 1 : 0;
+            withPlayer += aircraft.holdsPlayer() ? 1 : 0;
             exitCode = aircraft.problem.isEmpty() ? exitCode : 1;
             if (request.json)
                 json.append(jsonOf(aircraft));

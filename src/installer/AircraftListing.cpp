@@ -28,7 +28,7 @@ QStringList AircraftListing::airFilesBelow(const QString &folder)
     return found;
 }
 
-ListedAircraft AircraftListing::describe(const QString &airPath)
+ListedAircraft AircraftListing::describe(const QString &airPath, QByteArray *cfg)
 {
     const QFileInfo air(airPath);
     const QString folder = air.path() + QLatin1Char('/');
@@ -38,6 +38,8 @@ ListedAircraft AircraftListing::describe(const QString &airPath)
         aircraft.problem = oneLine({error.message()});
         return aircraft;
     }
+    if (cfg)
+        *cfg = content;
     // Each page once, however many variations name it. The pages are read
     // after the lines: `content` is read into again.
     QList<QByteArray> checklist;
@@ -75,6 +77,13 @@ ListedPage AircraftListing::pageOf(const QString &folder, QByteArrayView entry)
     else
         page.state = content.contains(player) ? ListedPage::State::Player : ListedPage::State::NoPlayer;
     return page;
+}
+
+bool ListedAircraft::holdsPlayer() const
+{
+    const auto player = [](const ListedPage &page) { return page.state == ListedPage::State::Player; };
+    return std::any_of(checklist.cbegin(), checklist.cend(), player)
+        || std::any_of(reference.cbegin(), reference.cend(), player);
 }
 
 QString stateWord(ListedPage::State state)

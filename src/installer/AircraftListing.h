@@ -21,6 +21,9 @@ struct ListedAircraft
     QList<ListedPage> checklist; // each page named once, in the order of the entries
     QList<ListedPage> reference;
     QString problem = {}; // why aircraft.cfg could not be read
+
+    // Whether a page of either section holds the player.
+    bool holdsPlayer() const;
 };
 
 // Reads aircraft for list, changing nothing.
@@ -32,7 +35,8 @@ public:
     // The .air files below `folder`, in the order of their paths.
     static QStringList airFilesBelow(const QString &folder);
 
-    ListedAircraft describe(const QString &airPath);
+    // `cfg`, when given, receives the bytes of the aircraft's aircraft.cfg.
+    ListedAircraft describe(const QString &airPath, QByteArray *cfg = nullptr);
 
 private:
     ListedPage pageOf(const QString &folder, QByteArrayView entry);

@@ -1,0 +1,46 @@
+#include "installer/HangarAircraft.h"
+
+#include "files/FileNames.h"
+#include "installer/AircraftVariations.h"
+
+#include <QFileInfo>
+
+namespace {
+
+QString textOf(const QByteArray &bytes, int codePage)
+{
+    Q_UNUSED(codePage);
+    return QString::fromLatin1(bytes);
+}
+
+// The thumbnail.jpg of the texture folder that `texture` names, in any case.
+QString thumbnailOf(const QString &folder, const QString &texture)
+{
+    const QString textureFolder =
+        texture.isEmpty() ? QStringLiteral("texture") : QStringLiteral("texture.") + texture;
+    const QString path = existingCaseOfPath(folder, textureFolder + QStringLiteral("/thumbnail.jpg"));
+    return QFileInfo(path).isFile() ? path : QString();
+}
+
+} // namespace
+
+HangarAircraft HangarListing::describe(const QString &airPath)
+{
+    const QFileInfo air(airPath);
+    HangarAircraft aircraft{
+        air.filePath(), listing.describe(airPath, &cfg), {}, air.completeBaseName(), {}, {}};
+    if (!aircraft.listing.problem.isEmpty())
+        return aircraft;
+    const QList<AircraftVariation> variations = variationsOf(cfg);
+    if (variations.isEmpty())
+        return aircraft;
+    const int codePage = codePages.codePageOf(air.path());
+    for (const AircraftVariation &variation : variations)
+        aircraft.variations.append(textOf(variation.title, codePage));
+    const AircraftVariation &first = variations.constFirst();
+    aircraft.manufacturer = textOf(first.manufacturer, codePage);
+    if (!aircraft.variations.constFirst().isEmpty())
+        aircraft.title = aircraft.variations.constFirst();
+    aircraft.thumbnail = thumbnailOf(air.path(), textOf(first.texture, codePage));
+    return aircraft;
+}

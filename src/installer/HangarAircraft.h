@@ -1,0 +1,32 @@
+#pragma once
+
+#include "installer/AircraftListing.h"
+#include "simulator/SimulatorCodePages.h"
+
+#include <QString>
+#include <QStringList>
+
+// What the hangar shows of one aircraft: its pages as list reads them, and
+// its variations as the simulator's aircraft menu names them.
+struct HangarAircraft
+{
+    QString airPath;        // '/' between folders
+    ListedAircraft listing; // its folder, .air file, pages and problem
+    QString manufacturer;   // ui_manufacturer of the first variation
+    QString title;          // of the first variation; the .air file's title when there is none
+    QStringList variations; // the title of each variation
+    QString thumbnail;      // the first variation's thumbnail.jpg; empty when there is none
+};
+
+// Reads aircraft for the hangar, changing nothing. The text of aircraft.cfg is
+// decoded through the code page FS2004 reads the aircraft's folder in.
+class HangarListing
+{
+public:
+    HangarAircraft describe(const QString &airPath);
+
+private:
+    AircraftListing listing;
+    SimulatorCodePages codePages;
+    QByteArray cfg;
+};
