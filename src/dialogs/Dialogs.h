@@ -5,7 +5,7 @@
 #include <QList>
 #include <QString>
 
-enum class FileDialogKind { Open, Save };
+enum class FileDialogKind { Open, Save, Folder };
 
 // What a file dialog is shown with.
 struct FileDialogSetup
@@ -37,8 +37,8 @@ public:
                               Icon icon = Icon::None) = 0;
 
     // Shows a modal Open or Save As dialog listing the files that match the
-    // setup's filter; returns the chosen path, or an empty text when the user
-    // cancels.
+    // setup's filter, or a dialog that chooses a folder; returns the chosen
+    // path, or an empty text when the user cancels.
     virtual QString askFileName(const FileDialogSetup &setup) = 0;
 
     // Opens a document or web address with the desktop's default program.

@@ -34,6 +34,9 @@ QString askWithSystemFileDialog(QWidget *owner, const FileDialogSetup &setup)
     if (setup.kind == FileDialogKind::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    } else if (setup.kind == FileDialogKind::Folder) {
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
     } else {
         dialog.setFileMode(QFileDialog::AnyFile);
     }

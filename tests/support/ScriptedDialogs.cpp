@@ -73,12 +73,10 @@ Dialogs::Answer ScriptedDialogs::messageBox(const QString &prompt, Buttons butto
 
 QString ScriptedDialogs::askFileName(const FileDialogSetup &setup)
 {
-    calls.push_back({setup.kind == FileDialogKind::Open ? DialogCall::OpenFile : DialogCall::SaveFile,
-                     setup.filter,
-                     {},
-                     {},
-                     setup.startFolder,
-                     setup.sidebarFolders});
+    const DialogCall::Kind kind = setup.kind == FileDialogKind::Open ? DialogCall::OpenFile
+        : setup.kind == FileDialogKind::Save                         ? DialogCall::SaveFile
+                                                                     : DialogCall::Folder;
+    calls.push_back({kind, setup.filter, {}, {}, setup.startFolder, setup.sidebarFolders});
     if (answers.empty() || !std::holds_alternative<QString>(answers.front())) {
         ADD_FAILURE() << "no scripted file name for the dialog \"" << setup.filter.toStdString() << '"';
         return {};

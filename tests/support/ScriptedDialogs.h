@@ -29,7 +29,7 @@ inline constexpr BoxStyle yesNoBox{Dialogs::Buttons::YesNo, Dialogs::Icon::None}
 // One thing the program asked of the user or handed to the desktop.
 struct DialogCall
 {
-    enum Kind { Message, OpenFile, SaveFile, Shell };
+    enum Kind { Message, OpenFile, SaveFile, Folder, Shell };
     Kind kind;
     QString text;        // the prompt, the file filter, or the document opened
     BoxStyle style = {}; // of a message box
