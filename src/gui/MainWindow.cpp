@@ -4,6 +4,7 @@
 #include "dialogs/HelpPage.h"
 #include "dialogs/MessageTitles.h"
 #include "files/FileOperations.h"
+#include "gui/HangarWindow.h"
 #include "gui/LinkLabel.h"
 #include "gui/PlaylistWindow.h"
 #include "gui/Twips.h"
@@ -16,9 +17,11 @@
 #include <QDirIterator>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -70,17 +73,19 @@ QIcon programIcon()
 
 } // namespace
 
-MainWindow::MainWindow(Dialogs &dialogs, const QString &makerHost, QWidget *parent)
+MainWindow::MainWindow(Dialogs &dialogs, const QString &makerHost, Installer::SimulatorSearch findSimulators,
+                       QWidget *parent)
     : QWidget(parent)
     , dialogs(dialogs)
-    , installer(dialogs)
+    , findSimulators(findSimulators)
+    , installer(dialogs, findSimulators)
     , updateCheck(dialogs, waitingBox, makerHost)
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(MessageTitles::program);
     setWindowIcon(programIcon());
     setFont(windowFont());
-    setFixedSize(twipsRect(0, 0, 3975, 2730).size());
+    createClientArea();
     createControls();
     setTabOrder();
     move(screen()->availableGeometry().center() - rect().center());
@@ -89,10 +94,10 @@ MainWindow::MainWindow(Dialogs &dialogs, const QString &makerHost, QWidget *pare
 
 void MainWindow::createControls()
 {
-    versionLabel = place(new QLabel(this), "versionLabel", twipsRect(0, 0, 3975, 255));
+    versionLabel = place(new QLabel(clientArea), "versionLabel", twipsRect(0, 0, 3975, 255));
     versionLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    webLink = place(new LinkLabel(QStringLiteral("Velmora"), this), "webLink",
+    webLink = place(new LinkLabel(QStringLiteral("Velmora"), clientArea), "webLink",
                     twipsRect(1320, 240, 1335, 255), QStringLiteral("Visit Velmora"));
     webLink->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QFont underlined = webLink->font();
@@ -104,7 +109,7 @@ void MainWindow::createControls()
     webLink->setCursor(QCursor(QPixmap(QStringLiteral(":/hand.xpm")), 4, 0));
     connect(webLink, &LinkLabel::clicked, this, &MainWindow::visitWebSite);
 
-    auto *fileOptionGroup = place(new QGroupBox(QStringLiteral("File Option"), this), "fileOptionGroup",
+    auto *fileOptionGroup = place(new QGroupBox(QStringLiteral("File Option"), clientArea), "fileOptionGroup",
                                   twipsRect(120, 480, 1815, 855));
     checklistOption =
         option(fileOptionGroup, "checklistOption", QStringLiteral("Checklist"),
@@ -113,12 +118,14 @@ void MainWindow::createControls()
         option(fileOptionGroup, "referenceOption", QStringLiteral("Reference"),
                twipsRect(120, 480, 1215, 255), QStringLiteral("Add the Skylyre to a reference sheet"));
 
-    // The Location options lie over their frame, in front of it, on the window itself.
-    place(new QGroupBox(QStringLiteral("Location"), this), "locationGroup", twipsRect(2040, 480, 1815, 855));
-    newFileOption = option(this, "newFileOption", QStringLiteral("New File"), twipsRect(2160, 720, 1215, 195),
-                           QStringLiteral("Create a new file with only the Skylyre"));
+    // The Location options lie over their frame, in front of it, on the client area itself.
+    place(new QGroupBox(QStringLiteral("Location"), clientArea), "locationGroup",
+          twipsRect(2040, 480, 1815, 855));
+    newFileOption =
+        option(clientArea, "newFileOption", QStringLiteral("New File"), twipsRect(2160, 720, 1215, 195),
+               QStringLiteral("Create a new file with only the Skylyre"));
     addToExistingOption =
-        option(this, "addToExistingOption", QStringLiteral("Add to existing"),
+        option(clientArea, "addToExistingOption", QStringLiteral("Add to existing"),
                twipsRect(2160, 960, 1455, 255), QStringLiteral("Add the Skylyre to an existing file"));
     auto *fileOption = new QButtonGroup(this);
     fileOption->addButton(checklistOption);
@@ -128,26 +135,27 @@ void MainWindow::createControls()
     location->addButton(addToExistingOption);
 
     // Right-aligned, so it may reach further left where a wider font needs room.
-    auto *currentFileCaption = place(new QLabel(QStringLiteral("Current File:"), this), "currentFileCaption",
-                                     twipsRect(0, 1440, 975, 255));
+    auto *currentFileCaption = place(new QLabel(QStringLiteral("Current File:"), clientArea),
+                                     "currentFileCaption", twipsRect(0, 1440, 975, 255));
     currentFileCaption->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    fileNameLabel = place(new QLabel(this), "fileNameLabel", twipsRect(1080, 1440, 2775, 255));
+    fileNameLabel = place(new QLabel(clientArea), "fileNameLabel", twipsRect(1080, 1440, 2775, 255));
 
-    openButton = commandButton(this, "openButton", QStringLiteral("&Open"), twipsRect(120, 1800, 1095, 375),
-                               QStringLiteral("Open aircraft for editing"));
-    writeButton = commandButton(this, "writeButton", QStringLiteral("&Write"),
+    openButton = commandButton(clientArea, "openButton", QStringLiteral("&Open"),
+                               twipsRect(120, 1800, 1095, 375), QStringLiteral("Open aircraft for editing"));
+    writeButton = commandButton(clientArea, "writeButton", QStringLiteral("&Write"),
                                 twipsRect(1440, 1800, 1095, 375), QStringLiteral("Add Skylyre to aircraft"));
     playlistEditorButton =
-        commandButton(this, "playlistEditorButton", QStringLiteral("&Playlist Editor"),
+        commandButton(clientArea, "playlistEditorButton", QStringLiteral("&Playlist Editor"),
                       twipsRect(2760, 1800, 1095, 375), QStringLiteral("Launch the Playlist Editor"));
     updateButton =
-        commandButton(this, "updateButton", QStringLiteral("&Update"), twipsRect(120, 2280, 1095, 375),
+        commandButton(clientArea, "updateButton", QStringLiteral("&Update"), twipsRect(120, 2280, 1095, 375),
                       QStringLiteral("Check the Internet for software upgrades"));
-    helpButton = commandButton(this, "helpButton", QStringLiteral("&Help"), twipsRect(1440, 2280, 1095, 375),
-                               QStringLiteral("View the Help documentation"));
+    helpButton =
+        commandButton(clientArea, "helpButton", QStringLiteral("&Help"), twipsRect(1440, 2280, 1095, 375),
+                      QStringLiteral("View the Help documentation"));
     helpButton->setCursor(Qt::WhatsThisCursor);
-    exitButton = commandButton(this, "exitButton", QStringLiteral("E&xit"), twipsRect(2760, 2280, 1095, 375),
-                               QStringLiteral("Exit Skylyre Configurator"));
+    exitButton = commandButton(clientArea, "exitButton", QStringLiteral("E&xit"),
+                               twipsRect(2760, 2280, 1095, 375), QStringLiteral("Exit Skylyre Configurator"));
 
     connect(openButton, &QPushButton::clicked, this, &MainWindow::openAircraft);
     connect(writeButton, &QPushButton::clicked, this, &MainWindow::writeToAircraft);
@@ -155,6 +163,29 @@ void MainWindow::createControls()
     connect(updateButton, &QPushButton::clicked, this, &MainWindow::checkForUpdate);
     connect(helpButton, &QPushButton::clicked, this, &MainWindow::showHelp);
     connect(exitButton, &QPushButton::clicked, this, &MainWindow::exitProgram);
+}
+
+// The window grows by its menu bar: the client area below it holds every
+// control where it was laid out.
+void MainWindow::createClientArea()
+{
+    auto *menuBar = new QMenuBar(this);
+    menuBar->setObjectName(QStringLiteral("menuBar"));
+    QMenu *aircraftMenu = menuBar->addMenu(QStringLiteral("&Aircraft"));
+    aircraftMenu->setObjectName(QStringLiteral("aircraftMenu"));
+    QAction *allAircraft =
+        aircraftMenu->addAction(QStringLiteral("&All Aircraft…"), this, &MainWindow::showHangar);
+    allAircraft->setObjectName(QStringLiteral("allAircraftAction"));
+    allAircraft->setShortcut(Qt::CTRL | Qt::Key_L);
+    clientArea = new QWidget(this);
+    clientArea->setObjectName(QStringLiteral("clientArea"));
+    clientArea->setFixedSize(twipsRect(0, 0, 3975, 2730).size());
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menuBar);
+    layout->addWidget(clientArea);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void MainWindow::setTabOrder()
@@ -224,6 +255,18 @@ void MainWindow::closeEvent(QCloseEvent *event)
             window->close();
     }
     event->accept();
+}
+
+// One hangar, beside this window and not modal, as the playlist window.
+void MainWindow::showHangar()
+{
+    if (!hangarWindow) {
+        hangarWindow = new HangarWindow(dialogs, windowIcon(), findSimulators);
+        hangarWindow->setFont(font());
+    }
+    hangarWindow->showNormal();
+    hangarWindow->raise();
+    hangarWindow->activateWindow();
 }
 
 // One playlist window, beside this one and not modal: loaded when it is not,

@@ -27,14 +27,20 @@ QString thumbnailOf(const QString &folder, const QString &texture)
 HangarAircraft HangarListing::describe(const QString &airPath)
 {
     const QFileInfo air(airPath);
-    HangarAircraft aircraft{
-        air.filePath(), listing.describe(airPath, &cfg), {}, air.completeBaseName(), {}, {}};
+    HangarAircraft aircraft;
+    aircraft.airPath = air.filePath();
+    aircraft.listing = listing.describe(airPath, &cfg);
+    aircraft.title = air.completeBaseName();
     if (!aircraft.listing.problem.isEmpty())
         return aircraft;
+    const int codePage = codePages.codePageOf(air.path());
+    for (const ListedPage &page : aircraft.listing.checklist)
+        aircraft.checklistNames.append(textOf(page.name, codePage));
+    for (const ListedPage &page : aircraft.listing.reference)
+        aircraft.referenceNames.append(textOf(page.name, codePage));
     const QList<AircraftVariation> variations = variationsOf(cfg);
     if (variations.isEmpty())
         return aircraft;
-    const int codePage = codePages.codePageOf(air.path());
     for (const AircraftVariation &variation : variations)
         aircraft.variations.append(textOf(variation.title, codePage));
     const AircraftVariation &first = variations.constFirst();

@@ -16,6 +16,9 @@ struct HangarAircraft
     QString title;          // of the first variation; the .air file's title when there is none
     QStringList variations; // the title of each variation
     QString thumbnail;      // the first variation's thumbnail.jpg; empty when there is none
+    // The names of the pages of the listing, for display: one for each page.
+    QStringList checklistNames;
+    QStringList referenceNames;
 };
 
 // Reads aircraft for the hangar, changing nothing. The text of aircraft.cfg is

@@ -83,7 +83,11 @@ TEST_F(MainWindowTest, IsLaidOutAsDesigned)
     start();
     EXPECT_EQ(window->objectName(), "mainWindow");
     EXPECT_EQ(window->windowTitle(), "Skylyre Configurator");
-    EXPECT_EQ(window->size(), QSize(265, 182));
+    // The client area is laid out as designed, below the menu bar, which the window grows by.
+    const int menuBarHeight = control<QWidget>("menuBar")->height();
+    EXPECT_GT(menuBarHeight, 0);
+    EXPECT_EQ(control<QWidget>("clientArea")->geometry(), QRect(0, menuBarHeight, 265, 182));
+    EXPECT_EQ(window->size(), QSize(265, 182 + menuBarHeight));
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
     EXPECT_FALSE(window->windowIcon().isNull());
 
@@ -108,7 +112,7 @@ TEST_F(MainWindowTest, IsLaidOutAsDesigned)
     EXPECT_EQ(control<QGroupBox>("fileOptionGroup")->title(), "File Option");
     EXPECT_EQ(control<QGroupBox>("locationGroup")->title(), "Location");
     EXPECT_EQ(control<QRadioButton>("checklistOption")->parentWidget()->objectName(), "fileOptionGroup");
-    EXPECT_EQ(control<QRadioButton>("newFileOption")->parentWidget(), window.get());
+    EXPECT_EQ(control<QRadioButton>("newFileOption")->parentWidget(), control<QWidget>("clientArea"));
 
     auto *velmora = control<QLabel>("webLink");
     EXPECT_EQ(velmora->text(), "Velmora");

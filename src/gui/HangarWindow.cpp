@@ -1,0 +1,331 @@
+#include "gui/HangarWindow.h"
+
+#include "dialogs/Dialogs.h"
+#include "gui/AircraftBatch.h"
+#include "gui/HangarModel.h"
+#include "gui/HangarReader.h"
+#include "installer/PlayerRemoval.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QSet>
+#include <QSortFilterProxyModel>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString hangarTitle = QStringLiteral("All Aircraft");
+constexpr QSize thumbnailSize(256, 192);
+
+QLabel *detailLabel(QWidget *parent, const char *name)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QString removalHeadline(const BatchResult &result, qsizetype total)
+{
+    QString headline = QStringLiteral("Removed from %1 of %2 aircraft; %3 had nothing to remove")
+                           .arg(result.done)
+                           .arg(total)
+                           .arg(result.unchanged);
+    if (!result.failures.isEmpty())
+        headline += QStringLiteral("; %1 failed").arg(result.failures.size());
+    headline += QLatin1Char('.');
+    if (result.cancelled)
+        headline += QStringLiteral(" Cancelled: %1 aircraft were left as they were.")
+                        .arg(total - result.worked.size());
+    return headline;
+}
+
+BatchStep removalStep(PlayerRemoval &removal, const QString &airPath)
+{
+    const RemovalReport report =
+        removal.remove(airPath, {KneeboardSection::Checklist, KneeboardSection::Reference});
+    switch (report.outcome) {
+    case RemovalReport::Outcome::Removed:
+        return {BatchStep::Result::Done};
+    case RemovalReport::Outcome::NothingToRemove:
+        return {BatchStep::Result::Unchanged};
+    case RemovalReport::Outcome::Failed:
+        break;
+    }
+    return {BatchStep::Result::Failed, report.failures + report.notes};
+}
+
+} // namespace
+
+HangarWindow::HangarWindow(Dialogs &dialogs, const QIcon &icon, SimulatorSearch findSimulators,
+                           QWidget *parent)
+    : QMainWindow(parent, Qt::Window)
+    , dialogs(dialogs)
+    , model(new HangarModel(this))
+    , proxy(new QSortFilterProxyModel(this))
+    , reader(new HangarReader)
+{
+    setObjectName(QStringLiteral("hangarWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(hangarTitle);
+    setWindowIcon(icon);
+
+    proxy->setSourceModel(model);
+    proxy->setFilterRole(HangarModel::FilterRole);
+    proxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    proxy->setRecursiveFilteringEnabled(true);
+    proxy->setSortRole(HangarModel::SortRole);
+    proxy->setSortCaseSensitivity(Qt::CaseInsensitive);
+    proxy->setSortLocaleAware(true);
+    createControls();
+    createActions();
+    resize(1100, 640);
+
+    reader->moveToThread(&readerThread);
+    connect(reader, &HangarReader::found, this, [this](qsizetype count) {
+        toRead += count;
+        readingProgress->setMaximum(int(toRead));
+    });
+    connect(reader, &HangarReader::read, this, [this](const QList<HangarAircraft> &aircraft) {
+        model->add(aircraft);
+        readCount += aircraft.size();
+        readingProgress->setValue(int(readCount));
+    });
+    connect(reader, &HangarReader::finished, this, &HangarWindow::readDone);
+    readerThread.start();
+    startReading([findSimulators](HangarReader *reader) {
+        QStringList folders;
+        for (const LabelledFolder &folder : findSimulators())
+            folders.append(folder.path);
+        reader->readFolders(folders);
+    });
+}
+
+HangarWindow::~HangarWindow()
+{
+    readerThread.requestInterruption();
+    readerThread.quit();
+    readerThread.wait();
+    delete reader;
+}
+
+void HangarWindow::createControls()
+{
+    auto *client = new QWidget(this);
+    auto *layout = new QVBoxLayout(client);
+    filterEdit = new QLineEdit(client);
+    filterEdit->setObjectName(QStringLiteral("filterEdit"));
+    filterEdit->setPlaceholderText(QStringLiteral("Filter by title, manufacturer or folder"));
+    filterEdit->setClearButtonEnabled(true);
+    connect(filterEdit, &QLineEdit::textChanged, proxy, &QSortFilterProxyModel::setFilterFixedString);
+    layout->addWidget(filterEdit);
+
+    auto *splitter = new QSplitter(client);
+    aircraftView = new QTreeView(splitter);
+    aircraftView->setObjectName(QStringLiteral("aircraftView"));
+    aircraftView->setModel(proxy);
+    aircraftView->setUniformRowHeights(true);
+    aircraftView->setSortingEnabled(true);
+    aircraftView->sortByColumn(HangarModel::AircraftColumn, Qt::AscendingOrder);
+    aircraftView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    aircraftView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    aircraftView->setAllColumnsShowFocus(true);
+    aircraftView->setContextMenuPolicy(Qt::ActionsContextMenu);
+    aircraftView->header()->resizeSection(HangarModel::AircraftColumn, 300);
+    aircraftView->header()->resizeSection(HangarModel::FolderColumn, 220);
+    // The simulator's menu shows every manufacturer's aircraft: so does a new row.
+    connect(proxy, &QSortFilterProxyModel::rowsInserted, this,
+            [this](const QModelIndex &parent, int first, int last) {
+                for (int row = first; !parent.isValid() && row <= last; ++row)
+                    aircraftView->expand(proxy->index(row, 0));
+            });
+    connect(aircraftView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &HangarWindow::updateActions);
+    connect(aircraftView->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &HangarWindow::showDetails);
+    connect(model, &HangarModel::dataChanged, this, &HangarWindow::showDetails);
+    connect(model, &HangarModel::countsChanged, this, &HangarWindow::showCounts);
+
+    auto *details = new QWidget(splitter);
+    auto *detailsLayout = new QVBoxLayout(details);
+    thumbnailLabel = detailLabel(details, "thumbnailLabel");
+    thumbnailLabel->setFixedSize(thumbnailSize);
+    thumbnailLabel->setAlignment(Qt::AlignCenter);
+    folderLabel = detailLabel(details, "folderLabel");
+    airFileLabel = detailLabel(details, "airFileLabel");
+    variationsLabel = detailLabel(details, "variationsLabel");
+    for (QLabel *label : {thumbnailLabel, folderLabel, airFileLabel, variationsLabel})
+        detailsLayout->addWidget(label);
+    detailsLayout->addStretch();
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 0);
+    splitter->setSizes({760, thumbnailSize.width() + 24});
+    layout->addWidget(splitter);
+    setCentralWidget(client);
+
+    countsLabel = new QLabel(this);
+    countsLabel->setObjectName(QStringLiteral("countsLabel"));
+    statusBar()->addWidget(countsLabel, 1);
+    readingProgress = new QProgressBar(this);
+    readingProgress->setObjectName(QStringLiteral("readingProgress"));
+    readingProgress->setFormat(QStringLiteral("Reading aircraft %v of %m"));
+    statusBar()->addPermanentWidget(readingProgress);
+    showCounts();
+    showDetails();
+}
+
+void HangarWindow::createActions()
+{
+    QMenu *menu = menuBar()->addMenu(QStringLiteral("&Aircraft"));
+    menu->setObjectName(QStringLiteral("aircraftMenu"));
+    QToolBar *toolBar = addToolBar(QStringLiteral("Aircraft"));
+    toolBar->setObjectName(QStringLiteral("aircraftToolBar"));
+    toolBar->setMovable(false);
+    toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    const auto add = [&](const char *name, const QString &caption, const QList<QKeySequence> &shortcuts,
+                         void (HangarWindow::*command)()) {
+        QAction *action = menu->addAction(caption, this, command);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcuts(shortcuts);
+        toolBar->addAction(action);
+        return action;
+    };
+    add("addFolderAction", QStringLiteral("Add &Folder…"), {}, &HangarWindow::addFolder);
+    menu->addSeparator();
+    removeAction = add("removeAction", QStringLiteral("&Remove"), {QKeySequence::Delete},
+                       &HangarWindow::removeFromSelected);
+    openFolderAction =
+        add("openFolderAction", QStringLiteral("&Open Folder"), {}, &HangarWindow::openSelectedFolder);
+    // Enter and Delete act on the list's rows, not on the filter's text.
+    for (QAction *action : {removeAction, openFolderAction}) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        aircraftView->addAction(action);
+    }
+    menu->addSeparator();
+    QAction *closeAction = menu->addAction(QStringLiteral("&Close"), this, &QWidget::close);
+    closeAction->setObjectName(QStringLiteral("closeAction"));
+    updateActions();
+}
+
+void HangarWindow::startReading(const std::function<void(HangarReader *)> &request)
+{
+    ++requests;
+    readingProgress->show();
+    QMetaObject::invokeMethod(
+        reader, [reader = reader, request] { request(reader); }, Qt::QueuedConnection);
+}
+
+void HangarWindow::readDone()
+{
+    if (--requests > 0)
+        return;
+    toRead = 0;
+    readCount = 0;
+    readingProgress->hide();
+    readingProgress->reset();
+    emit readingFinished();
+}
+
+void HangarWindow::showCounts()
+{
+    countsLabel->setText(QStringLiteral("%1 aircraft, %2 with the Skylyre")
+                             .arg(model->aircraftCount())
+                             .arg(model->withPlayerCount()));
+}
+
+const HangarAircraft *HangarWindow::currentAircraft() const
+{
+    return model->aircraftAt(proxy->mapToSource(aircraftView->currentIndex()));
+}
+
+void HangarWindow::showDetails()
+{
+    const HangarAircraft *aircraft = currentAircraft();
+    if (!aircraft) {
+        for (QLabel *label : {thumbnailLabel, folderLabel, airFileLabel, variationsLabel})
+            label->clear();
+        return;
+    }
+    const QPixmap thumbnail(aircraft->thumbnail);
+    if (aircraft->thumbnail.isEmpty())
+        thumbnailLabel->setText(QStringLiteral("No thumbnail"));
+    else if (thumbnail.isNull())
+        thumbnailLabel->setText(QStringLiteral("The thumbnail cannot be shown"));
+    else
+        thumbnailLabel->setPixmap(
+            thumbnail.scaled(thumbnailSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    folderLabel->setText(QStringLiteral("Folder: ") + aircraft->listing.folder);
+    airFileLabel->setText(QStringLiteral("Flight model: ") + aircraft->listing.airFile);
+    variationsLabel->setText(aircraft->listing.problem.isEmpty() ? QStringLiteral("Variations:\n")
+                                     + aircraft->variations.join(QLatin1Char('\n'))
+                                                                 : aircraft->listing.problem);
+}
+
+void HangarWindow::updateActions()
+{
+    const bool selected = !selectedAircraft().isEmpty();
+    removeAction->setEnabled(selected);
+    openFolderAction->setEnabled(selected);
+}
+
+// The aircraft of the selected rows; a manufacturer's row stands for its
+// aircraft that the filter shows.
+QList<BatchAircraft> HangarWindow::selectedAircraft() const
+{
+    QList<BatchAircraft> aircraft;
+    QSet<QString> met;
+    const auto take = [&](const QModelIndex &row) {
+        const HangarAircraft *one = model->aircraftAt(proxy->mapToSource(row));
+        if (one && !met.contains(one->airPath)) {
+            met.insert(one->airPath);
+            aircraft.append({one->airPath, one->title});
+        }
+    };
+    for (const QModelIndex &row : aircraftView->selectionModel()->selectedRows()) {
+        take(row);
+        for (int child = 0; child < proxy->rowCount(row); ++child)
+            take(proxy->index(child, 0, row));
+    }
+    return aircraft;
+}
+
+void HangarWindow::addFolder()
+{
+    const QString folder = dialogs.askFileName({FileDialogKind::Folder, {}});
+    if (!folder.isEmpty())
+        startReading([folder](HangarReader *reader) { reader->readFolders({folder}); });
+}
+
+void HangarWindow::removeFromSelected()
+{
+    const QList<BatchAircraft> aircraft = selectedAircraft();
+    if (aircraft.isEmpty()
+        || dialogs.messageBox(QStringLiteral("Remove the Skylyre from %1 aircraft?").arg(aircraft.size()),
+                              Dialogs::Buttons::YesNo, hangarTitle)
+            != Dialogs::Answer::Yes)
+        return;
+    PlayerRemoval removal;
+    const BatchResult result = runBatch(this, QStringLiteral("Remove"), aircraft,
+                                        [&removal](const QString &air) { return removalStep(removal, air); });
+    startReading([worked = result.worked](HangarReader *reader) { reader->readAircraft(worked); });
+    showBatchSummary(this, QStringLiteral("Remove"), removalHeadline(result, aircraft.size()), result);
+}
+
+// The folder of the first aircraft selected: one file manager, not hundreds.
+void HangarWindow::openSelectedFolder()
+{
+    const QList<BatchAircraft> aircraft = selectedAircraft();
+    if (!aircraft.isEmpty())
+        dialogs.shellOpen(QFileInfo(aircraft.constFirst().airPath).path());
+}

@@ -1,0 +1,163 @@
+#include "gui/HangarModel.h"
+#include "installer/PlayerPage.h"
+
+#include "Files.h"
+
+#include <QAbstractItemModelTester>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+using Files = std::map<QString, QByteArray>;
+
+const QByteArray player = buildPlayerPage() + "\r\n";
+
+QByteArray cfgOf(const QByteArray &manufacturer, const QByteArray &title, const QByteArray &entries = {})
+{
+    return "[fltsim.0]\r\ntitle=" + title + "\r\nui_manufacturer=" + manufacturer
+        + "\r\n[fltsim.1]\r\ntitle=" + title + " 2\r\n[general]\r\n" + entries;
+}
+
+// A model checked by QAbstractItemModelTester, over aircraft folders made up
+// below a temporary folder.
+class HangarModelTest : public testing::Test
+{
+protected:
+    QString aircraft(const QString &name, const Files &files)
+    {
+        const QString folder = dir.filePath(name);
+        QDir().mkpath(folder);
+        writeBytes(folder + '/' + name + ".air", "flight model");
+        for (const auto &[file, bytes] : files) {
+            if (bytes.isNull())
+                QDir().mkpath(folder + '/' + file); // a folder where a file is read
+            else
+                writeBytes(folder + '/' + file, bytes);
+        }
+        return folder + '/' + name + ".air";
+    }
+    void read(const QStringList &airPaths)
+    {
+        QList<HangarAircraft> read;
+        for (const QString &air : airPaths)
+            read.append(listing.describe(air));
+        model.add(read);
+    }
+    // The texts of a row's columns, below the manufacturer's row `group`.
+    QStringList row(int group, int row, int role = Qt::DisplayRole) const
+    {
+        const QModelIndex parent = model.index(group, 0);
+        QStringList texts;
+        for (int column = 0; column < model.columnCount(); ++column)
+            texts.append(model.index(row, column, parent).data(role).toString());
+        return texts;
+    }
+    QString group(int row) const { return model.index(row, 0).data().toString(); }
+
+    QTemporaryDir dir;
+    HangarListing listing;
+    HangarModel model;
+    QAbstractItemModelTester tester{&model, QAbstractItemModelTester::FailureReportingMode::Fatal};
+};
+
+} // namespace
+
+TEST_F(HangarModelTest, GroupsAircraftByTheManufacturerOfTheirFirstVariation)
+{
+    read({aircraft("a", {{"aircraft.cfg", cfgOf("Cessna", "Skyhawk")}}),
+          aircraft("b", {{"aircraft.cfg", cfgOf("Piper", "Cub")}}),
+          aircraft("c", {{"aircraft.cfg", cfgOf("Cessna", "Caravan")}})});
+    read({aircraft("d", {{"aircraft.cfg", cfgOf("Piper", "Cherokee")}}),
+          aircraft("e", {{"aircraft.cfg", cfgOf("Mooney", "Bravo")}})});
+
+    ASSERT_EQ(model.rowCount(), 3);
+    EXPECT_EQ(group(0), "Cessna");
+    EXPECT_EQ(group(1), "Piper");
+    EXPECT_EQ(group(2), "Mooney");
+    EXPECT_EQ(model.rowCount(model.index(0, 0)), 2);
+    EXPECT_EQ(model.rowCount(model.index(1, 0)), 2);
+    EXPECT_EQ(row(0, 1).first(), "Caravan (2 variations)");
+    EXPECT_EQ(row(1, 1).first(), "Cherokee (2 variations)");
+    EXPECT_EQ(row(1, 1)[HangarModel::FolderColumn], QDir::toNativeSeparators(dir.filePath("d")));
+    const HangarAircraft *mooney = model.aircraftAt(model.index(0, 0, model.index(2, 0)));
+    ASSERT_NE(mooney, nullptr);
+    EXPECT_EQ(mooney->airPath, dir.filePath("e/e.air"));
+    EXPECT_EQ(model.aircraftAt(model.index(2, 0)), nullptr);
+    EXPECT_EQ(model.aircraftCount(), 5);
+}
+
+TEST_F(HangarModelTest, SaysWhatEachPageHoldsAndWhyOneCannotBeRead)
+{
+    read({aircraft(
+              "a",
+              {{"aircraft.cfg", cfgOf("Acme", "Player", "kb_checklists=a_check\r\nkb_reference=notes\r\n")},
+               {"a_check.htm", "<p>own</p>" + player},
+               {"notes.htm", "<p>own</p>"}}),
+          aircraft("b", {{"aircraft.cfg", cfgOf("Acme", "Missing", "kb_reference=gone\r\n")}}),
+          aircraft("c",
+                   {{"aircraft.cfg", cfgOf("Acme", "Folder", "kb_checklists=c_check\r\n")},
+                    {"c_check.htm", QByteArray()}})});
+
+    EXPECT_EQ(row(0, 0),
+              QStringList({"Player (2 variations)", QDir::toNativeSeparators(dir.filePath("a")),
+                           "holds the player (a_check)", "no player (notes)"}));
+    EXPECT_EQ(row(0, 1).sliced(2), QStringList({"no entry", "page missing (gone)"}));
+    // A folder in the page's place is no page.
+    EXPECT_EQ(row(0, 2)[HangarModel::ChecklistColumn], "page missing (c_check)");
+    EXPECT_EQ(model.aircraftCount(), 3);
+    EXPECT_EQ(model.withPlayerCount(), 1);
+}
+
+TEST_F(HangarModelTest, ListsAnAircraftWhoseCfgIsMissingOrUnreadableWithTheReason)
+{
+    read({aircraft("Missing", {}), aircraft("Folder", {{"aircraft.cfg", QByteArray()}}),
+          aircraft("Fine", {{"aircraft.cfg", cfgOf("Acme", "Fine")}})});
+
+    ASSERT_EQ(model.rowCount(), 2);
+    EXPECT_EQ(group(0), "(No manufacturer)");
+    ASSERT_EQ(model.rowCount(model.index(0, 0)), 2);
+    for (int aircraft : {0, 1}) {
+        const QStringList texts = row(0, aircraft);
+        EXPECT_EQ(texts.sliced(2), QStringList({"cannot be read", "cannot be read"}));
+        const QString reason = row(0, aircraft, Qt::ToolTipRole).first();
+        EXPECT_TRUE(reason.contains(QDir::toNativeSeparators(dir.filePath(texts.first() + "/aircraft.cfg"))))
+            << reason.toStdString();
+    }
+    EXPECT_EQ(model.aircraftCount(), 3);
+}
+
+TEST_F(HangarModelTest, PutsAnAircraftReadAgainInItsPlaceOrUnderItsNewManufacturer)
+{
+    const QString a = aircraft("a", {{"aircraft.cfg", cfgOf("Cessna", "Skyhawk")}});
+    const QString b = aircraft("b", {{"aircraft.cfg", cfgOf("Piper", "Cub", "kb_checklists=b\r\n")}});
+    read({a, b});
+    writeBytes(dir.filePath("b/b.htm"), player);
+    read({b});
+    EXPECT_EQ(model.rowCount(), 2);
+    EXPECT_EQ(row(1, 0)[HangarModel::ChecklistColumn], "holds the player (b)");
+    EXPECT_EQ(model.withPlayerCount(), 1);
+
+    writeBytes(dir.filePath("a/aircraft.cfg"), cfgOf("Piper", "Skyhawk"));
+    const QPersistentModelIndex cub = model.index(0, 0, model.index(1, 0));
+    read({a});
+    ASSERT_EQ(model.rowCount(), 1);
+    EXPECT_EQ(group(0), "Piper");
+    EXPECT_EQ(row(0, 1).first(), "Skyhawk (2 variations)");
+    EXPECT_EQ(cub.parent().row(), 0);
+    EXPECT_EQ(cub.data().toString(), "Cub (2 variations)");
+    EXPECT_EQ(model.aircraftCount(), 2);
+}
+
+TEST_F(HangarModelTest, FiltersOnTitleManufacturerAndFolder)
+{
+    read({aircraft("a", {{"aircraft.cfg", cfgOf("Cessna", "Skyhawk")}})});
+    const QString filtered = model.index(0, 0, model.index(0, 0)).data(HangarModel::FilterRole).toString();
+    EXPECT_EQ(filtered.split('\n'),
+              QStringList({"Skyhawk", "Cessna", QDir::toNativeSeparators(dir.filePath("a"))}));
+    EXPECT_EQ(model.index(0, 0).data(HangarModel::FilterRole).toString(), "");
+}
