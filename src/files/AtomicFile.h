@@ -17,6 +17,9 @@ public:
 
     bool open();
     bool write(QByteArrayView bytes);
+    // Puts what was written on disk, still beside the file: commit() then
+    // only puts it in the file's place. Optional.
+    bool prepare();
     bool commit();
 
     const FileError &error() const { return lastError; }
@@ -27,5 +30,6 @@ private:
     bool fail(int systemError = 0);
 
     QSaveFile file;
+    bool prepared = false;
     FileError lastError;
 };

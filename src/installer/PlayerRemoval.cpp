@@ -48,11 +48,6 @@ namespace {
 
 using SectionRemoval = PlayerRemoval::SectionRemoval;
 
-QString sectionTitle(KneeboardSection section)
-{
-    return section == KneeboardSection::Checklist ? QStringLiteral("Checklist") : QStringLiteral("Reference");
-}
-
 // What `page` is to the removal of `playerCopy`, and what is left of it
 // without the copies at its end.
 void classify(const QByteArray &page, const QByteArray &playerCopy, SectionRemoval *removal)

@@ -12,7 +12,7 @@ using Files = std::map<QString, QByteArray>;
 using Outcome = RemovalReport::Outcome;
 
 // One install of the window's, into the aircraft "Cessna172".
-struct InstallStep
+struct WindowInstall
 {
     KneeboardSection section;
     bool addToExisting;
@@ -22,10 +22,10 @@ struct InstallStep
 struct RemovalCase
 {
     const char *name;
-    Files before;                      // the aircraft folder before the installs, beside Cessna172.air
-    std::vector<InstallStep> installs; // in turn
-    Files edits;                       // written after the installs
-    QList<KneeboardSection> sections;  // taken out
+    Files before;                        // the aircraft folder before the installs, beside Cessna172.air
+    std::vector<WindowInstall> installs; // in turn
+    Files edits;                         // written after the installs
+    QList<KneeboardSection> sections;    // taken out
     Outcome outcome;
     Files after;          // every file of the folder after the removal
     QString said;         // in the notes and failures
@@ -69,7 +69,7 @@ TEST_P(Removal, GivesBackTheBytesThatCanBeKnown)
     writeBytes(folder.path("Cessna172.air"), air);
     for (const auto &[name, bytes] : row.before)
         writeBytes(folder.path(name), bytes);
-    for (const InstallStep &install : row.installs) {
+    for (const WindowInstall &install : row.installs) {
         folder.configureWithBackup(install.backup);
         if (install.addToExisting)
             folder.installer.addToExistingPage(install.section);
