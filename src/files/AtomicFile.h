@@ -23,6 +23,7 @@ public:
     bool commit();
 
     const FileError &error() const { return lastError; }
+    QString fileName() const { return file.fileName(); }
 
 private:
     // Records the failure (with the system's errno where Qt has no reason)

@@ -13,6 +13,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 QList<InstallStep> installSteps(const InstallChoices &choices)
 {
     QList<InstallStep> steps;
@@ -34,7 +36,10 @@ struct PlayerInstall::StagedPage
     InstallStep step;
     QByteArray entryStem; // the page's name in the entry line
     std::unique_ptr<AtomicFile> file;
-    std::optional<QByteArray> before; // added to: the page as it was, if it was there
+    // Added to what was on disk: run again, it would add the player again.
+    bool addedToDisk = false;
+    std::optional<QByteArray> before; // that page as it was, if it was there
+    QByteArray content;
 };
 
 PlayerInstall::PlayerInstall(const Aircraft &aircraft, SimulatorCodePages &codePages)
@@ -65,16 +70,28 @@ bool PlayerInstall::stagePage(const InstallStep &step)
         return false;
     }
     const QString path = existingCaseOf(aircraft.filePath(pageFileNameOf(aircraft.name, step.section)));
-    StagedPage page{step, *stem, std::make_unique<AtomicFile>(path), std::nullopt};
-    QByteArray content;
-    if (step.addToExisting && QFileInfo::exists(path)) {
+    StagedPage page{step, *stem, std::make_unique<AtomicFile>(path)};
+    // Added to a page that an earlier step wrote: to what that step wrote,
+    // which this page then replaces.
+    const auto earlier = std::find_if(staged.begin(), staged.end(), [&](const StagedPage &other) {
+        return other.file->fileName() == path;
+    });
+    if (step.addToExisting && earlier != staged.end()) {
+        page.content = earlier->content;
+        page.addedToDisk = earlier->addedToDisk;
+        page.before = earlier->before;
+    } else if (step.addToExisting) {
+        page.addedToDisk = true;
         FileError error;
-        if (!readWholeFile(path, &content, &error))
+        if (QFileInfo::exists(path) && !readWholeFile(path, &page.content, &error))
             return fail(error);
-        page.before = content;
+        if (QFileInfo::exists(path))
+            page.before = page.content;
     }
-    content += buildPlayerPage() + "\r\n";
-    if (!page.file->open() || !page.file->write(content) || !page.file->prepare())
+    if (earlier != staged.end())
+        staged.erase(earlier);
+    page.content += buildPlayerPage() + "\r\n";
+    if (!page.file->open() || !page.file->write(page.content) || !page.file->prepare())
         return fail(page.file->error());
     const InstallReport::PageAction action = !step.addToExisting ? InstallReport::PageAction::Written
         : page.before                                            ? InstallReport::PageAction::AppendedTo
@@ -166,8 +183,8 @@ void PlayerInstall::undoAfter(qsizetype placedPages)
     FileError error;
     for (qsizetype i = 0; i < placedPages; ++i) {
         const StagedPage &page = staged[std::size_t(i)];
-        const QString path = current.pages[i].path;
-        if (!page.step.addToExisting)
+        const QString path = page.file->fileName();
+        if (!page.addedToDisk)
             continue;
         if (page.before ? !writeWholeFile(path, *page.before, &error) : !QFile::remove(path))
             current.notes.append(

@@ -1,4 +1,6 @@
 #include "installer/PlayerRemoval.h"
+#include "installer/PlayerInstall.h"
+#include "simulator/SimulatorCodePages.h"
 
 #include "InstallerInFolder.h"
 
@@ -210,6 +212,15 @@ INSTANTIATE_TEST_SUITE_P(
                                 restored,
                                 "",
                                 "cessna172_check.htm"},
+                    // The page stays, cut back: the entry naming it is the aircraft's own.
+                    RemovalCase{"AddToExistingKeepsTheAircraftsOwnEntry",
+                                {{"aircraft.cfg", installedCfg}, {"cessna172_check.htm", ownPage}},
+                                {{Checklist, true, false}},
+                                {},
+                                {Checklist},
+                                Outcome::Removed,
+                                {{"aircraft.cfg", installedCfg + "\r\n"}, {"cessna172_check.htm", ownPage}},
+                                ""},
                     RemovalCase{"NothingInstalled",
                                 withOwnPage,
                                 {},
@@ -219,3 +230,37 @@ INSTANTIATE_TEST_SUITE_P(
                                 withOwnPage,
                                 ""}),
     removalCaseName);
+
+// One command that installs into two sections, or twice into one, makes one
+// backup, of aircraft.cfg as it was before it: removal gives every file back.
+class RemovalAfterOneCommand : public testing::TestWithParam<InstallChoices>
+{
+};
+
+TEST_P(RemovalAfterOneCommand, GivesEveryFileBack)
+{
+    const QByteArray ownCfg = "[fltsim.0]\r\ntitle=Cessna\r\nkb_checklists=Cessna172_check\r\n";
+    const Files before = {{"aircraft.cfg", ownCfg}};
+    InstallerInFolder folder;
+    for (const auto &[name, bytes] : before)
+        writeBytes(folder.path(name), bytes);
+    SimulatorCodePages codePages;
+    const Aircraft aircraft = *Aircraft::fromAirPath(folder.path("Cessna172.air"));
+    ASSERT_FALSE(installPlayer(aircraft, GetParam(), codePages).failed());
+    EXPECT_EQ(readBytes(folder.path("aircraft.bak")), ownCfg);
+
+    const RemovalReport report = PlayerRemoval().remove(folder.path("Cessna172.air"), {Checklist, Reference});
+    EXPECT_EQ(report.outcome, Outcome::Removed) << report.failures.join('\n').toStdString();
+    Files after;
+    for (const QString &name : entriesOf(folder.dir.path()))
+        after[name] = readBytes(folder.path(name));
+    Files expected = before;
+    expected["aircraft.bak"] = ownCfg;
+    EXPECT_EQ(after, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Choices, RemovalAfterOneCommand,
+    testing::Values(InstallChoices{.checklist = true, .reference = true, .newFile = true},
+                    InstallChoices{.checklist = true, .newFile = true, .addToExisting = true},
+                    InstallChoices{.checklist = true, .reference = true, .addToExisting = true}));
