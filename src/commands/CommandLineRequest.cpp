@@ -90,12 +90,13 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     CommandLineRequest request;
     request.command = found->command;
     request.paths = std::move(paths);
-    request.checklist = parser.isSet(QStringLiteral("checklist"));
-    request.reference = parser.isSet(QStringLiteral("reference"));
-    request.newFile = parser.isSet(QStringLiteral("new"));
-    request.addToExisting = parser.isSet(QStringLiteral("add"));
-    request.configureCfg = !parser.isSet(QStringLiteral("no-cfg"));
-    request.backup = request.configureCfg && !parser.isSet(QStringLiteral("no-backup"));
+    InstallChoices &choices = request.choices;
+    choices.checklist = parser.isSet(QStringLiteral("checklist"));
+    choices.reference = parser.isSet(QStringLiteral("reference"));
+    choices.newFile = parser.isSet(QStringLiteral("new"));
+    choices.addToExisting = parser.isSet(QStringLiteral("add"));
+    choices.configureCfg = !parser.isSet(QStringLiteral("no-cfg"));
+    choices.backupCfg = choices.configureCfg && !parser.isSet(QStringLiteral("no-backup"));
     request.json = parser.isSet(QStringLiteral("json"));
     if (request.command == Command::List)
         return {ParsedCommandLine::Kind::Request, request};
@@ -103,17 +104,17 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
         return usageError(QStringLiteral("%1 needs the .air file of at least one aircraft.").arg(name));
     if (request.command == Command::Remove) {
         // Neither section: both.
-        if (!request.checklist && !request.reference)
-            request.checklist = request.reference = true;
+        if (!choices.checklist && !choices.reference)
+            choices.checklist = choices.reference = true;
         return {ParsedCommandLine::Kind::Request, request};
     }
-    if (!request.checklist && !request.reference)
+    if (!choices.checklist && !choices.reference)
         return usageError(QStringLiteral("install needs --checklist or --reference."));
-    if (!request.newFile && !request.addToExisting)
+    if (!choices.newFile && !choices.addToExisting)
         return usageError(QStringLiteral("install needs --new or --add."));
     if (parser.isSet(QStringLiteral("backup")) && parser.isSet(QStringLiteral("no-backup")))
         return usageError(QStringLiteral("install takes --backup or --no-backup, not both."));
-    if (parser.isSet(QStringLiteral("backup")) && !request.configureCfg)
+    if (parser.isSet(QStringLiteral("backup")) && !choices.configureCfg)
         return usageError(
             QStringLiteral("install --no-cfg leaves aircraft.cfg as it is: there is no backup to make."));
     return {ParsedCommandLine::Kind::Request, request};

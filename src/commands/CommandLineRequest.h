@@ -1,5 +1,7 @@
 #pragma once
 
+#include "installer/InstallChoices.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -8,13 +10,8 @@ struct CommandLineRequest
 {
     enum class Command { List, Install, Remove };
     Command command = Command::List;
-    QStringList paths; // list: folders; install and remove: .air files
-    bool checklist = false;
-    bool reference = false;
-    bool newFile = false;
-    bool addToExisting = false;
-    bool configureCfg = true; // --no-cfg: No to "Configure aircraft.cfg?"
-    bool backup = true;       // --no-backup: No to the backup question
+    QStringList paths;      // list: folders; install and remove: .air files
+    InstallChoices choices; // install; remove: the sections
     bool json = false;
 };
 

@@ -1,35 +1,46 @@
 #include "commands/InstallCommand.h"
 
 #include "commands/AirFile.h"
-#include "commands/AnsweringDialogs.h"
 #include "commands/CommandLineRequest.h"
 #include "commands/ProgressLines.h"
 #include "dialogs/OneLine.h"
-#include "installer/Installer.h"
+#include "installer/PageName.h"
+#include "installer/PlayerInstall.h"
+#include "simulator/SimulatorCodePages.h"
 
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
 
-// What an install with `request`'s choices does to an aircraft, as Write
-// does it: the pages in Write's order, then aircraft.cfg.
-QString doneBy(const CommandLineRequest &request)
+QString pageDone(const InstallReport::Page &page)
 {
+    const QString section = sectionTitle(page.section);
+    switch (page.action) {
+    case InstallReport::PageAction::Written:
+        return QStringLiteral("%1 page written").arg(section);
+    case InstallReport::PageAction::AppendedTo:
+        return QStringLiteral("player added to the %1 page").arg(section);
+    case InstallReport::PageAction::Created:
+        return QStringLiteral("%1 page created with the player").arg(section);
+    }
+    Q_UNREACHABLE();
+}
+
+// What the install did to one aircraft, as the report says.
+QString lineOf(const InstallReport &report)
+{
+    if (report.failed())
+        return QStringLiteral("failed: ") + oneLine({report.failureMessage()});
     QStringList done;
-    if (request.newFile && request.checklist)
-        done.append(QStringLiteral("Checklist page written"));
-    if (request.newFile && request.reference)
-        done.append(QStringLiteral("Reference page written"));
-    if (request.addToExisting && request.reference)
-        done.append(QStringLiteral("player added to the Reference page"));
-    if (request.addToExisting && request.checklist)
-        done.append(QStringLiteral("player added to the Checklist page"));
-    if (!request.configureCfg)
-        done.append(QStringLiteral("aircraft.cfg left as it was"));
-    else if (request.backup)
-        done.append({QStringLiteral("aircraft.cfg updated"), QStringLiteral("backup made")});
-    else
-        done.append(QStringLiteral("aircraft.cfg updated"));
+    for (const InstallReport::Page &page : report.pages)
+        done.append(pageDone(page));
+    for (KneeboardSection section : report.withoutEntry)
+        done.append(QStringLiteral("no %1 entry to replace").arg(QString::fromLatin1(entryKeyOf(section))));
+    done.append(report.cfgChanged ? QStringLiteral("aircraft.cfg updated")
+                                  : QStringLiteral("aircraft.cfg left as it was"));
+    if (report.backupMade)
+        done.append(QStringLiteral("backup made"));
     return done.join(QStringLiteral(", "));
 }
 
@@ -37,22 +48,22 @@ QString doneBy(const CommandLineRequest &request)
 
 int runInstall(const CommandLineRequest &request, QTextStream &out)
 {
-    AnsweringDialogs dialogs(request.configureCfg, request.backup);
-    // One installer for all: the player page is built once, and what is
-    // learnt of the code pages is kept.
-    Installer installer(dialogs);
-    const InstallChoices choices{request.checklist, request.reference, request.newFile,
-                                 request.addToExisting};
-    const QString done = doneBy(request);
+    // What is learnt of the code pages is kept from one aircraft to the next.
+    SimulatorCodePages codePages;
     ProgressLines progress(out, request.paths.size());
     qsizetype failed = 0;
     for (const QString &argument : request.paths) {
         const AirFile air = airFileOf(argument);
-        if (air.problem.isEmpty() && installer.chooseAircraft(air.path))
-            installer.writeCommand(choices);
-        const QStringList errors = air.problem.isEmpty() ? dialogs.takeErrors() : QStringList{air.problem};
-        failed += errors.isEmpty() ? 0 : 1;
-        progress.print(argument, errors.isEmpty() ? done : QStringLiteral("failed: ") + oneLine(errors));
+        const std::optional<Aircraft> aircraft = Aircraft::fromAirPath(air.path);
+        InstallReport report;
+        if (!air.problem.isEmpty())
+            report.refusal = air.problem;
+        else if (!aircraft)
+            report.refusal = tooShortToNameMessage(QFileInfo(air.path).fileName());
+        else
+            report = installPlayer(*aircraft, request.choices, codePages);
+        failed += report.failed() ? 1 : 0;
+        progress.print(argument, lineOf(report));
     }
     out << QStringLiteral("Installed into %1 of %2 aircraft")
                .arg(request.paths.size() - failed)

@@ -31,9 +31,9 @@ QString lineOf(const RemovalReport &report)
 int runRemove(const CommandLineRequest &request, QTextStream &out)
 {
     QList<KneeboardSection> sections;
-    if (request.checklist)
+    if (request.choices.checklist)
         sections.append(KneeboardSection::Checklist);
-    if (request.reference)
+    if (request.choices.reference)
         sections.append(KneeboardSection::Reference);
     PlayerRemoval removal;
     ProgressLines progress(out, request.paths.size());

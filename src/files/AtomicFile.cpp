@@ -20,7 +20,7 @@ bool AtomicFile::write(QByteArrayView bytes)
     return writeAll(file, bytes) || fail();
 }
 
-bool AtomicFile::commit()
+bool AtomicFile::prepare()
 {
     // QSaveFile::commit() ignores a failure of its own final flush, so a full
     // disk could leave a truncated file in place: flush and check first.
@@ -31,6 +31,14 @@ bool AtomicFile::commit()
     // device, a network share that went away): sync and check first.
     if (!syncToDisk(file.handle()))
         return fail(errno);
+    prepared = true;
+    return true;
+}
+
+bool AtomicFile::commit()
+{
+    if (!prepared && !prepare())
+        return false;
     errno = 0;
     return file.commit() || fail(errno);
 }

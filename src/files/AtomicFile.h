@@ -17,9 +17,13 @@ public:
 
     bool open();
     bool write(QByteArrayView bytes);
+    // Puts what was written on disk, still beside the file: commit() then
+    // only puts it in the file's place. Optional.
+    bool prepare();
     bool commit();
 
     const FileError &error() const { return lastError; }
+    QString fileName() const { return file.fileName(); }
 
 private:
     // Records the failure (with the system's errno where Qt has no reason)
@@ -27,5 +31,6 @@ private:
     bool fail(int systemError = 0);
 
     QSaveFile file;
+    bool prepared = false;
     FileError lastError;
 };

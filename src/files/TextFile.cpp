@@ -2,7 +2,6 @@
 
 #include "files/FileNames.h"
 #include "files/FileOperations.h"
-#include "files/WriteAll.h"
 
 TextFile::~TextFile()
 {
@@ -24,11 +23,6 @@ bool TextFile::openTextFile(const QString &path, Mode openMode)
         replacement = std::make_unique<AtomicFile>(onDisk);
         if (!replacement->open())
             return fail(replacement->error());
-        break;
-    case Mode::Append:
-        appended.setFileName(onDisk);
-        if (!appended.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-            return fail(appendError());
         break;
     }
     isOpen = true;
@@ -61,18 +55,10 @@ bool TextFile::closeFile()
     if (!isOpen)
         return true;
     bool written = true;
-    if (mode == Mode::Output) {
+    if (mode == Mode::Output)
         written = (replacement->write(pending) && replacement->commit()) || fail(replacement->error());
-    } else if (mode == Mode::Append) {
-        written = writeAll(appended, pending) || fail(appendError());
-    }
     discard();
     return written;
-}
-
-FileError TextFile::appendError() const
-{
-    return {QStringLiteral("append to"), appended.fileName(), appended.errorString()};
 }
 
 bool TextFile::fail(const FileError &error)
@@ -89,5 +75,4 @@ void TextFile::discard()
     lines = LineScanner();
     pending.clear();
     replacement.reset();
-    appended.close();
 }

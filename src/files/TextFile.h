@@ -5,7 +5,6 @@
 #include "files/LineScanner.h"
 
 #include <QByteArray>
-#include <QFile>
 
 #include <memory>
 
@@ -18,8 +17,8 @@
 // is used under its name on disk (see existingCaseOf).
 //
 // What is written reaches the file when it is closed, so a failure to write
-// shows then. Any failure closes the channel: an Output file is then left as
-// it was.
+// shows then. Any failure closes the channel: the file is then left as it
+// was.
 //
 // The channel keeps the room of the largest file it has read for the next
 // one.
@@ -29,7 +28,6 @@ public:
     enum class Mode {
         Input,  // an existing file, read from its start
         Output, // replaces the file whole when closed (created if missing)
-        Append, // writes after the last byte (created if missing)
     };
 
     ~TextFile();
@@ -44,7 +42,6 @@ public:
     const FileError &error() const { return lastError; }
 
 private:
-    FileError appendError() const;
     bool fail(const FileError &error);
     void discard();
 
@@ -54,6 +51,5 @@ private:
     LineScanner lines;
     QByteArray pending;
     std::unique_ptr<AtomicFile> replacement;
-    QFile appended;
     FileError lastError;
 };

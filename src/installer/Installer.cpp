@@ -1,10 +1,7 @@
 #include "installer/Installer.h"
 
 #include "dialogs/Dialogs.h"
-#include "dialogs/FailureReport.h"
 #include "dialogs/MessageTitles.h"
-#include "files/FileOperations.h"
-#include "installer/CfgRewrite.h"
 #include "installer/InstallQuestions.h"
 #include "installer/PageName.h"
 #include "installer/PlayerPage.h"
@@ -13,8 +10,6 @@
 
 namespace {
 const QString cfgTitle = QStringLiteral("Aircraft.cfg");
-const QString unmeasuredRewrite =
-    QStringLiteral("Its new content did not come out at the size measured for it, so nothing was written.");
 } // namespace
 
 Installer::Installer(Dialogs &dialogs, SimulatorSearch findSimulators)
@@ -77,101 +72,41 @@ void Installer::writeCommand(const InstallChoices &choices)
         == Dialogs::Answer::Cancel)
         return;
 
-    if (choices.newFile && choices.checklist)
-        installNewPage(KneeboardSection::Checklist);
-    if (choices.newFile && choices.reference)
-        installNewPage(KneeboardSection::Reference);
-    if (choices.addToExisting && choices.reference)
-        addToExistingPage(KneeboardSection::Reference);
-    if (choices.addToExisting && choices.checklist)
-        addToExistingPage(KneeboardSection::Checklist);
+    install(installSteps(choices));
 }
 
 void Installer::installNewPage(KneeboardSection section)
 {
-    install(section, TextFile::Mode::Output);
+    install({{section, false}});
 }
 
 void Installer::addToExistingPage(KneeboardSection section)
 {
-    install(section, TextFile::Mode::Append);
+    install({{section, true}});
 }
 
-void Installer::install(KneeboardSection section, TextFile::Mode pageMode)
+void Installer::install(const QList<InstallStep> &steps)
 {
-    current.pagePath = current.aircraftFolder + pageFileNameOf(current.aircraftName, section);
-    const QString cfgPath = current.aircraftFolder + QStringLiteral("aircraft.cfg");
-
-    const std::optional<QByteArray> stem = pageStem(section);
-    if (!stem || !writePage(pageMode))
-        return;
-
-    if (dialogs.messageBox(InstallQuestions::configureCfg, Dialogs::Buttons::YesNo, cfgTitle)
-        == Dialogs::Answer::No) {
-        dialogs.messageBox(QStringLiteral("You will have to manually configure Aircraft.cfg for the "
-                                          "respective aircraft. See Help for more information."),
-                           Dialogs::Buttons::Ok, cfgTitle);
-        return;
+    const Aircraft aircraft{current.aircraftFolder, current.airFileTitle, current.aircraftName};
+    PlayerInstall install(aircraft, codePages);
+    for (const InstallStep &step : steps) {
+        current.pagePath = aircraft.filePath(pageFileNameOf(aircraft.name, step.section));
+        if (!install.stagePage(step))
+            break;
+        if (dialogs.messageBox(InstallQuestions::configureCfg, Dialogs::Buttons::YesNo, cfgTitle)
+            == Dialogs::Answer::No) {
+            dialogs.messageBox(QStringLiteral("You will have to manually configure Aircraft.cfg for the "
+                                              "respective aircraft. See Help for more information."),
+                               Dialogs::Buttons::Ok, cfgTitle);
+            continue;
+        }
+        const bool backup = dialogs.messageBox(InstallQuestions::backupCfg, Dialogs::Buttons::YesNo, cfgTitle)
+            == Dialogs::Answer::Yes;
+        if (!install.configureCfg(backup))
+            break;
     }
-
-    const bool backup = dialogs.messageBox(InstallQuestions::backupCfg, Dialogs::Buttons::YesNo, cfgTitle)
-        == Dialogs::Answer::Yes;
-    // aircraft.cfg is read once, for the passes and the backup alike, and
-    // nothing is written before its new content is there.
-    QByteArray cfg;
-    FileError error;
-    if (!readWholeFile(cfgPath, &cfg, &error)) {
-        reportFailure(dialogs, error);
-        return;
-    }
-    const std::optional<QByteArray> rewritten = runPasses(section, cfg, *stem);
-    current.referenceEntryFound = false;
-    if (!rewritten) {
-        reportFailure(dialogs, {QStringLiteral("write"), cfgPath, unmeasuredRewrite});
-        return;
-    }
-    const bool written =
-        (!backup || writeWholeFile(current.aircraftFolder + QStringLiteral("aircraft.bak"), cfg, &error))
-        && writeWholeFile(cfgPath, *rewritten, &error);
-    if (!written)
-        reportFailure(dialogs, error);
-}
-
-CfgCensus Installer::countLines(QByteArrayView cfg) const
-{
-    return censusOf(cfg);
-}
-
-bool Installer::writePage(TextFile::Mode pageMode)
-{
-    if (channel.openTextFile(current.pagePath, pageMode) && channel.writeLine(current.playerPage)
-        && channel.closeFile())
-        return true;
-    return reportFailure(dialogs, channel.error());
-}
-
-// The page's name in the entry line, in the code page FS2004 reads
-// aircraft.cfg in; nothing, after a message, when that code page cannot hold it.
-std::optional<QByteArray> Installer::pageStem(KneeboardSection section)
-{
-    const int codePage = codePages.codePageOf(current.aircraftFolder);
-    const std::optional<QByteArray> stem =
-        SimulatorCodePages::encode(pageNameOf(current.aircraftName, section), codePage);
-    if (!stem)
-        dialogs.messageBox(QStringLiteral("The name of \"%1\" has characters that FS2004 cannot read in "
-                                          "aircraft.cfg, which it reads in the code page Windows-%2. "
-                                          "Nothing was written.")
-                               .arg(current.airFileTitle)
-                               .arg(codePage),
-                           Dialogs::Buttons::Ok, MessageTitles::error, Dialogs::Icon::Error);
-    return stem;
-}
-
-std::optional<QByteArray> Installer::runPasses(KneeboardSection section, QByteArrayView cfg,
-                                               const QByteArray &pageStem)
-{
-    const CfgCensus census = countLines(cfg);
-    const CfgPass pass = installPass(section, census);
-    current.referenceEntryFound = pass == CfgPass::Reference;
-    return rewriteCfg(pass, cfg, census, pageStem);
+    const InstallReport report = install.finish();
+    if (report.failed())
+        dialogs.messageBox(report.failureMessage(), Dialogs::Buttons::Ok, MessageTitles::error,
+                           Dialogs::Icon::Error);
 }

@@ -1,25 +1,16 @@
 #pragma once
 
 #include "dialogs/FileDialog.h"
-#include "files/TextFile.h"
-#include "installer/CfgRewrite.h"
+#include "installer/InstallChoices.h"
 #include "installer/InstallerState.h"
 #include "installer/KneeboardSection.h"
+#include "installer/PlayerInstall.h"
 #include "simulator/SimulatorCodePages.h"
 #include "simulator/SimulatorFolders.h"
 
 #include <functional>
 
 class Dialogs;
-
-// Which options of the main window's two groups are selected.
-struct InstallChoices
-{
-    bool checklist = false;     // File Option: Checklist
-    bool reference = false;     // File Option: Reference
-    bool newFile = false;       // Location: New File
-    bool addToExisting = false; // Location: Add to existing
-};
 
 // Installs the Skylyre into an aircraft's kneeboard: the Open and Write
 // commands of the main window and the two install routines behind Write.
@@ -52,22 +43,13 @@ public:
 
     const InstallerState &state() const { return current; }
 
-protected:
-    // What the rewrite of `cfg` needs to know before it starts. A seam for
-    // tests: a count that disagrees with the passes must not reach the file.
-    virtual CfgCensus countLines(QByteArrayView cfg) const;
-
 private:
-    void install(KneeboardSection section, TextFile::Mode pageMode);
-    bool writePage(TextFile::Mode pageMode);
-    std::optional<QByteArray> pageStem(KneeboardSection section);
-    std::optional<QByteArray> runPasses(KneeboardSection section, QByteArrayView cfg,
-                                        const QByteArray &pageStem);
+    // Takes the steps, asking Write's two questions after each page.
+    void install(const QList<InstallStep> &steps);
 
     Dialogs &dialogs;
     SimulatorSearch findSimulators;
     FileDialog aircraftDialog;
     InstallerState current;
     SimulatorCodePages codePages;
-    TextFile channel;
 };

@@ -13,12 +13,18 @@ QString tooShortToNameMessage(const QString &airFileTitle)
         .arg(airFileTitle);
 }
 
+QString codePageRefusal(const QString &airFileTitle, int codePage)
+{
+    return QStringLiteral(
+               "The name of \"%1\" has characters that FS2004 cannot read in aircraft.cfg, which it "
+               "reads in the code page Windows-%2. Nothing was written.")
+        .arg(airFileTitle)
+        .arg(codePage);
+}
+
 QString pageNameOf(const QString &aircraftName, KneeboardSection section)
 {
-    // The word that names the section in the page's file name and in its entry.
-    const QString word =
-        section == KneeboardSection::Checklist ? QStringLiteral("check") : QStringLiteral("ref");
-    return aircraftName + QLatin1Char('_') + word;
+    return aircraftName + QLatin1Char('_') + sectionWord(section);
 }
 
 QString pageFileNameOf(const QString &aircraftName, KneeboardSection section)

@@ -20,6 +20,10 @@ std::optional<QString> aircraftNameOf(const QString &airFileTitle);
 // What the user is told when aircraftNameOf refuses `airFileTitle`.
 QString tooShortToNameMessage(const QString &airFileTitle);
 
+// What the user is told when the code page FS2004 reads aircraft.cfg in has
+// no character for one of those of the page's name.
+QString codePageRefusal(const QString &airFileTitle, int codePage);
+
 // The page's name without folder and extension: "cessna172_check".
 QString pageNameOf(const QString &aircraftName, KneeboardSection section);
 

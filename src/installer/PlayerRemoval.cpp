@@ -2,6 +2,7 @@
 
 #include "files/FileNames.h"
 #include "files/FileOperations.h"
+#include "installer/Aircraft.h"
 #include "installer/CfgRewrite.h"
 #include "installer/PageName.h"
 #include "installer/PlayerPage.h"
@@ -31,7 +32,6 @@ struct PlayerRemoval::SectionRemoval
     PageState page = PageState::Missing;
     QByteArray keptPage = {}; // PlayerAtEnd: the bytes before the player
     int copies = 1;           // of the player at the page's end: the installs to undo
-    bool restored = false;
 
     bool pageGone() const { return page == PageState::Missing || page == PageState::OnlyPlayer; }
 };
@@ -47,11 +47,6 @@ struct PlayerRemoval::CfgResult
 namespace {
 
 using SectionRemoval = PlayerRemoval::SectionRemoval;
-
-QString sectionTitle(KneeboardSection section)
-{
-    return section == KneeboardSection::Checklist ? QStringLiteral("Checklist") : QStringLiteral("Reference");
-}
 
 // What `page` is to the removal of `playerCopy`, and what is left of it
 // without the copies at its end.
@@ -83,16 +78,28 @@ bool readIfThere(const QString &path, QByteArray *content, bool *found, QStringL
     return false;
 }
 
-// Whether `removal.copies` installs or fewer into its section, each with
-// the rewrite of an install, make `cfg` of `backup`.
-bool installsMake(const SectionRemoval &removal, const QByteArray &backup, const QByteArray &cfg)
+// Whether installs into the sections of `removals`, in any order, each at
+// most as many times as its page holds the player, make `cfg` of `backup`.
+bool installsMake(const QList<SectionRemoval> &removals, const QByteArray &backup, const QByteArray &cfg)
 {
-    std::optional<QByteArray> installed = backup;
-    for (int install = 0; install < removal.copies && installed; ++install) {
-        const CfgCensus census = censusOf(*installed);
-        installed = rewriteCfg(installPass(removal.section, census), *installed, census, removal.pageStem);
-        if (installed == cfg)
-            return true;
+    int installs = 0;
+    for (const SectionRemoval &removal : removals)
+        installs += removal.copies;
+    QList<QByteArray> reached{backup};
+    for (int round = 0; round < installs; ++round) {
+        QList<QByteArray> next;
+        for (const QByteArray &from : reached) {
+            for (const SectionRemoval &removal : removals) {
+                const CfgCensus census = censusOf(from);
+                const std::optional<QByteArray> installed =
+                    rewriteCfg(installPass(removal.section, census), from, census, removal.pageStem);
+                if (installed == cfg)
+                    return true;
+                if (installed && !next.contains(*installed))
+                    next.append(*installed);
+            }
+        }
+        reached = next;
     }
     return false;
 }
@@ -107,15 +114,13 @@ PlayerRemoval::PlayerRemoval()
 RemovalReport PlayerRemoval::remove(const QString &airPath, const QList<KneeboardSection> &sections)
 {
     RemovalReport report;
-    const QString title = QFileInfo(airPath).fileName();
-    const std::optional<QString> name = aircraftNameOf(title);
-    if (!name) {
-        report.failures.append(tooShortToNameMessage(title));
+    const std::optional<Aircraft> aircraft = Aircraft::fromAirPath(airPath);
+    if (!aircraft) {
+        report.failures.append(tooShortToNameMessage(QFileInfo(airPath).fileName()));
     } else {
-        const QString folder = airPath.left(airPath.size() - title.size());
         QList<SectionRemoval> removals;
-        if (planPages(folder, *name, sections, &removals, &report) && !removals.isEmpty())
-            removeFrom(folder, removals, &report);
+        if (planPages(*aircraft, sections, &removals, &report) && !removals.isEmpty())
+            removeFrom(aircraft->folder, removals, &report);
     }
     report.outcome = !report.failures.isEmpty() ? RemovalReport::Outcome::Failed
         : report.done.isEmpty()                 ? RemovalReport::Outcome::NothingToRemove
@@ -123,21 +128,18 @@ RemovalReport PlayerRemoval::remove(const QString &airPath, const QList<Kneeboar
     return report;
 }
 
-bool PlayerRemoval::planPages(const QString &folder, const QString &name,
-                              const QList<KneeboardSection> &sections, QList<SectionRemoval> *removals,
-                              RemovalReport *report)
+bool PlayerRemoval::planPages(const Aircraft &aircraft, const QList<KneeboardSection> &sections,
+                              QList<SectionRemoval> *removals, RemovalReport *report)
 {
-    const int codePage = codePages.codePageOf(folder);
+    const int codePage = codePages.codePageOf(aircraft.folder);
     for (KneeboardSection section : sections) {
         SectionRemoval removal{.section = section,
-                               .pagePath = existingCaseOf(folder + pageFileNameOf(name, section))};
+                               .pagePath =
+                                   existingCaseOf(aircraft.filePath(pageFileNameOf(aircraft.name, section)))};
         const std::optional<QByteArray> stem =
-            SimulatorCodePages::encode(pageNameOf(name, section), codePage);
+            SimulatorCodePages::encode(pageNameOf(aircraft.name, section), codePage);
         if (!stem) {
-            report->failures.append(QStringLiteral("The name \"%1\" has characters that the code page "
-                                                   "Windows-%2 does not have. Nothing was changed.")
-                                        .arg(name)
-                                        .arg(codePage));
+            report->failures.append(codePageRefusal(aircraft.airFile, codePage));
             return false;
         }
         removal.pageStem = *stem;
@@ -178,8 +180,11 @@ void PlayerRemoval::removeFrom(const QString &folder, QList<SectionRemoval> &rem
     });
     const CfgResult newCfg = cfgAfter(removals, cfg, backupFound ? &backup : nullptr, report);
 
-    // Nothing has been written so far: aircraft.cfg first, so that no entry
-    // is left naming a page that is gone.
+    // Nothing has been written so far. aircraft.cfg first, then the pages:
+    // whether aircraft.bak may be restored can only be told while the pages
+    // still hold the player, so that a removal cut short after aircraft.cfg
+    // and run again restores nothing more and only deletes or cuts back the
+    // pages; and no entry is left naming a page that is gone.
     FileError error;
     if (cfgFound && newCfg.bytes != cfg) {
         if (!writeWholeFile(cfgPath, newCfg.bytes, &error)) {
@@ -213,15 +218,15 @@ PlayerRemoval::CfgResult PlayerRemoval::cfgAfter(QList<SectionRemoval> &removals
                                                  const QByteArray *backup, RemovalReport *report)
 {
     CfgResult result{cfg};
-    for (SectionRemoval &removal : removals) {
-        if (backup && installsMake(removal, *backup, result.bytes)) {
-            result.bytes = *backup;
-            result.restored = removal.restored = true;
-        }
+    if (backup && installsMake(removals, *backup, cfg)) {
+        result.bytes = *backup;
+        result.restored = true;
     }
     for (const SectionRemoval &removal : removals) {
         const QByteArray without = withoutEntriesNaming(removal.section, result.bytes, removal.pageStem);
-        if (without.size() == result.bytes.size() || (removal.restored && !removal.pageGone()))
+        // A page that stays, cut back to the aircraft's own lines, keeps the
+        // entries that name it.
+        if (without.size() == result.bytes.size() || !removal.pageGone())
             continue;
         result.bytes = without;
         result.entriesRemoved = true;

@@ -4,6 +4,8 @@
 #include "simulator/SimulatorCodePages.h"
 
 #include <QByteArray>
+
+struct Aircraft;
 #include <QList>
 #include <QStringList>
 
@@ -41,7 +43,7 @@ public:
 private:
     // Reads the pages of `sections` and works out what becomes of each; false
     // when one cannot be read or named, and nothing is to be written.
-    bool planPages(const QString &folder, const QString &name, const QList<KneeboardSection> &sections,
+    bool planPages(const Aircraft &aircraft, const QList<KneeboardSection> &sections,
                    QList<SectionRemoval> *removals, RemovalReport *report);
     // Works out aircraft.cfg, then writes it and the pages.
     void removeFrom(const QString &folder, QList<SectionRemoval> &removals, RemovalReport *report);

@@ -102,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
         ConsoleCase{"InstallWithoutBackup",
                     QStringList{"install", "--reference", "--add", "--no-backup"} + air,
                     0,
-                    "player added to the Reference page, aircraft.cfg updated\n",
+                    "Reference page created with the player, aircraft.cfg updated\n",
                     "",
                     {"Cessna172.air", "aircraft.cfg", "cessna172_ref.htm"}},
         ConsoleCase{"InstallThePageAlone",

@@ -1,5 +1,5 @@
 // Failures of the text-file channel that only Unix can make on purpose: a
-// full disk (a file size limit), a full device (/dev/full), and symbolic links.
+// full disk (a file size limit) and symbolic links.
 
 #include "files/TextFile.h"
 
@@ -29,19 +29,6 @@ TEST(TextFile, AFailedOutputLeavesTheOldFileAndNoTemporaryFile)
     EXPECT_EQ(file.error().reason, "File too large");
     EXPECT_EQ(readBytes(path), old);
     EXPECT_EQ(entriesOf(dir.path()), QStringList{"aircraft.cfg"});
-}
-
-TEST(TextFile, AFailedAppendIsReportedWhenClosed)
-{
-    QTemporaryDir dir;
-    const QString page = dir.filePath("page.htm");
-    ASSERT_TRUE(QFile::link("/dev/full", page));
-    TextFile file;
-    ASSERT_TRUE(file.openTextFile(page, TextFile::Mode::Append));
-    const bool written = file.writeLine("player") && file.closeFile();
-    EXPECT_FALSE(written);
-    EXPECT_EQ(file.error().action, "append to");
-    EXPECT_EQ(file.error().reason, "No space left on device");
 }
 
 TEST(TextFile, OutputKeepsPermissionsAndLinks)

@@ -18,12 +18,12 @@ TEST_F(BadInput, ADanglingLinkIsReportedAndNothingIsCreatedAtItsTarget)
     expectOneErrorNaming("aircraft.cfg", "No such file or directory");
     EXPECT_TRUE(QFileInfo(path("aircraft.cfg")).isSymLink());
     EXPECT_FALSE(QFileInfo::exists(path("gone")));
-    EXPECT_EQ(entriesOf(dir.path()), (QStringList{"aircraft.cfg", "cessna172_ref.htm"}));
+    EXPECT_EQ(entriesOf(dir.path()), QStringList{"aircraft.cfg"});
 
     dialogs.calls.clear();
     install(Reference, false);
     expectOneErrorNaming("aircraft.cfg", "No such file or directory");
-    EXPECT_EQ(entriesOf(dir.path()), (QStringList{"aircraft.cfg", "cessna172_ref.htm"}));
+    EXPECT_EQ(entriesOf(dir.path()), QStringList{"aircraft.cfg"});
 }
 
 // Not a file one reads to its end: a named pipe would block the open until
@@ -46,13 +46,26 @@ TEST_F(BadInput, AnAircraftCfgThatIsALinkToADeviceIsReportedAtOnce)
     expectOneErrorNaming("aircraft.cfg", "Not a regular file");
 }
 
-TEST_F(BadInput, AnAppendThatFailsOnAFullDeviceIsReported)
+// The page ends as it was or with the whole player, never in between, and
+// the install run again adds the player once.
+TEST_F(BadInput, AnAppendThatFindsTheDiskFullLeavesThePageAsItWas)
 {
-    writeCfg("[fltsim.0]\r\nkb_checklists=Cessna172_check\r\n");
-    ASSERT_TRUE(QFile::link("/dev/full", path("cessna172_ref.htm")));
-    installer.addToExistingPage(Reference);
-    expectOneErrorNaming("cessna172_ref.htm", "No space left on device");
-    EXPECT_EQ(dialogs.messages().size(), 1u);
+    const QByteArray cfgBefore = "[fltsim.0]\r\nkb_checklists=cessna172_check\r\n";
+    const QByteArray ownPage = QByteArray(8092, 'p');
+    writeCfg(cfgBefore);
+    writeBytes(path("cessna172_check.htm"), ownPage);
+    {
+        FileSizeLimit fullDisk(ownPage.size() + 100);
+        installer.addToExistingPage(Checklist);
+    }
+    expectOneErrorNaming("cessna172_check.htm", "File too large");
+    EXPECT_EQ(readBytes(path("cessna172_check.htm")), ownPage);
+    EXPECT_EQ(entriesOf(dir.path()), (QStringList{"aircraft.cfg", "cessna172_check.htm"}));
+
+    configureWithBackup(true);
+    installer.addToExistingPage(Checklist);
+    EXPECT_EQ(readBytes(path("cessna172_check.htm")), ownPage + player());
+    EXPECT_EQ(readBytes(path("aircraft.bak")), cfgBefore);
 }
 
 TEST_F(BadInput, AFailedWriteBackLeavesAircraftCfgByteForByteAndTheProgramGoesOn)
@@ -67,7 +80,7 @@ TEST_F(BadInput, AFailedWriteBackLeavesAircraftCfgByteForByteAndTheProgramGoesOn
     expectOneErrorNaming("aircraft.cfg", "File too large");
     EXPECT_EQ(cfg(), before);
     EXPECT_EQ(readBytes(path("aircraft.bak")), before);
-    EXPECT_EQ(entriesOf(dir.path()), (QStringList{"aircraft.bak", "aircraft.cfg", "cessna172_check.htm"}));
+    EXPECT_EQ(entriesOf(dir.path()), (QStringList{"aircraft.bak", "aircraft.cfg"}));
 
     configureWithBackup(false);
     installer.installNewPage(Checklist);

@@ -247,7 +247,7 @@ TEST_F(Install, MissingAircraftCfgWithBackupStopsAtTheCopy)
     configureWithBackup(true);
     installer.installNewPage(Reference);
     expectOneErrorNaming("aircraft.cfg", reasonOpening(path("aircraft.cfg")));
-    EXPECT_EQ(entriesOf(dir.path()), QStringList{"cessna172_ref.htm"});
+    EXPECT_EQ(entriesOf(dir.path()), QStringList{});
 }
 
 TEST_F(Install, MissingAircraftCfgWithoutBackupStopsAtTheRead)
@@ -255,7 +255,7 @@ TEST_F(Install, MissingAircraftCfgWithoutBackupStopsAtTheRead)
     configureWithBackup(false);
     installer.addToExistingPage(Checklist);
     expectOneErrorNaming("aircraft.cfg", reasonOpening(path("aircraft.cfg")));
-    EXPECT_EQ(entriesOf(dir.path()), QStringList{"cessna172_check.htm"});
+    EXPECT_EQ(entriesOf(dir.path()), QStringList{});
 }
 
 TEST_F(Install, APageThatCannotBeWrittenStopsBeforeAnyQuestion)
@@ -267,7 +267,7 @@ TEST_F(Install, APageThatCannotBeWrittenStopsBeforeAnyQuestion)
     ASSERT_EQ(dialogs.messages().size(), 2u);
     EXPECT_EQ(dialogs.messages()[0].title, "Error");
     EXPECT_EQ(dialogs.messages()[1].title, "Error");
-    EXPECT_TRUE(dialogs.messages()[1].text.contains("append to"));
+    EXPECT_TRUE(dialogs.messages()[1].text.contains("Could not read"));
     EXPECT_EQ(cfg(), workedExample);
 }
 
@@ -287,35 +287,4 @@ TEST_F(Install, AnUnreadableAircraftCfgIsReported)
     configureWithBackup(false);
     installer.installNewPage(Reference);
     expectOneErrorNaming("aircraft.cfg", reasonOpening(path("aircraft.cfg")));
-}
-
-namespace {
-
-// Counts one line too many, as a count that disagreed with the passes would.
-class MiscountingInstaller : public Installer
-{
-public:
-    using Installer::Installer;
-
-protected:
-    CfgCensus countLines(QByteArrayView cfg) const override
-    {
-        CfgCensus census = Installer::countLines(cfg);
-        ++census.lines;
-        return census;
-    }
-};
-
-} // namespace
-
-TEST_F(Install, ARewriteThatDisagreesWithItsCountWritesNothing)
-{
-    writeCfg(workedExample);
-    MiscountingInstaller miscounting(dialogs);
-    miscounting.chooseAircraft(path("Cessna172.air"));
-    configureWithBackup(true);
-    miscounting.installNewPage(Checklist);
-    expectOneErrorNaming("aircraft.cfg", "nothing was written");
-    EXPECT_EQ(cfg(), workedExample);
-    EXPECT_EQ(entriesOf(dir.path()), (QStringList{"aircraft.cfg", "cessna172_check.htm"}));
 }

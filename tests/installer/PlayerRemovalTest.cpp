@@ -1,4 +1,6 @@
 #include "installer/PlayerRemoval.h"
+#include "installer/PlayerInstall.h"
+#include "simulator/SimulatorCodePages.h"
 
 #include "InstallerInFolder.h"
 
@@ -12,7 +14,7 @@ using Files = std::map<QString, QByteArray>;
 using Outcome = RemovalReport::Outcome;
 
 // One install of the window's, into the aircraft "Cessna172".
-struct InstallStep
+struct WindowInstall
 {
     KneeboardSection section;
     bool addToExisting;
@@ -22,10 +24,10 @@ struct InstallStep
 struct RemovalCase
 {
     const char *name;
-    Files before;                      // the aircraft folder before the installs, beside Cessna172.air
-    std::vector<InstallStep> installs; // in turn
-    Files edits;                       // written after the installs
-    QList<KneeboardSection> sections;  // taken out
+    Files before;                        // the aircraft folder before the installs, beside Cessna172.air
+    std::vector<WindowInstall> installs; // in turn
+    Files edits;                         // written after the installs
+    QList<KneeboardSection> sections;    // taken out
     Outcome outcome;
     Files after;          // every file of the folder after the removal
     QString said;         // in the notes and failures
@@ -69,7 +71,7 @@ TEST_P(Removal, GivesBackTheBytesThatCanBeKnown)
     writeBytes(folder.path("Cessna172.air"), air);
     for (const auto &[name, bytes] : row.before)
         writeBytes(folder.path(name), bytes);
-    for (const InstallStep &install : row.installs) {
+    for (const WindowInstall &install : row.installs) {
         folder.configureWithBackup(install.backup);
         if (install.addToExisting)
             folder.installer.addToExistingPage(install.section);
@@ -210,6 +212,15 @@ INSTANTIATE_TEST_SUITE_P(
                                 restored,
                                 "",
                                 "cessna172_check.htm"},
+                    // The page stays, cut back: the entry naming it is the aircraft's own.
+                    RemovalCase{"AddToExistingKeepsTheAircraftsOwnEntry",
+                                {{"aircraft.cfg", installedCfg}, {"cessna172_check.htm", ownPage}},
+                                {{Checklist, true, false}},
+                                {},
+                                {Checklist},
+                                Outcome::Removed,
+                                {{"aircraft.cfg", installedCfg + "\r\n"}, {"cessna172_check.htm", ownPage}},
+                                ""},
                     RemovalCase{"NothingInstalled",
                                 withOwnPage,
                                 {},
@@ -219,3 +230,37 @@ INSTANTIATE_TEST_SUITE_P(
                                 withOwnPage,
                                 ""}),
     removalCaseName);
+
+// One command that installs into two sections, or twice into one, makes one
+// backup, of aircraft.cfg as it was before it: removal gives every file back.
+class RemovalAfterOneCommand : public testing::TestWithParam<InstallChoices>
+{
+};
+
+TEST_P(RemovalAfterOneCommand, GivesEveryFileBack)
+{
+    const QByteArray ownCfg = "[fltsim.0]\r\ntitle=Cessna\r\nkb_checklists=Cessna172_check\r\n";
+    const Files before = {{"aircraft.cfg", ownCfg}};
+    InstallerInFolder folder;
+    for (const auto &[name, bytes] : before)
+        writeBytes(folder.path(name), bytes);
+    SimulatorCodePages codePages;
+    const Aircraft aircraft = *Aircraft::fromAirPath(folder.path("Cessna172.air"));
+    ASSERT_FALSE(installPlayer(aircraft, GetParam(), codePages).failed());
+    EXPECT_EQ(readBytes(folder.path("aircraft.bak")), ownCfg);
+
+    const RemovalReport report = PlayerRemoval().remove(folder.path("Cessna172.air"), {Checklist, Reference});
+    EXPECT_EQ(report.outcome, Outcome::Removed) << report.failures.join('\n').toStdString();
+    Files after;
+    for (const QString &name : entriesOf(folder.dir.path()))
+        after[name] = readBytes(folder.path(name));
+    Files expected = before;
+    expected["aircraft.bak"] = ownCfg;
+    EXPECT_EQ(after, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Choices, RemovalAfterOneCommand,
+    testing::Values(InstallChoices{.checklist = true, .reference = true, .newFile = true},
+                    InstallChoices{.checklist = true, .newFile = true, .addToExisting = true},
+                    InstallChoices{.checklist = true, .reference = true, .addToExisting = true}));

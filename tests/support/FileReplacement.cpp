@@ -10,16 +10,16 @@ std::vector<ReplacementStep> replacementSteps(TempFiles temp, bool overAnExistin
         {Op::Sync, "Sync", false}, // AtomicFile's, which is checked
         // QSaveFile::commit()'s own, whose failure Qt ignores: harmless, as
         // the sync before it has put the data on disk.
-        {Op::Sync, "QtSync", true},
+        {Op::Sync, "QtSync", true, true},
     };
     if (temp == TempFiles::Named) {
-        steps.push_back({Op::Rename, "Rename", false});
+        steps.push_back({Op::Rename, "Rename", false, true});
     } else if (overAnExistingFile) {
-        steps.push_back({Op::Link, "LinkToName", false}); // fails: the name exists
-        steps.push_back({Op::Link, "LinkToTemporaryName", false});
-        steps.push_back({Op::Rename, "Rename", false});
+        steps.push_back({Op::Link, "LinkToName", false, true}); // fails: the name exists
+        steps.push_back({Op::Link, "LinkToTemporaryName", false, true, true});
+        steps.push_back({Op::Rename, "Rename", false, true});
     } else {
-        steps.push_back({Op::Link, "LinkToName", false});
+        steps.push_back({Op::Link, "LinkToName", false, true});
     }
     return steps;
 }

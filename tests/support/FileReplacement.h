@@ -19,6 +19,11 @@ struct ReplacementStep
     // Qt ignores its failure, and no harm comes of it. A test fails it alone
     // (failOnly), as a lasting fault would show at the next checked sync.
     bool harmless;
+    // It puts the file, all on disk beside its place, in that place
+    // (AtomicFile::commit() after prepare()).
+    bool placing = false;
+    // Failing once, Qt goes another way and the file still takes its place.
+    bool retried = false;
 };
 
 // The file operations of writing a file whole in one write, in the order
