@@ -4,7 +4,11 @@
 #include "gui/AircraftBatch.h"
 #include "gui/HangarModel.h"
 #include "gui/HangarReader.h"
+#include "gui/InstallDialog.h"
+#include "installer/PageName.h"
+#include "installer/PlayerInstall.h"
 #include "installer/PlayerRemoval.h"
+#include "simulator/SimulatorCodePages.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -36,19 +40,43 @@ QLabel *detailLabel(QWidget *parent, const char *name)
     return label;
 }
 
+// "; 2 failed." and what a cancel left undone, after a batch's headline.
+QString headlineEnd(const BatchResult &result, qsizetype total)
+{
+    QString end;
+    if (!result.failures.isEmpty())
+        end += QStringLiteral("; %1 failed").arg(result.failures.size());
+    end += QLatin1Char('.');
+    if (result.cancelled)
+        end += QStringLiteral(" Cancelled: %1 aircraft were left as they were.")
+                   .arg(total - result.worked.size());
+    return end;
+}
+
 QString removalHeadline(const BatchResult &result, qsizetype total)
 {
-    QString headline = QStringLiteral("Removed from %1 of %2 aircraft; %3 had nothing to remove")
-                           .arg(result.done)
-                           .arg(total)
-                           .arg(result.unchanged);
-    if (!result.failures.isEmpty())
-        headline += QStringLiteral("; %1 failed").arg(result.failures.size());
-    headline += QLatin1Char('.');
-    if (result.cancelled)
-        headline += QStringLiteral(" Cancelled: %1 aircraft were left as they were.")
-                        .arg(total - result.worked.size());
-    return headline;
+    return QStringLiteral("Removed from %1 of %2 aircraft; %3 had nothing to remove")
+               .arg(result.done)
+               .arg(total)
+               .arg(result.unchanged)
+        + headlineEnd(result, total);
+}
+
+QString installHeadline(const BatchResult &result, qsizetype total)
+{
+    return QStringLiteral("Installed into %1 of %2 aircraft").arg(result.done).arg(total)
+        + headlineEnd(result, total);
+}
+
+BatchStep installStep(const InstallChoices &choices, SimulatorCodePages &codePages, const QString &airPath)
+{
+    const std::optional<Aircraft> aircraft = Aircraft::fromAirPath(airPath);
+    if (!aircraft)
+        return {BatchStep::Result::Failed, {tooShortToNameMessage(QFileInfo(airPath).fileName())}};
+    const InstallReport report = installPlayer(*aircraft, choices, codePages);
+    if (report.failed())
+        return {BatchStep::Result::Failed, {report.failureMessage()}};
+    return {BatchStep::Result::Done};
 }
 
 BatchStep removalStep(PlayerRemoval &removal, const QString &airPath)
@@ -203,12 +231,14 @@ void HangarWindow::createActions()
     };
     add("addFolderAction", QStringLiteral("Add &Folder…"), {}, &HangarWindow::addFolder);
     menu->addSeparator();
+    installAction = add("installAction", QStringLiteral("&Install…"), {Qt::Key_Return, Qt::Key_Enter},
+                        &HangarWindow::installIntoSelected);
     removeAction = add("removeAction", QStringLiteral("&Remove"), {QKeySequence::Delete},
                        &HangarWindow::removeFromSelected);
     openFolderAction =
         add("openFolderAction", QStringLiteral("&Open Folder"), {}, &HangarWindow::openSelectedFolder);
     // Enter and Delete act on the list's rows, not on the filter's text.
-    for (QAction *action : {removeAction, openFolderAction}) {
+    for (QAction *action : {installAction, removeAction, openFolderAction}) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         aircraftView->addAction(action);
     }
@@ -275,6 +305,7 @@ void HangarWindow::showDetails()
 void HangarWindow::updateActions()
 {
     const bool selected = !selectedAircraft().isEmpty();
+    installAction->setEnabled(selected);
     removeAction->setEnabled(selected);
     openFolderAction->setEnabled(selected);
 }
@@ -305,6 +336,22 @@ void HangarWindow::addFolder()
     const QString folder = dialogs.askFileName({FileDialogKind::Folder, {}});
     if (!folder.isEmpty())
         startReading([folder](HangarReader *reader) { reader->readFolders({folder}); });
+}
+
+void HangarWindow::installIntoSelected()
+{
+    const QList<BatchAircraft> aircraft = selectedAircraft();
+    const std::optional<InstallChoices> choices =
+        aircraft.isEmpty() ? std::nullopt : InstallDialog::ask(this, aircraft.size());
+    if (!choices)
+        return;
+    // What is learnt of the code pages is kept from one aircraft to the next.
+    SimulatorCodePages codePages;
+    const BatchResult result = runBatch(this, QStringLiteral("Install"), aircraft, [&](const QString &air) {
+        return installStep(*choices, codePages, air);
+    });
+    startReading([worked = result.worked](HangarReader *reader) { reader->readAircraft(worked); });
+    showBatchSummary(this, QStringLiteral("Install"), installHeadline(result, aircraft.size()), result);
 }
 
 void HangarWindow::removeFromSelected()

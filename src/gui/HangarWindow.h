@@ -21,7 +21,7 @@ struct HangarAircraft;
 
 // The hangar: every aircraft below the FS2004 Aircraft folders and the
 // folders the user adds, grouped by manufacturer, with the state of their
-// kneeboard pages; the player taken out of many at once.
+// kneeboard pages; the player put into many at once, and taken out again.
 //
 // The aircraft are read in a thread of the window's own (HangarReader), so
 // that the window is usable while its list fills. It deletes itself on close
@@ -44,6 +44,7 @@ public:
 
     // The commands.
     void addFolder();
+    void installIntoSelected();
     void removeFromSelected();
     void openSelectedFolder();
 
@@ -79,6 +80,7 @@ private:
     QLabel *folderLabel = nullptr;
     QLabel *airFileLabel = nullptr;
     QLabel *variationsLabel = nullptr;
+    QAction *installAction = nullptr;
     QAction *removeAction = nullptr;
     QAction *openFolderAction = nullptr;
 };

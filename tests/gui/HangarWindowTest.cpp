@@ -9,12 +9,16 @@
 
 #include <QAbstractItemModel>
 #include <QAction>
+#include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QProgressDialog>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
@@ -191,6 +195,48 @@ TEST_F(HangarWindowTest, RemovesThePlayerFromTheSelectedAndNamesTheOneThatFailed
     EXPECT_EQ(readBytes(aircraftFile("Delta/aircraft.cfg")), cfgBefore("Delta"));
     waitForReading();
     EXPECT_EQ(counts(), "4 aircraft, 1 with the Skylyre");
+}
+
+TEST_F(HangarWindowTest, InstallsWhatWriteWritesIntoTheSelectedAndNamesTheOneThatFailed)
+{
+    for (const QByteArray title : {"Alpha", "Bravo", "Charlie"}) {
+        writeFile(aircraftFile(title + '/' + title + ".air"), "flight model");
+        writeFile(aircraftFile(title + "/aircraft.cfg"), cfgBefore(title));
+    }
+    // A folder where Charlie's page is to go.
+    QDir().mkpath(aircraftFile("Charlie/charlie_check.htm"));
+    open();
+    EXPECT_EQ(counts(), "3 aircraft, 0 with the Skylyre");
+    selectGroup(0);
+    answerModal([](QWidget *modal) {
+        if (modal->objectName() != "installDialog")
+            return false;
+        auto *ok = modal->findChild<QDialogButtonBox *>("installButtons")->button(QDialogButtonBox::Ok);
+        EXPECT_FALSE(ok->isEnabled());
+        EXPECT_TRUE(modal->findChild<QCheckBox *>("configureBox")->isChecked());
+        EXPECT_TRUE(modal->findChild<QCheckBox *>("backupBox")->isChecked());
+        modal->findChild<QCheckBox *>("checklistBox")->click();
+        EXPECT_FALSE(ok->isEnabled());
+        modal->findChild<QRadioButton *>("newFileOption")->click();
+        EXPECT_TRUE(ok->isEnabled());
+        ok->click();
+        return true;
+    });
+    answerSummary();
+    QTest::keyClick(control<QTreeView>("aircraftView"), Qt::Key_Return);
+
+    EXPECT_EQ(headline, "Installed into 2 of 3 aircraft; 1 failed.");
+    EXPECT_TRUE(failures.startsWith("Charlie (")) << failures.toStdString();
+    EXPECT_TRUE(failures.contains(QDir::toNativeSeparators(aircraftFile("Charlie/charlie_check.htm"))))
+        << failures.toStdString();
+    for (const QString name : {"Alpha", "Bravo"}) {
+        EXPECT_EQ(readBytes(aircraftFile(name + "/aircraft.cfg")), cfgInstalled(name.toLatin1()));
+        EXPECT_EQ(readBytes(aircraftFile(name + "/aircraft.bak")), cfgBefore(name.toLatin1()));
+        EXPECT_EQ(readBytes(aircraftFile(name + '/' + name.toLower() + "_check.htm")), player);
+    }
+    EXPECT_EQ(readBytes(aircraftFile("Charlie/aircraft.cfg")), cfgBefore("Charlie"));
+    waitForReading();
+    EXPECT_EQ(counts(), "3 aircraft, 2 with the Skylyre");
 }
 
 TEST_F(HangarWindowTest, CancelsBetweenTwoAircraft)
