@@ -17,6 +17,8 @@ const std::vector<Comparison> &comparisons()
         {"Command line", "install into 1,000 aircraft / cp + sync of their aircraft.cfg", "console/install",
          "console/cp_sync", 3},
         {"Command line", "list of 1,000 aircraft, in seconds", "console/list", "", 1},
+        {"Hangar", "1,000 aircraft listed in the window / skylyre list of them", "hangar/fill",
+         "console/list", 2},
         {"Playlist", "open + save 32,767 entries / fill a bare QListWidget", "playlist/open_save",
          "playlist/bare_list", 1.5},
         {"Playlist", "open + save 32,767 entries, in seconds", "playlist/open_save", "", 0.2},

@@ -6,10 +6,9 @@
 // aircraft: the page, the backup and aircraft.cfg). And `skylyre list` of the
 // folder of the same aircraft, whose figure is compared on its own.
 
+#include "BenchAircraft.h"
 #include "BenchSupport.h"
-#include "GeneratedCfg.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -17,37 +16,9 @@
 
 #include <chrono>
 
-#include <unistd.h>
-
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-constexpr int aircraftCount = 1'000;
-constexpr int cfgLines = 1'000;
-
-// The .air files of 1,000 aircraft in `folder`, each aircraft.cfg fresh, the
-// pages and backups of an install before gone, all of it on disk.
-QStringList makeAircraft(const QString &folder)
-{
-    static const QByteArray cfg = realisticCfg(cfgLines);
-    QStringList airFiles;
-    for (int n = 0; n < aircraftCount; ++n) {
-        const QString name = QStringLiteral("Aircraft%1").arg(n, 4, 10, QLatin1Char('0'));
-        const QString aircraft = folder + QLatin1Char('/') + name;
-        QDir(aircraft).removeRecursively();
-        if (!QDir().mkpath(aircraft))
-            benchFailure(QStringLiteral("cannot make %1").arg(aircraft));
-        QFile air(aircraft + QLatin1Char('/') + name + QStringLiteral(".air"));
-        QFile cfgFile(aircraft + QStringLiteral("/aircraft.cfg"));
-        if (!air.open(QIODevice::WriteOnly) || air.write("flight model") != 12
-            || !cfgFile.open(QIODevice::WriteOnly) || cfgFile.write(cfg) != cfg.size())
-            benchFailure(QStringLiteral("cannot write the aircraft %1").arg(aircraft));
-        airFiles.append(air.fileName());
-    }
-    ::sync();
-    return airFiles;
-}
 
 void install(benchmark::State &state)
 {
@@ -55,10 +26,7 @@ void install(benchmark::State &state)
     for (auto _ : state) {
         const QStringList airFiles = makeAircraft(folder);
         const auto start = Clock::now();
-        outputOf(QStringList{QStringLiteral(SKYLYRE_CONSOLE_PROGRAM), QStringLiteral("install"),
-                             QStringLiteral("--checklist"), QStringLiteral("--new"),
-                             QStringLiteral("--backup")}
-                 + airFiles);
+        installIntoAll(airFiles);
         const auto end = Clock::now();
         state.SetIterationTime(std::chrono::duration<double>(end - start).count());
         if (!QFile::exists(QFileInfo(airFiles.last()).path() + QStringLiteral("/aircraft.bak")))
@@ -88,10 +56,7 @@ void copyAndSync(benchmark::State &state)
 void list(benchmark::State &state)
 {
     const QString folder = benchFolder(QStringLiteral("console-list"));
-    const QStringList airFiles = makeAircraft(folder);
-    outputOf(QStringList{QStringLiteral(SKYLYRE_CONSOLE_PROGRAM), QStringLiteral("install"),
-                         QStringLiteral("--checklist"), QStringLiteral("--new"), QStringLiteral("--backup")}
-             + airFiles);
+    installIntoAll(makeAircraft(folder));
     for (auto _ : state) {
         const auto start = Clock::now();
         const QByteArray listed =
