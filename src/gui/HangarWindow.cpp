@@ -287,8 +287,9 @@ void HangarWindow::showDetails()
             label->clear();
         return;
     }
-    const QPixmap thumbnail(aircraft->thumbnail);
-    if (aircraft->thumbnail.isEmpty())
+    const QString thumbnailPath = thumbnailOf(*aircraft);
+    const QPixmap thumbnail(thumbnailPath);
+    if (thumbnailPath.isEmpty())
         thumbnailLabel->setText(QStringLiteral("No thumbnail"));
     else if (thumbnail.isNull())
         thumbnailLabel->setText(QStringLiteral("The thumbnail cannot be shown"));

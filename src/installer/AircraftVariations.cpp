@@ -55,8 +55,10 @@ QList<AircraftVariation> variationsOf(QByteArrayView cfg)
             current = number && !sections.contains(*number) ? &sections[*number] : nullptr;
             continue;
         }
+        if (!current)
+            continue;
         const qsizetype equals = line.indexOf('=');
-        if (!current || equals < 0)
+        if (equals < 0)
             continue;
         const QByteArrayView key = line.first(equals).trimmed();
         const QByteArrayView value = line.sliced(equals + 1).trimmed();

@@ -13,16 +13,16 @@ QString textOf(const QByteArray &bytes, int codePage)
     return QString::fromLatin1(bytes);
 }
 
-// The thumbnail.jpg of the texture folder that `texture` names, in any case.
-QString thumbnailOf(const QString &folder, const QString &texture)
+} // namespace
+
+QString thumbnailOf(const HangarAircraft &aircraft)
 {
-    const QString textureFolder =
-        texture.isEmpty() ? QStringLiteral("texture") : QStringLiteral("texture.") + texture;
-    const QString path = existingCaseOfPath(folder, textureFolder + QStringLiteral("/thumbnail.jpg"));
+    const QString textureFolder = aircraft.texture.isEmpty() ? QStringLiteral("texture")
+                                                             : QStringLiteral("texture.") + aircraft.texture;
+    const QString path = existingCaseOfPath(QFileInfo(aircraft.airPath).path(),
+                                            textureFolder + QStringLiteral("/thumbnail.jpg"));
     return QFileInfo(path).isFile() ? path : QString();
 }
-
-} // namespace
 
 HangarAircraft HangarListing::describe(const QString &airPath)
 {
@@ -47,6 +47,6 @@ HangarAircraft HangarListing::describe(const QString &airPath)
     aircraft.manufacturer = textOf(first.manufacturer, codePage);
     if (!aircraft.variations.constFirst().isEmpty())
         aircraft.title = aircraft.variations.constFirst();
-    aircraft.thumbnail = thumbnailOf(air.path(), textOf(first.texture, codePage));
+    aircraft.texture = textOf(first.texture, codePage);
     return aircraft;
 }

@@ -15,11 +15,16 @@ struct HangarAircraft
     QString manufacturer;   // ui_manufacturer of the first variation
     QString title;          // of the first variation; the .air file's title when there is none
     QStringList variations; // the title of each variation
-    QString thumbnail;      // the first variation's thumbnail.jpg; empty when there is none
+    QString texture;        // the first variation's texture folder: "texture.<texture>" or "texture"
     // The names of the pages of the listing, for display: one for each page.
     QStringList checklistNames;
     QStringList referenceNames;
 };
+
+// The thumbnail.jpg of `aircraft`'s first variation, found in any case;
+// empty when there is none. Looked for when the aircraft is shown: it costs a
+// look into folders that the listing of many aircraft does without.
+QString thumbnailOf(const HangarAircraft &aircraft);
 
 // Reads aircraft for the hangar, changing nothing. The text of aircraft.cfg is
 // decoded through the code page FS2004 reads the aircraft's folder in.

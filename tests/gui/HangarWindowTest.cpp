@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -259,7 +260,7 @@ TEST_F(HangarWindowTest, CancelsBetweenTwoAircraft)
         EXPECT_EQ(readBytes(aircraftFile(name + "/aircraft.cfg")), cfgInstalled(name.toLatin1()));
 }
 
-TEST_F(HangarWindowTest, AsksBeforeRemovingAndOpensTheFolderOfTheSelected)
+TEST_F(HangarWindowTest, ShowsTheSelectedWithItsThumbnailAsksBeforeRemovingAndOpensItsFolder)
 {
     installedThree();
     open();
@@ -270,6 +271,14 @@ TEST_F(HangarWindowTest, AsksBeforeRemovingAndOpensTheFolderOfTheSelected)
     view->setFocus();
     view->setCurrentIndex(view->model()->index(1, 0, view->model()->index(0, 0)));
     EXPECT_EQ(control<QLabel>("airFileLabel")->text(), "Flight model: Bravo.air");
+    EXPECT_EQ(control<QLabel>("thumbnailLabel")->text(), "No thumbnail");
+    QDir().mkpath(aircraftFile("Alpha/Texture"));
+    QImage thumbnail(64, 32, QImage::Format_RGB32);
+    thumbnail.fill(Qt::blue);
+    ASSERT_TRUE(thumbnail.save(aircraftFile("Alpha/Texture/THUMBNAIL.jpg")));
+    view->setCurrentIndex(view->model()->index(0, 0, view->model()->index(0, 0)));
+    EXPECT_EQ(control<QLabel>("thumbnailLabel")->pixmap().width(), 256);
+    view->setCurrentIndex(view->model()->index(1, 0, view->model()->index(0, 0)));
 
     dialogs.answer(Answer::No);
     QTest::keyClick(view, Qt::Key_Delete);

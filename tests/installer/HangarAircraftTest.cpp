@@ -56,7 +56,7 @@ TEST_P(Hangar, NamesTheAircraftAndFindsItsThumbnail)
     EXPECT_EQ(aircraft.title, row.title);
     EXPECT_EQ(aircraft.variations, row.variations);
     EXPECT_EQ(aircraft.manufacturer, row.variations.isEmpty() ? "" : "Acme");
-    EXPECT_EQ(aircraft.thumbnail, row.thumbnail.isEmpty() ? "" : folder + '/' + row.thumbnail);
+    EXPECT_EQ(thumbnailOf(aircraft), row.thumbnail.isEmpty() ? "" : folder + '/' + row.thumbnail);
     EXPECT_EQ(aircraft.listing.problem.isEmpty(), row.files.contains("aircraft.cfg"));
 }
 
