@@ -375,3 +375,18 @@ TEST_F(InstallFaultTable, TheInjectorSeesOnlyTheWatchedFolder)
     EXPECT_TRUE(injector.calls().empty());
     EXPECT_FALSE(injector.injected());
 }
+
+// A sync cut short by a signal is made again, as the system asks.
+TEST_F(InstallFaultTable, ASyncInterruptedBySignalIsMadeAgain)
+{
+    {
+        FaultInjector injector(dir.path());
+        injector.failOnly(Op::Sync, 1, EINTR);
+        dialogs.answer(Answer::Yes).answer(Answer::Yes);
+        install(Routine::NewFile);
+        EXPECT_TRUE(injector.injected());
+    }
+    EXPECT_EQ(dialogs.messages().size(), 2u) << "only the two questions";
+    EXPECT_EQ(readBytes(path(cfgName)), cfgAfter());
+    EXPECT_EQ(readBytes(path(pageName)), player());
+}
