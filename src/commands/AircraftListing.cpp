@@ -14,11 +14,6 @@
 
 #include <algorithm>
 
-AircraftListing::AircraftListing()
-    : player(buildPlayerPage())
-{
-}
-
 QStringList AircraftListing::airFilesBelow(const QString &folder, QList<ListedAircraft> *unreadable)
 {
     QStringList folders{folder};
@@ -88,7 +83,7 @@ ListedPage AircraftListing::pageOf(const QString &folder, QByteArrayView entry, 
     else if (!readWholeFile(path, &content, &error))
         page = {page.name, page.text, ListedPage::State::Unreadable, oneLine({error.message()})};
     else
-        page.state = content.contains(player) ? ListedPage::State::Player : ListedPage::State::NoPlayer;
+        page.state = holdsPlayer(content) ? ListedPage::State::Player : ListedPage::State::NoPlayer;
     return page;
 }
 

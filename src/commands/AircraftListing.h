@@ -30,8 +30,6 @@ struct ListedAircraft
 class AircraftListing
 {
 public:
-    AircraftListing();
-
     // The .air files below `folder`, in the order of their paths. An entry whose
     // name cannot be read (not in the encoding of file names) goes to
     // `unreadable`, with the reason, in place of what it holds.
@@ -42,7 +40,6 @@ public:
 private:
     ListedPage pageOf(const QString &folder, QByteArrayView entry, int codePage);
 
-    QByteArray player;
     SimulatorCodePages codePages;
     QByteArray content; // the room each file is read into
 };

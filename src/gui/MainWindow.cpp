@@ -182,7 +182,7 @@ void MainWindow::startUp()
 void MainWindow::openAircraft()
 {
     if (installer.openCommand())
-        fileNameLabel->setText(installer.state().airFileTitle);
+        fileNameLabel->setText(installer.chosenAircraft()->airFile);
 }
 
 void MainWindow::writeToAircraft()

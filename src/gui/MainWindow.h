@@ -26,7 +26,7 @@ public:
     explicit MainWindow(Dialogs &dialogs, const QString &makerHost = MakerSite::host,
                         QWidget *parent = nullptr);
 
-    const InstallerState &installerState() const { return installer.state(); }
+    const std::optional<Aircraft> &chosenAircraft() const { return installer.chosenAircraft(); }
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -83,7 +83,7 @@ TEST_P(EntryInAPrefix, NamesThePageInThePrefixCodePageOrRefuses)
         EXPECT_EQ(readBytes(folder + "/aircraft.cfg"),
                   "[fltsim.0]\r\nkb_checklists=" + *GetParam().stem + "\r\n\r\n");
         // The page keeps its name as the file system holds it.
-        const QString page = folder + '/' + installer.state().aircraftName + "_check.htm";
+        const QString page = folder + '/' + installer.chosenAircraft()->name + "_check.htm";
         EXPECT_TRUE(QFile::exists(page));
         // The removal reads the entry in the same code page.
         const RemovalReport removal =
