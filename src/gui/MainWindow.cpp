@@ -208,6 +208,7 @@ void MainWindow::visitWebSite()
 
 void MainWindow::exitProgram()
 {
+    // Titled "Playlist Editor", as the program's Exit box has always been.
     if (dialogs.messageBox(QStringLiteral("Are you sure you want to exit Skylyre Configurator? "
                                           "All unsaved changes will be lost."),
                            Dialogs::Buttons::YesNo, MessageTitles::playlistEditor)
