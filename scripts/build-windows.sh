@@ -11,6 +11,7 @@
 # two cores, as root).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/common.sh
 source scripts/wine.sh
 
 scripts/install-packages.sh windows
@@ -27,7 +28,7 @@ build=build/windows-release
 cmake --preset windows-release
 cmake --build --preset windows-release --parallel "$(nproc)"
 
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+version=$(project_version "$build")
 name="SkylyreConfigurator-$version"
 stage="$build/$name-win64"
 rm -rf "$stage" "$build/$name-win64.zip" "$build/$name-setup.exe"

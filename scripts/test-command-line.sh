@@ -15,14 +15,8 @@ set -euo pipefail
 program=$(realpath "$1")
 shift
 runner=("$@")
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-fail() {
-    echo "FAILED: $*" >&2
-    exit 1
-}
-checked() {
-    echo "ok: $*"
-}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"

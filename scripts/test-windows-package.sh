@@ -12,22 +12,15 @@
 # everything it installed. Exits non-zero at the first thing that is not so.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/common.sh
 source scripts/display.sh
 source scripts/wine.sh
 
 bash scripts/build-windows.sh
 build=build/windows-release
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+version=$(project_version "$build")
 zip="$build/SkylyreConfigurator-$version-win64.zip"
 setup="$build/SkylyreConfigurator-$version-setup.exe"
-
-fail() {
-    echo "FAILED: $*" >&2
-    exit 1
-}
-checked() {
-    echo "ok: $*"
-}
 
 folder="SkylyreConfigurator-$version-win64"
 listing=$(cmake -E tar tf "$zip")

@@ -20,6 +20,7 @@
 # SKYLYRE_FUZZ_SECONDS sets the time of each fuzz target (default 5).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/common.sh
 source scripts/display.sh
 source scripts/wine.sh
 
@@ -84,8 +85,6 @@ else
 fi
 
 echo "== The user's home after the tests"
-if ! home_state | diff "$home_before" - >&2; then
-    echo "FAILED: the tests changed the user's home ($HOME), above: < before, > after." >&2
-    exit 1
-fi
+home_state | diff "$home_before" - >&2 ||
+    fail "the tests changed the user's home ($HOME), above: < before, > after."
 echo "unchanged"
