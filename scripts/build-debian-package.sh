@@ -10,9 +10,7 @@ cd "$(dirname "$0")/.."
 source scripts/common.sh
 
 scripts/install-packages.sh release
-cmake --preset package
-cmake --build --preset package --parallel "$(nproc)"
-cpack --preset package
+workflow package
 
 build=build/package
 version=$(project_version "$build")

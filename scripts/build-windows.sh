@@ -25,8 +25,7 @@ fi
 export SKYLYRE_QT_WINDOWS
 
 build=build/windows-release
-cmake --preset windows-release
-cmake --build --preset windows-release --parallel "$(nproc)"
+workflow windows-release
 
 version=$(project_version "$build")
 name="SkylyreConfigurator-$version"

@@ -42,15 +42,11 @@ home_state >"$home_before"
 echo "== Formatting"
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 
-jobs="$(nproc)"
-
 # run_suite <preset>: configures, builds and runs the tests of a preset
-# (CMakePresets.json), in build/<preset>.
+# (its workflow in CMakePresets.json), in build/<preset>.
 run_suite() {
     echo "== Tests in build/$1"
-    cmake --preset "$1"
-    cmake --build --preset "$1" --parallel "$jobs"
-    ctest --preset "$1" --parallel "$jobs"
+    workflow "$1"
 }
 
 run_suite test
