@@ -38,7 +38,8 @@ for exe in skylyre-configurator.exe skylyre.exe; do
     grep -qx "$exe" <<<"$resource_texts" || fail "$exe has no version resource that names it"
 done
 checked "both exes carry their version resource"
-for file in README.txt GPL-3.txt LGPL-3.txt gcc-runtime.txt mingw-w64.txt build-qt6-mingw64.sh; do
+for file in README.txt GPL-3.txt LGPL-3.txt gcc-runtime.txt mingw-w64.txt build-qt6-mingw64.sh \
+    mingw-w64-x86_64.cmake; do
     grep -qx "$folder/licenses/$file" <<<"$listing" || fail "the zip has no $folder/licenses/$file"
 done
 cmp -s LICENSE "$build/$folder/licenses/GPL-3.txt" || fail "licenses/GPL-3.txt is not the program's license"
