@@ -27,6 +27,7 @@ install(FILES "${CMAKE_CURRENT_BINARY_DIR}/licenses/README.txt" DESTINATION lice
 install(FILES "${PROJECT_SOURCE_DIR}/LICENSE" DESTINATION licenses RENAME GPL-3.txt)
 install(FILES /usr/share/common-licenses/LGPL-3 DESTINATION licenses RENAME LGPL-3.txt)
 install(PROGRAMS "${PROJECT_SOURCE_DIR}/scripts/build-qt6-mingw64.sh" DESTINATION licenses)
+install(FILES "${PROJECT_SOURCE_DIR}/cmake/mingw-w64-x86_64.cmake" DESTINATION licenses)
 install(FILES /usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright
     DESTINATION licenses RENAME gcc-runtime.txt)
 install(FILES /usr/share/doc/mingw-w64-x86-64-dev/copyright DESTINATION licenses RENAME mingw-w64.txt)

@@ -11,13 +11,13 @@
 # RAM disk). Exits 3 when a target is missed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/common.sh
 
 repetitions="${1:-5}"
 shift || true
 scripts/install-packages.sh test
 
-cmake --preset bench >/dev/null
-cmake --build --preset bench --parallel "$(nproc)" >/dev/null
+workflow bench >/dev/null
 
 export SKYLYRE_BENCH_DIR="$PWD/build/bench/scratch"
 export QT_QPA_PLATFORM=offscreen

@@ -7,20 +7,15 @@
 # the package's path last.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/common.sh
 
 scripts/install-packages.sh release
-cmake --preset package
-cmake --build --preset package --parallel "$(nproc)"
-cpack --preset package
+workflow package
 
 build=build/package
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+version=$(project_version "$build")
 deb="$build/skylyre-configurator_${version}_$(dpkg --print-architecture).deb"
 
-fail() {
-    echo "FAILED: $*" >&2
-    exit 1
-}
 shipped=$(mktemp -d)
 trap 'rm -rf "$shipped"' EXIT
 dpkg-deb --extract "$deb" "$shipped"

@@ -11,6 +11,7 @@
 # two cores, as root).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/common.sh
 source scripts/wine.sh
 
 scripts/install-packages.sh windows
@@ -24,10 +25,9 @@ fi
 export SKYLYRE_QT_WINDOWS
 
 build=build/windows-release
-cmake --preset windows-release
-cmake --build --preset windows-release --parallel "$(nproc)"
+workflow windows-release
 
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+version=$(project_version "$build")
 name="SkylyreConfigurator-$version"
 stage="$build/$name-win64"
 rm -rf "$stage" "$build/$name-win64.zip" "$build/$name-setup.exe"

@@ -12,13 +12,13 @@
 # (and named in the fuzz build preset of CMakePresets.json).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/common.sh
 
 seconds="${1:-60}"
 shift || true
 scripts/install-packages.sh test
 
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz --parallel "$(nproc)" >/dev/null
+workflow fuzz >/dev/null
 
 if [[ $# -gt 0 ]]; then
     targets=("$@")

@@ -2,9 +2,9 @@
 # Builds Skylyre Configurator and starts it in the folder that holds its help page.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/common.sh
 
 scripts/install-packages.sh
-cmake --preset release
-cmake --build --preset release --parallel "$(nproc)"
+workflow release
 cd build/release/src/app
 exec ./skylyre-configurator

@@ -8,21 +8,15 @@
 #
 #   bash scripts/test-command-line.sh <program> [runner...]
 #
-# for example `build/test/src/console/skylyre`, or, for Windows, under Wine
-# (started by start_wine of scripts/wine.sh):
-# `build/windows/skylyre.exe wine`.
+# CTest runs it as the test console_command_line (tests/console/), on the
+# build's skylyre; for Windows on skylyre.exe under Wine, the runner, in the
+# prefix that scripts/wine.sh's start_wine made.
 set -euo pipefail
 program=$(realpath "$1")
 shift
 runner=("$@")
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-fail() {
-    echo "FAILED: $*" >&2
-    exit 1
-}
-checked() {
-    echo "ok: $*"
-}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"

@@ -10,6 +10,7 @@
 # Exits non-zero at the first thing that is not so.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/common.sh
 
 # Through a file of its own: a tee to /dev/stderr would open the caller's log
 # anew and cut it short.
@@ -17,14 +18,6 @@ mkdir -p build
 bash scripts/build-debian-package.sh | tee build/debian-package.log
 deb=$(tail -n 1 build/debian-package.log)
 version=$(dpkg-deb --field "$deb" Version)
-
-fail() {
-    echo "FAILED: $*" >&2
-    exit 1
-}
-checked() {
-    echo "ok: $*"
-}
 
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT

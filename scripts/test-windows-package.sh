@@ -12,22 +12,15 @@
 # everything it installed. Exits non-zero at the first thing that is not so.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/common.sh
 source scripts/display.sh
 source scripts/wine.sh
 
 bash scripts/build-windows.sh
 build=build/windows-release
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+version=$(project_version "$build")
 zip="$build/SkylyreConfigurator-$version-win64.zip"
 setup="$build/SkylyreConfigurator-$version-setup.exe"
-
-fail() {
-    echo "FAILED: $*" >&2
-    exit 1
-}
-checked() {
-    echo "ok: $*"
-}
 
 folder="SkylyreConfigurator-$version-win64"
 listing=$(cmake -E tar tf "$zip")
@@ -45,7 +38,8 @@ for exe in skylyre-configurator.exe skylyre.exe; do
     grep -qx "$exe" <<<"$resource_texts" || fail "$exe has no version resource that names it"
 done
 checked "both exes carry their version resource"
-for file in README.txt GPL-3.txt LGPL-3.txt gcc-runtime.txt mingw-w64.txt build-qt6-mingw64.sh; do
+for file in README.txt GPL-3.txt LGPL-3.txt gcc-runtime.txt mingw-w64.txt build-qt6-mingw64.sh \
+    mingw-w64-x86_64.cmake; do
     grep -qx "$folder/licenses/$file" <<<"$listing" || fail "the zip has no $folder/licenses/$file"
 done
 cmp -s LICENSE "$build/$folder/licenses/GPL-3.txt" || fail "licenses/GPL-3.txt is not the program's license"

@@ -2,8 +2,9 @@
 # Builds Skylyre Configurator with its tests and runs every test, without a
 # display. Exits non-zero when anything fails. In order:
 #   0. every C++ source is formatted as .clang-format says;
-#   1. the normal build (g++, Debug; the benchmarks are compiled, not run),
-#      then the console program on three aircraft (scripts/test-command-line.sh);
+#   1. the normal build (g++, Debug; the benchmarks are compiled, not run)
+#      and its tests, among them the console program on three aircraft
+#      (scripts/test-command-line.sh);
 #   2. the Debian package, checked by Debian's tools, installed into a folder
 #      of its own and removed (scripts/test-debian-package.sh);
 #   3. a short run of each fuzz target (clang, libFuzzer; see scripts/fuzz.sh);
@@ -11,7 +12,7 @@
 #      UndefinedBehaviorSanitizer (SKYLYRE_SANITIZE);
 #   5. the Windows build (MinGW-w64) and its tests under Wine (on a virtual
 #      display that Wine's own dialogs need), the console program
-#      skylyre.exe on three aircraft under Wine, then the
+#      skylyre.exe on three aircraft among them, then the
 #      Windows packages, installed and uninstalled under Wine
 #      (scripts/test-windows-package.sh). It needs a Qt for Windows:
 #      $SKYLYRE_QT_WINDOWS, ../shared/qt6-mingw64 beside the checkout, or
@@ -20,6 +21,7 @@
 # SKYLYRE_FUZZ_SECONDS sets the time of each fuzz target (default 5).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/common.sh
 source scripts/display.sh
 source scripts/wine.sh
 
@@ -40,20 +42,14 @@ home_state >"$home_before"
 echo "== Formatting"
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 
-jobs="$(nproc)"
-
 # run_suite <preset>: configures, builds and runs the tests of a preset
-# (CMakePresets.json), in build/<preset>.
+# (its workflow in CMakePresets.json), in build/<preset>.
 run_suite() {
     echo "== Tests in build/$1"
-    cmake --preset "$1"
-    cmake --build --preset "$1" --parallel "$jobs"
-    ctest --preset "$1" --parallel "$jobs"
+    workflow "$1"
 }
 
 run_suite test
-echo "== The console program on three aircraft"
-bash scripts/test-command-line.sh build/test/src/console/skylyre
 
 echo "== Debian package"
 bash scripts/test-debian-package.sh
@@ -76,16 +72,12 @@ else
     start_wine build/wine
     trap 'stop_wine; stop_display' EXIT
     run_suite windows
-    echo "== The console program on three aircraft, under Wine"
-    bash scripts/test-command-line.sh build/windows/skylyre.exe wine
     stop_wine
     stop_display
     bash scripts/test-windows-package.sh
 fi
 
 echo "== The user's home after the tests"
-if ! home_state | diff "$home_before" - >&2; then
-    echo "FAILED: the tests changed the user's home ($HOME), above: < before, > after." >&2
-    exit 1
-fi
+home_state | diff "$home_before" - >&2 ||
+    fail "the tests changed the user's home ($HOME), above: < before, > after."
 echo "unchanged"

@@ -19,7 +19,7 @@ QString textOf(const QList<ListedPage> &pages)
         return QStringLiteral("none");
     QStringList text;
     for (const ListedPage &page : pages) {
-        text.append(QStringLiteral("%1 (%2)").arg(QString::fromLocal8Bit(page.name), stateWord(page.state)));
+        text.append(QStringLiteral("%1 (%2)").arg(page.text, stateWord(page.state)));
         if (!page.problem.isEmpty())
             text.last() += QStringLiteral(": ") + page.problem;
     }
@@ -39,7 +39,7 @@ QJsonArray jsonOf(const QList<ListedPage> &pages)
 {
     QJsonArray json;
     for (const ListedPage &page : pages) {
-        QJsonObject entry{{QStringLiteral("page"), QString::fromLocal8Bit(page.name)},
+        QJsonObject entry{{QStringLiteral("page"), page.text},
                           {QStringLiteral("state"), stateWord(page.state)},
                           {QStringLiteral("player"), page.state == ListedPage::State::Player}};
         if (!page.problem.isEmpty())
@@ -83,8 +83,10 @@ int runList(const CommandLineRequest &request, QTextStream &out, QTextStream &er
             exitCode = 1;
             continue;
         }
-        for (const QString &air : AircraftListing::airFilesBelow(folder)) {
-            const ListedAircraft aircraft = listing.describe(air);
+        QList<ListedAircraft> found;
+        for (const QString &air : AircraftListing::airFilesBelow(folder, &found))
+            found.append(listing.describe(air));
+        for (const ListedAircraft &aircraft : found) {
             ++listed;
             withPlayer += aircraft.holdsPlayer() ? 1 : 0;
             exitCode = aircraft.problem.isEmpty() ? exitCode : 1;

@@ -36,8 +36,7 @@ struct SectionCell
     int rank = 0;
 };
 
-SectionCell sectionCell(const HangarAircraft &aircraft, const QList<ListedPage> &pages,
-                        const QStringList &names)
+SectionCell sectionCell(const HangarAircraft &aircraft, const QList<ListedPage> &pages)
 {
     if (!aircraft.listing.problem.isEmpty())
         return {QStringLiteral("cannot be read"), aircraft.listing.problem, 5};
@@ -47,7 +46,7 @@ SectionCell sectionCell(const HangarAircraft &aircraft, const QList<ListedPage> 
     QStringList texts;
     QStringList tips;
     for (qsizetype i = 0; i < pages.size(); ++i) {
-        const QString text = QStringLiteral("%1 (%2)").arg(stateText(pages[i].state), names.value(i));
+        const QString text = QStringLiteral("%1 (%2)").arg(stateText(pages[i].state), pages[i].text);
         texts.append(text);
         tips.append(pages[i].problem.isEmpty() ? text : text + QStringLiteral(": ") + pages[i].problem);
         cell.rank = std::min(cell.rank, int(pages[i].state));
@@ -89,8 +88,7 @@ QVariant aircraftData(const HangarAircraft &aircraft, int column, int role)
     case HangarModel::ReferenceColumn: {
         const bool checklist = column == HangarModel::ChecklistColumn;
         const SectionCell cell =
-            sectionCell(aircraft, checklist ? aircraft.listing.checklist : aircraft.listing.reference,
-                        checklist ? aircraft.checklistNames : aircraft.referenceNames);
+            sectionCell(aircraft, checklist ? aircraft.listing.checklist : aircraft.listing.reference);
         if (role == Qt::DisplayRole)
             return cell.text;
         if (role == Qt::ToolTipRole)

@@ -20,7 +20,11 @@ bool stopAsked()
 void HangarReader::readFolders(const QStringList &folders)
 {
     for (const QString &folder : folders) {
-        if (stopAsked() || !describe(AircraftListing::airFilesBelow(folder)))
+        if (stopAsked())
+            return;
+        QList<ListedAircraft> unreadable;
+        const QStringList airPaths = AircraftListing::airFilesBelow(folder, &unreadable);
+        if (!describe(airPaths, unreadable))
             return;
     }
     emit finished();
@@ -32,10 +36,12 @@ void HangarReader::readAircraft(const QStringList &airPaths)
         emit finished();
 }
 
-bool HangarReader::describe(const QStringList &airPaths)
+bool HangarReader::describe(const QStringList &airPaths, const QList<ListedAircraft> &unreadable)
 {
-    emit found(airPaths.size());
+    emit found(airPaths.size() + unreadable.size());
     QList<HangarAircraft> batch;
+    for (const ListedAircraft &entry : unreadable)
+        batch.append(HangarListing::unreadable(entry));
     QElapsedTimer sinceBatch;
     sinceBatch.start();
     for (const QString &air : airPaths) {

@@ -30,7 +30,7 @@ signals:
 
 private:
     // False when the thread was asked to stop first.
-    bool describe(const QStringList &airPaths);
+    bool describe(const QStringList &airPaths, const QList<ListedAircraft> &unreadable = {});
 
     HangarListing listing;
 };

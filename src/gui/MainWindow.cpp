@@ -213,7 +213,7 @@ void MainWindow::startUp()
 void MainWindow::openAircraft()
 {
     if (installer.openCommand())
-        fileNameLabel->setText(installer.state().airFileTitle);
+        fileNameLabel->setText(installer.chosenAircraft()->airFile);
 }
 
 void MainWindow::writeToAircraft()
@@ -239,6 +239,7 @@ void MainWindow::visitWebSite()
 
 void MainWindow::exitProgram()
 {
+    // Titled "Playlist Editor", as the program's Exit box has always been.
     if (dialogs.messageBox(QStringLiteral("Are you sure you want to exit Skylyre Configurator? "
                                           "All unsaved changes will be lost."),
                            Dialogs::Buttons::YesNo, MessageTitles::playlistEditor)

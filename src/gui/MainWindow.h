@@ -30,7 +30,7 @@ public:
                         Installer::SimulatorSearch findSimulators = findSimulatorFolders,
                         QWidget *parent = nullptr);
 
-    const InstallerState &installerState() const { return installer.state(); }
+    const std::optional<Aircraft> &chosenAircraft() const { return installer.chosenAircraft(); }
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -4,6 +4,7 @@
 #include "files/FileNames.h"
 #include "files/FileOperations.h"
 #include "files/LineScanner.h"
+#include "files/UnreadableNames.h"
 #include "installer/CfgRewrite.h"
 #include "installer/PlayerPage.h"
 
@@ -13,13 +14,21 @@
 
 #include <algorithm>
 
-AircraftListing::AircraftListing()
-    : player(buildPlayerPage())
+QStringList AircraftListing::airFilesBelow(const QString &folder, QList<ListedAircraft> *unreadable)
 {
-}
-
-QStringList AircraftListing::airFilesBelow(const QString &folder)
-{
+    QStringList folders{folder};
+    QDirIterator below(folder, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (below.hasNext())
+        folders.append(below.next());
+    for (const QString &each : folders) {
+        for (const QString &name : unreadableNamesIn(each))
+            unreadable->append({QDir::toNativeSeparators(each),
+                                name,
+                                {},
+                                {},
+                                QStringLiteral("its name is not in the encoding of file names (UTF-8), so "
+                                               "it cannot be read; rename it")});
+    }
     QStringList found;
     QDirIterator files(folder, {QStringLiteral("*.air")}, QDir::Files, QDirIterator::Subdirectories);
     while (files.hasNext())
@@ -31,10 +40,10 @@ QStringList AircraftListing::airFilesBelow(const QString &folder)
 ListedAircraft AircraftListing::describe(const QString &airPath, QByteArray *cfg)
 {
     const QFileInfo air(airPath);
-    const QString folder = air.path() + QLatin1Char('/');
+    const QString folder = air.path();
     ListedAircraft aircraft{QDir::toNativeSeparators(air.path()), air.fileName(), {}, {}};
     FileError error;
-    if (!readWholeFile(folder + QStringLiteral("aircraft.cfg"), &content, &error)) {
+    if (!readWholeFile(folder + QStringLiteral("/aircraft.cfg"), &content, &error)) {
         aircraft.problem = oneLine({error.message()});
         return aircraft;
     }
@@ -42,6 +51,7 @@ ListedAircraft AircraftListing::describe(const QString &airPath, QByteArray *cfg
         *cfg = content;
     // Each page once, however many variations name it. The pages are read
     // after the lines: `content` is read into again.
+    const int codePage = codePages.codePageOf(folder);
     QList<QByteArray> checklist;
     QList<QByteArray> reference;
     LineScanner lines(content);
@@ -56,26 +66,26 @@ ListedAircraft AircraftListing::describe(const QString &airPath, QByteArray *cfg
             entries->append(page.toByteArray());
     }
     for (const QByteArray &entry : checklist)
-        aircraft.checklist.append(pageOf(folder, entry));
+        aircraft.checklist.append(pageOf(folder, entry, codePage));
     for (const QByteArray &entry : reference)
-        aircraft.reference.append(pageOf(folder, entry));
+        aircraft.reference.append(pageOf(folder, entry, codePage));
     return aircraft;
 }
 
-ListedPage AircraftListing::pageOf(const QString &folder, QByteArrayView entry)
+ListedPage AircraftListing::pageOf(const QString &folder, QByteArrayView entry, int codePage)
 {
-    ListedPage page{entry.toByteArray()};
-    QString name = QString::fromLocal8Bit(entry);
+    ListedPage page{entry.toByteArray(), SimulatorCodePages::decode(entry, codePage)};
+    QString name = page.text;
     if (!name.endsWith(QStringLiteral(".htm"), Qt::CaseInsensitive))
         name += QStringLiteral(".htm");
     const QString path = existingCaseOfPath(folder, name);
     FileError error;
-    if (!fileExists(path))
+    if (!QFileInfo::exists(path))
         page.state = ListedPage::State::Missing;
     else if (!readWholeFile(path, &content, &error))
-        page = {page.name, ListedPage::State::Unreadable, oneLine({error.message()})};
+        page = {page.name, page.text, ListedPage::State::Unreadable, oneLine({error.message()})};
     else
-        page.state = content.contains(player) ? ListedPage::State::Player : ListedPage::State::NoPlayer;
+        page.state = holdsPlayer(content) ? ListedPage::State::Player : ListedPage::State::NoPlayer;
     return page;
 }
 

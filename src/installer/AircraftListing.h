@@ -4,11 +4,14 @@
 #include <QList>
 #include <QString>
 
+#include "simulator/SimulatorCodePages.h"
+
 // A page that an entry of aircraft.cfg names, and whether it holds the player.
 struct ListedPage
 {
     enum class State { Player, NoPlayer, Missing, Unreadable };
     QByteArray name; // as the entry has it, after its '='
+    QString text;    // that name read in the code page FS2004 reads aircraft.cfg in
     State state = State::Missing;
     QString problem = {}; // Unreadable: why
 };
@@ -20,7 +23,7 @@ struct ListedAircraft
     QString airFile;             // the .air file's name
     QList<ListedPage> checklist; // each page named once, in the order of the entries
     QList<ListedPage> reference;
-    QString problem = {}; // why aircraft.cfg could not be read
+    QString problem = {}; // why aircraft.cfg, or the folder, could not be read
 
     // Whether a page of either section holds the player.
     bool holdsPlayer() const;
@@ -30,18 +33,18 @@ struct ListedAircraft
 class AircraftListing
 {
 public:
-    AircraftListing();
-
-    // The .air files below `folder`, in the order of their paths.
-    static QStringList airFilesBelow(const QString &folder);
+    // The .air files below `folder`, in the order of their paths. An entry whose
+    // name cannot be read (not in the encoding of file names) goes to
+    // `unreadable`, with the reason, in place of what it holds.
+    static QStringList airFilesBelow(const QString &folder, QList<ListedAircraft> *unreadable);
 
     // `cfg`, when given, receives the bytes of the aircraft's aircraft.cfg.
     ListedAircraft describe(const QString &airPath, QByteArray *cfg = nullptr);
 
 private:
-    ListedPage pageOf(const QString &folder, QByteArrayView entry);
+    ListedPage pageOf(const QString &folder, QByteArrayView entry, int codePage);
 
-    QByteArray player;
+    SimulatorCodePages codePages;
     QByteArray content; // the room each file is read into
 };
 

@@ -32,6 +32,9 @@ struct EntryKey
     QByteArrayView key;
     Entry entry;
 };
+// An entry is known by its first characters alone, as FS2004's own tools
+// have always told them: "checklis" takes in "checklists=", and
+// "reference=" the old key without "kb_".
 constexpr EntryKey entryKeys[] = {
     {"kb_check", Entry::Checklist},
     {"checklis", Entry::Checklist},

@@ -3,15 +3,10 @@
 #include "files/FileNames.h"
 #include "installer/AircraftVariations.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
-
-QString textOf(const QByteArray &bytes, int codePage)
-{
-    Q_UNUSED(codePage);
-    return QString::fromLatin1(bytes);
-}
 
 } // namespace
 
@@ -33,20 +28,25 @@ HangarAircraft HangarListing::describe(const QString &airPath)
     aircraft.title = air.completeBaseName();
     if (!aircraft.listing.problem.isEmpty())
         return aircraft;
-    const int codePage = codePages.codePageOf(air.path());
-    for (const ListedPage &page : aircraft.listing.checklist)
-        aircraft.checklistNames.append(textOf(page.name, codePage));
-    for (const ListedPage &page : aircraft.listing.reference)
-        aircraft.referenceNames.append(textOf(page.name, codePage));
     const QList<AircraftVariation> variations = variationsOf(cfg);
     if (variations.isEmpty())
         return aircraft;
+    const int codePage = codePages.codePageOf(air.path());
     for (const AircraftVariation &variation : variations)
-        aircraft.variations.append(textOf(variation.title, codePage));
+        aircraft.variations.append(SimulatorCodePages::decode(variation.title, codePage));
     const AircraftVariation &first = variations.constFirst();
-    aircraft.manufacturer = textOf(first.manufacturer, codePage);
+    aircraft.manufacturer = SimulatorCodePages::decode(first.manufacturer, codePage);
     if (!aircraft.variations.constFirst().isEmpty())
         aircraft.title = aircraft.variations.constFirst();
-    aircraft.texture = textOf(first.texture, codePage);
+    aircraft.texture = SimulatorCodePages::decode(first.texture, codePage);
+    return aircraft;
+}
+
+HangarAircraft HangarListing::unreadable(const ListedAircraft &entry)
+{
+    HangarAircraft aircraft;
+    aircraft.airPath = QDir::fromNativeSeparators(entry.folder) + QLatin1Char('/') + entry.airFile;
+    aircraft.listing = entry;
+    aircraft.title = entry.airFile;
     return aircraft;
 }

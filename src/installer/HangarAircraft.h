@@ -16,9 +16,6 @@ struct HangarAircraft
     QString title;          // of the first variation; the .air file's title when there is none
     QStringList variations; // the title of each variation
     QString texture;        // the first variation's texture folder: "texture.<texture>" or "texture"
-    // The names of the pages of the listing, for display: one for each page.
-    QStringList checklistNames;
-    QStringList referenceNames;
 };
 
 // The thumbnail.jpg of `aircraft`'s first variation, found in any case;
@@ -32,6 +29,8 @@ class HangarListing
 {
 public:
     HangarAircraft describe(const QString &airPath);
+    // An entry that airFilesBelow could not read, as a row with its reason.
+    static HangarAircraft unreadable(const ListedAircraft &entry);
 
 private:
     AircraftListing listing;

@@ -17,15 +17,14 @@ Installer::Installer(Dialogs &dialogs, SimulatorSearch findSimulators)
     , findSimulators(std::move(findSimulators))
     , aircraftDialog(dialogs)
 {
-    current.playerPage = buildPlayerPage();
 }
 
 bool Installer::openCommand()
 {
     aircraftDialog.setFilter(QStringLiteral("AIR Files (*.air)|*.air"));
     aircraftDialog.setSidebarFolders(findSimulators());
-    if (current.aircraftChosen)
-        aircraftDialog.setStartFolder(current.aircraftFolder);
+    if (chosen)
+        aircraftDialog.setStartFolder(chosen->folder);
     else if (!aircraftDialog.sidebarFolders().isEmpty())
         aircraftDialog.setStartFolder(aircraftDialog.sidebarFolders().constFirst().path);
     aircraftDialog.showOpen();
@@ -36,24 +35,19 @@ bool Installer::openCommand()
 
 bool Installer::chooseAircraft(const QString &airPath)
 {
-    const QString title = QFileInfo(airPath).fileName();
-    const std::optional<QString> name = aircraftNameOf(title);
-    if (!name) {
-        dialogs.messageBox(tooShortToNameMessage(title), Dialogs::Buttons::Ok, MessageTitles::error,
-                           Dialogs::Icon::Error);
+    const std::optional<Aircraft> aircraft = Aircraft::fromAirPath(airPath);
+    if (!aircraft) {
+        dialogs.messageBox(tooShortToNameMessage(QFileInfo(airPath).fileName()), Dialogs::Buttons::Ok,
+                           MessageTitles::error, Dialogs::Icon::Error);
         return false;
     }
-    current.nameLength = int(title.size()) - airExtensionLength;
-    current.aircraftName = *name;
-    current.aircraftFolder = airPath.left(airPath.size() - title.size());
-    current.airFileTitle = title;
-    current.aircraftChosen = true;
+    chosen = aircraft;
     return true;
 }
 
 void Installer::writeCommand(const InstallChoices &choices)
 {
-    if (!current.aircraftChosen) {
+    if (!chosen) {
         dialogs.messageBox(QStringLiteral("No AIR file has been opened."), Dialogs::Buttons::Ok,
                            MessageTitles::error, Dialogs::Icon::Error);
         return;
@@ -64,6 +58,7 @@ void Installer::writeCommand(const InstallChoices &choices)
         return;
     }
     if (!choices.newFile && !choices.addToExisting) {
+        // "Pleae" as the program has always said it.
         dialogs.messageBox(QStringLiteral("Pleae choose a Location."), Dialogs::Buttons::Ok,
                            MessageTitles::program);
         return;
@@ -87,10 +82,8 @@ void Installer::addToExistingPage(KneeboardSection section)
 
 void Installer::install(const QList<InstallStep> &steps)
 {
-    const Aircraft aircraft{current.aircraftFolder, current.airFileTitle, current.aircraftName};
-    PlayerInstall install(aircraft, codePages);
+    PlayerInstall install(*chosen, codePages);
     for (const InstallStep &step : steps) {
-        current.pagePath = aircraft.filePath(pageFileNameOf(aircraft.name, step.section));
         if (!install.stagePage(step))
             break;
         if (dialogs.messageBox(InstallQuestions::configureCfg, Dialogs::Buttons::YesNo, cfgTitle)

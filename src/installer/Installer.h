@@ -2,7 +2,6 @@
 
 #include "dialogs/FileDialog.h"
 #include "installer/InstallChoices.h"
-#include "installer/InstallerState.h"
 #include "installer/KneeboardSection.h"
 #include "installer/PlayerInstall.h"
 #include "simulator/SimulatorCodePages.h"
@@ -41,7 +40,8 @@ public:
     // Appends the player to the aircraft's existing page of the section.
     void addToExistingPage(KneeboardSection section);
 
-    const InstallerState &state() const { return current; }
+    // The aircraft chosen last, if any.
+    const std::optional<Aircraft> &chosenAircraft() const { return chosen; }
 
 private:
     // Takes the steps, asking Write's two questions after each page.
@@ -50,6 +50,6 @@ private:
     Dialogs &dialogs;
     SimulatorSearch findSimulators;
     FileDialog aircraftDialog;
-    InstallerState current;
+    std::optional<Aircraft> chosen;
     SimulatorCodePages codePages;
 };

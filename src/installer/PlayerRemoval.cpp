@@ -57,8 +57,7 @@ void classify(const QByteArray &page, const QByteArray &playerCopy, SectionRemov
     for (; rest.endsWith(playerCopy); ++copies)
         rest.chop(playerCopy.size());
     if (copies == 0) {
-        removal->page =
-            page.contains(playerCopy.chopped(2)) ? PageState::PlayerElsewhere : PageState::WithoutPlayer;
+        removal->page = holdsPlayer(page) ? PageState::PlayerElsewhere : PageState::WithoutPlayer;
         return;
     }
     removal->copies = copies;

@@ -25,9 +25,11 @@ public:
     // file names. What is learnt of the prefixes is kept for the next aircraft.
     int codePageOf(const QString &aircraftFolder);
 
-    // `text` in `codePage` (0: the local 8-bit encoding); nothing when the code
-    // page has no character for one of its characters.
+    // `text` in `codePage` (0: the local 8-bit encoding; 65001: UTF-8); nothing
+    // when the code page has no character for one of its characters.
     static std::optional<QByteArray> encode(const QString &text, int codePage);
+    // `bytes` read in `codePage`, as encode() writes them.
+    static QString decode(QByteArrayView bytes, int codePage);
 
 private:
     struct Known;

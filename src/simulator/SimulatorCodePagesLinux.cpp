@@ -101,25 +101,60 @@ int SimulatorCodePages::codePageOf(const QString &aircraftFolder)
     return nearest ? known->codePageOfPrefix(nearest->prefix) : 0;
 }
 
+namespace {
+
+// Windows' number for UTF-8 as an ANSI code page, which glibc's iconv does not
+// know as "CP65001".
+constexpr int utf8CodePage = 65001;
+
+// `bytes` converted by iconv, `from` one encoding `to` another; nothing when
+// one of the encodings is unknown or a character has no place in `to`
+// (EILSEQ).
+std::optional<QByteArray> converted(QByteArrayView bytes, const char *to, const char *from,
+                                    qsizetype roomPerByte)
+{
+    const iconv_t converter = iconv_open(to, from);
+    if (converter == iconv_t(-1))
+        return std::nullopt;
+    QByteArray in = bytes.toByteArray();
+    QByteArray result(in.size() * roomPerByte, '\0');
+    char *inNext = in.data();
+    size_t inLeft = size_t(in.size());
+    char *outNext = result.data();
+    size_t outLeft = size_t(result.size());
+    const size_t count = iconv(converter, &inNext, &inLeft, &outNext, &outLeft);
+    iconv_close(converter);
+    if (count == size_t(-1))
+        return std::nullopt;
+    result.resize(result.size() - qsizetype(outLeft));
+    return result;
+}
+
+QByteArray iconvName(int codePage)
+{
+    return QStringLiteral("CP%1").arg(codePage).toLatin1();
+}
+
+} // namespace
+
 std::optional<QByteArray> SimulatorCodePages::encode(const QString &text, int codePage)
 {
     if (codePage == 0)
         return text.toLocal8Bit();
-    const iconv_t converter =
-        iconv_open(QStringLiteral("CP%1").arg(codePage).toLatin1().constData(), "UTF-8");
-    if (converter == iconv_t(-1))
-        return std::nullopt;
-    QByteArray utf8 = text.toUtf8();
-    QByteArray bytes(utf8.size(), '\0'); // a code page has at most one byte for each of UTF-8's
-    char *in = utf8.data();
-    size_t inLeft = size_t(utf8.size());
-    char *out = bytes.data();
-    size_t outLeft = size_t(bytes.size());
-    // Fails (EILSEQ) at a character that the code page does not have.
-    const size_t converted = iconv(converter, &in, &inLeft, &out, &outLeft);
-    iconv_close(converter);
-    if (converted == size_t(-1))
-        return std::nullopt;
-    bytes.resize(bytes.size() - qsizetype(outLeft));
-    return bytes;
+    if (codePage == utf8CodePage)
+        return text.toUtf8();
+    // A code page has at most one byte for each of UTF-8's.
+    return converted(text.toUtf8(), iconvName(codePage).constData(), "UTF-8", 1);
+}
+
+QString SimulatorCodePages::decode(QByteArrayView bytes, int codePage)
+{
+    if (codePage == 0)
+        return QString::fromLocal8Bit(bytes);
+    if (codePage == utf8CodePage)
+        return QString::fromUtf8(bytes);
+    // UTF-8 has at most three bytes for each byte of a code page (four for
+    // the pairs of bytes of some, which are two).
+    const std::optional<QByteArray> utf8 = converted(bytes, "UTF-8", iconvName(codePage).constData(), 3);
+    return utf8 ? QString::fromUtf8(*utf8) : QString::fromLatin1(bytes);
 }

@@ -17,6 +17,17 @@ int SimulatorCodePages::codePageOf(const QString &)
     return int(GetACP());
 }
 
+QString SimulatorCodePages::decode(QByteArrayView bytes, int codePage)
+{
+    if (bytes.isEmpty())
+        return {};
+    std::wstring wide(size_t(bytes.size()), L'\0');
+    const int size = MultiByteToWideChar(UINT(codePage), 0, bytes.data(), int(bytes.size()), wide.data(),
+                                         int(wide.size()));
+    wide.resize(size_t(size));
+    return QString::fromStdWString(wide);
+}
+
 std::optional<QByteArray> SimulatorCodePages::encode(const QString &text, int codePage)
 {
     // UTF-8, which Windows may use as its ANSI code page, holds every character.

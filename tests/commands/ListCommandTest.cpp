@@ -5,6 +5,9 @@
 #include "Files.h"
 
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -49,8 +52,12 @@ TEST_P(List, SaysWhichPagesHoldThePlayer)
     QTemporaryDir dir;
     const QString folder = dir.filePath("Aircraft/c172");
     ASSERT_TRUE(QDir().mkpath(folder));
-    for (const auto &[name, bytes] : row.aircraft)
-        writeBytes(folder + '/' + name, bytes);
+    for (const auto &[name, bytes] : row.aircraft) {
+        if (name.endsWith('/'))
+            ASSERT_TRUE(QDir().mkpath(folder + '/' + name));
+        else
+            writeBytes(folder + '/' + name, bytes);
+    }
     const QStringList before = entriesOf(folder);
 
     CommandLineRequest request;
@@ -97,5 +104,42 @@ INSTANTIATE_TEST_SUITE_P(
                   {"a.htm", player}},
                  "checklist a (player), b (no page); reference none",
                  0},
+        ListCase{"PlayerOnlyInTheReferencePage",
+                 {{"Cessna172.air", air}, {"aircraft.cfg", "kb_reference=ref\r\n"}, {"ref.htm", player}},
+                 "checklist none; reference ref (player)",
+                 0},
+        ListCase{"APageThatIsAFolder",
+                 {{"Cessna172.air", air}, {"aircraft.cfg", "kb_checklists=notes\r\n"}, {"notes.htm/", {}}},
+                 "checklist notes (unreadable): Could not read",
+                 0},
         ListCase{"NoAircraftCfg", {{"Cessna172.air", air}}, "unreadable: Could not read", 1}),
     listCaseName);
+
+TEST(ListJson, GivesEveryFieldOfEachAircraft)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("c172");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    writeBytes(folder + "/Cessna172.air", air);
+    writeBytes(folder + "/aircraft.cfg", "kb_checklists=gone\r\nkb_reference=ref\r\n");
+    writeBytes(folder + "/ref.htm", player);
+    CommandLineRequest request;
+    request.paths = {dir.path()};
+    request.json = true;
+    QString output;
+    QString errors;
+    QTextStream out(&output);
+    QTextStream err(&errors);
+    EXPECT_EQ(runList(request, out, err), 0);
+
+    const QJsonArray json = QJsonDocument::fromJson(output.toUtf8()).array();
+    ASSERT_EQ(json.size(), 1) << output.toStdString();
+    const QJsonObject aircraft = json[0].toObject();
+    EXPECT_EQ(aircraft["folder"].toString(), QDir::toNativeSeparators(folder));
+    EXPECT_EQ(aircraft["air"].toString(), "Cessna172.air");
+    EXPECT_FALSE(aircraft.contains("problem"));
+    const QJsonObject gone{{"page", "gone"}, {"state", "no page"}, {"player", false}};
+    const QJsonObject ref{{"page", "ref"}, {"state", "player"}, {"player", true}};
+    EXPECT_EQ(aircraft["checklist"].toArray(), QJsonArray{gone});
+    EXPECT_EQ(aircraft["reference"].toArray(), QJsonArray{ref});
+}

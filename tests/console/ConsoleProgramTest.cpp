@@ -16,6 +16,7 @@ struct ConsoleCase
     QString standardOutput; // a part of it
     QString standardError;  // a part of it
     QStringList files;      // the aircraft folder's files afterwards
+    bool cfgAsItWas = false;
 };
 
 void PrintTo(const ConsoleCase &row, std::ostream *out)
@@ -56,7 +57,7 @@ TEST_P(ConsoleProgram, AnswersWithItsExitCode)
     EXPECT_TRUE(run.error.contains(row.standardError)) << run.error.toStdString();
     EXPECT_EQ(row.standardError.isEmpty(), run.error.isEmpty()) << run.error.toStdString();
     EXPECT_EQ(entriesOf(folder), row.files);
-    if (row.files == untouched) {
+    if (row.files == untouched || row.cfgAsItWas) {
         EXPECT_EQ(readBytes(folder + "/aircraft.cfg"), cfg);
     }
 }
@@ -110,7 +111,8 @@ INSTANTIATE_TEST_SUITE_P(
                     0,
                     "Checklist page written, Reference page written, aircraft.cfg left as it was\n",
                     "",
-                    {"Cessna172.air", "aircraft.cfg", "cessna172_check.htm", "cessna172_ref.htm"}},
+                    {"Cessna172.air", "aircraft.cfg", "cessna172_check.htm", "cessna172_ref.htm"},
+                    true},
         ConsoleCase{"OneAircraftMissing",
                     {"install", "--checklist", "--new", "c172/cessna172.AIR", "c182/Cessna182.air"},
                     1,
@@ -118,6 +120,13 @@ INSTANTIATE_TEST_SUITE_P(
                     "Installed into 1 of 2 aircraft; 1 failed.",
                     "",
                     {"Cessna172.air", "aircraft.bak", "aircraft.cfg", "cessna172_check.htm"}},
+        ConsoleCase{"RemoveWithOneAircraftMissing",
+                    {"remove", "c172/Cessna172.air", "c182/Cessna182.air"},
+                    1,
+                    "[2/2] c182/Cessna182.air: failed: there is no such .air file\n"
+                    "Removed from 0 of 2 aircraft; 1 had nothing to remove; 1 failed.",
+                    "",
+                    untouched},
         ConsoleCase{"NothingToRemove", QStringList{"remove"} + air, 0,
                     "[1/1] c172/Cessna172.air: nothing to remove\n"
                     "Removed from 0 of 1 aircraft; 1 had nothing to remove.",
@@ -132,3 +141,24 @@ INSTANTIATE_TEST_SUITE_P(
         ConsoleCase{
             "ListOfNoFolder", {"list", "c182"}, 1, "0 aircraft", "\"c182\" is not a folder.", untouched}),
     consoleCaseName);
+
+// Both sections in, then out again: every file as it was, and the backup.
+TEST(ConsoleProgramRoundTrip, RemovingBothSectionsGivesEveryFileBack)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("c172");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    writeBytes(folder + "/Cessna172.air", "flight model");
+    writeBytes(folder + "/aircraft.cfg", cfg);
+    const QString program = QStringLiteral(SKYLYRE_CONSOLE_PROGRAM);
+    const ProgramRun install =
+        runProgram(program, QStringList{"install", "--checklist", "--reference", "--new"} + air, dir.path());
+    ASSERT_EQ(install.exitCode, 0) << install.output.toStdString();
+    const ProgramRun remove = runProgram(program, QStringList{"remove"} + air, dir.path());
+    EXPECT_EQ(remove.exitCode, 0) << remove.output.toStdString();
+    EXPECT_TRUE(remove.output.contains("aircraft.cfg restored from aircraft.bak"))
+        << remove.output.toStdString();
+    EXPECT_EQ(entriesOf(folder), (QStringList{"Cessna172.air", "aircraft.bak", "aircraft.cfg"}));
+    EXPECT_EQ(readBytes(folder + "/aircraft.cfg"), cfg);
+    EXPECT_EQ(readBytes(folder + "/aircraft.bak"), cfg);
+}

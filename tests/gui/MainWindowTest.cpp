@@ -132,8 +132,7 @@ TEST_F(MainWindowTest, StartsUpWithTheVersionLineThePlayerAndNoChoices)
     EXPECT_EQ(control<QLabel>("versionLabel")->text(), "Skylyre for FS2004 1.50 9/13/03 By Arandel");
     EXPECT_TRUE(dialogs.calls.empty());
     EXPECT_TRUE(control<QPushButton>("helpButton")->isVisible());
-    EXPECT_EQ(window->installerState().playerPage, buildPlayerPage());
-    EXPECT_FALSE(window->installerState().aircraftChosen);
+    EXPECT_FALSE(window->chosenAircraft());
     for (const char *name : {"checklistOption", "referenceOption", "newFileOption", "addToExistingOption"})
         EXPECT_FALSE(control<QRadioButton>(name)->isChecked()) << name;
     EXPECT_EQ(QApplication::focusWidget(), control<QPushButton>("openButton"));
@@ -164,7 +163,6 @@ TEST_F(MainWindowTest, WithoutAHelpPageSaysSoOnceAndHidesHelp)
     EXPECT_EQ(messages[0].style, errorBox);
     EXPECT_EQ(messages[0].title, "Error");
     EXPECT_FALSE(control<QPushButton>("helpButton")->isVisible());
-    EXPECT_EQ(window->installerState().playerPage, buildPlayerPage());
 }
 
 TEST_F(MainWindowTest, OpenDerivesTheAircraftFromTheChosenFile)
@@ -172,14 +170,13 @@ TEST_F(MainWindowTest, OpenDerivesTheAircraftFromTheChosenFile)
     start();
     openAircraft("Cessna172.AIR");
     EXPECT_EQ(dialogs.calls.back().text, "AIR Files (*.air)|*.air");
-    EXPECT_EQ(window->installerState().aircraftName, "cessna172");
-    EXPECT_EQ(window->installerState().nameLength, 9);
-    EXPECT_EQ(window->installerState().aircraftFolder, aircraftDir.path() + '/');
-    EXPECT_TRUE(window->installerState().aircraftChosen);
+    ASSERT_TRUE(window->chosenAircraft());
+    EXPECT_EQ(window->chosenAircraft()->name, "cessna172");
+    EXPECT_EQ(window->chosenAircraft()->folder, aircraftDir.path() + '/');
     EXPECT_EQ(control<QLabel>("fileNameLabel")->text(), "Cessna172.AIR");
 
     openAircraft("Plane.TXT");
-    EXPECT_EQ(window->installerState().aircraftName, "plane");
+    EXPECT_EQ(window->chosenAircraft()->name, "plane");
     EXPECT_EQ(control<QLabel>("fileNameLabel")->text(), "Plane.TXT");
 }
 
@@ -191,7 +188,7 @@ TEST_F(MainWindowTest, ACancelledOrUnusableOpenKeepsTheEarlierAircraft)
     click("openButton");
     openAircraft(".air");
     openAircraft("a.b");
-    EXPECT_EQ(window->installerState().aircraftName, "cessna172");
+    EXPECT_EQ(window->chosenAircraft()->name, "cessna172");
     EXPECT_EQ(control<QLabel>("fileNameLabel")->text(), "Cessna172.air");
     const std::vector<DialogCall> messages = dialogs.messages();
     ASSERT_EQ(messages.size(), 2u);

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLineEdit>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -101,6 +102,11 @@ TEST(RealFileDialog, StartsInTheStartFolderWithTheLabelledFoldersInItsSidebarAlo
     };
     const QList<QUrl> usual = sidebarUrlsOfANewDialog();
     const QList<QUrl> added{QUrl::fromLocalFile(wine), QUrl::fromLocalFile(lutris)};
+    // The side bar's width as Qt keeps it for the next dialog (the test's own
+    // home), read before a dialog that is never shown writes its own.
+    QSettings qtSettings(QSettings::UserScope, QStringLiteral("QtProject"));
+    qtSettings.setValue("FileDialog/sidebarWidth", 90);
+    qtSettings.sync();
     answerModal([&](QWidget *modal) {
         auto *dialog = qobject_cast<QFileDialog *>(modal);
         if (!dialog || listedNames(dialog).isEmpty())
@@ -124,5 +130,7 @@ TEST(RealFileDialog, StartsInTheStartFolderWithTheLabelledFoldersInItsSidebarAlo
                              "AIR Files (*.air)|*.air",
                              wine,
                              {{wine, "FS2004 (.wine)"}, {lutris, "FS2004 (fs9)"}}});
+    qtSettings.sync();
+    EXPECT_EQ(qtSettings.value("FileDialog/sidebarWidth").toInt(), 90) << "the width is restored";
     EXPECT_EQ(sidebarUrlsOfANewDialog(), usual);
 }

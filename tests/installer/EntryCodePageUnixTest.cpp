@@ -2,6 +2,7 @@
 // prefix's code page, in which FS2004 reads aircraft.cfg there.
 
 #include "installer/Installer.h"
+#include "installer/PlayerRemoval.h"
 
 #include "Files.h"
 #include "ScriptedDialogs.h"
@@ -75,14 +76,21 @@ TEST_P(EntryInAPrefix, NamesThePageInThePrefixCodePageOrRefuses)
     Installer installer(dialogs, [] { return QList<LabelledFolder>(); });
     ASSERT_TRUE(installer.chooseAircraft(folder + '/' + GetParam().airFile));
     if (GetParam().stem)
-        dialogs.answer(Answer::Yes).answer(Answer::No);
+        dialogs.answer(Answer::Yes).answer(Answer::Yes);
     installer.installNewPage(KneeboardSection::Checklist);
 
     if (GetParam().stem) {
         EXPECT_EQ(readBytes(folder + "/aircraft.cfg"),
                   "[fltsim.0]\r\nkb_checklists=" + *GetParam().stem + "\r\n\r\n");
         // The page keeps its name as the file system holds it.
-        EXPECT_TRUE(QFile::exists(folder + '/' + installer.state().aircraftName + "_check.htm"));
+        const QString page = folder + '/' + installer.chosenAircraft()->name + "_check.htm";
+        EXPECT_TRUE(QFile::exists(page));
+        // The removal reads the entry in the same code page.
+        const RemovalReport removal =
+            PlayerRemoval().remove(folder + '/' + GetParam().airFile, {KneeboardSection::Checklist});
+        EXPECT_EQ(removal.outcome, RemovalReport::Outcome::Removed);
+        EXPECT_EQ(readBytes(folder + "/aircraft.cfg"), before);
+        EXPECT_FALSE(QFile::exists(page));
     } else {
         ASSERT_EQ(dialogs.messages().size(), 1u);
         EXPECT_EQ(dialogs.messages()[0].style, errorBox);
@@ -95,19 +103,26 @@ TEST_P(EntryInAPrefix, NamesThePageInThePrefixCodePageOrRefuses)
 
 INSTANTIATE_TEST_SUITE_P(
     Prefixes, EntryInAPrefix,
-    testing::Values(PrefixCase{"OnDriveCOfAWindows1252Prefix", systemRegWithCodePage("1252"), onDriveC,
-                               u"P\u00e9trel.air"_s, "p\xe9trel_check"},
-                    PrefixCase{"OnDriveCOfAWindows1251Prefix", systemRegWithCodePage("1251"), onDriveC,
-                               u"\u042f\u043a-52.air"_s, "\xff\xea-52_check"},
-                    PrefixCase{"OnDriveDOfAWindows1250Prefix", systemRegWithCodePage("1250"), onDriveD,
-                               u"\u0141o\u015b.air"_s, "\xb3o\x9c_check"},
-                    PrefixCase{"APrefixWithoutACodePageIsWindows1252", noCodePage, onDriveC,
-                               u"P\u00e9trel.air"_s, "p\xe9trel_check"},
-                    PrefixCase{"OutsideAnyPrefixTheNameOfTheFileSystem",
-                               {},
-                               "Aircraft/Plane",
-                               u"P\u00e9trel.air"_s,
-                               "p\xc3\xa9trel_check"},
-                    PrefixCase{"ANameTheCodePageCannotHoldIsRefused", systemRegWithCodePage("1252"), onDriveC,
-                               u"\u96f6\u6226.air"_s, std::nullopt}),
+    testing::Values(
+        PrefixCase{"OnDriveCOfAWindows1252Prefix", systemRegWithCodePage("1252"), onDriveC,
+                   u"P\u00e9trel.air"_s, "p\xe9trel_check"},
+        PrefixCase{"OnDriveCOfAWindows1251Prefix", systemRegWithCodePage("1251"), onDriveC,
+                   u"\u042f\u043a-52.air"_s, "\xff\xea-52_check"},
+        PrefixCase{"OnDriveDOfAWindows1250Prefix", systemRegWithCodePage("1250"), onDriveD,
+                   u"\u0141o\u015b.air"_s, "\xb3o\x9c_check"},
+        PrefixCase{"APrefixWithoutACodePageIsWindows1252", noCodePage, onDriveC, u"Ve\u00f0ur.air"_s,
+                   "ve\xf0ur_check"},
+        PrefixCase{"AUtf8PrefixTakesAnAsciiName", systemRegWithCodePage("65001"), onDriveC,
+                   u"Cessna172.air"_s, "cessna172_check"},
+        PrefixCase{"AUtf8PrefixTakesEveryName", systemRegWithCodePage("65001"), onDriveC,
+                   u"P\u00e9trel.air"_s, "p\xc3\xa9trel_check"},
+        PrefixCase{
+            "ADriveCWithoutSystemRegIsNoPrefix", {}, onDriveC, u"P\u00e9trel.air"_s, "p\xc3\xa9trel_check"},
+        PrefixCase{"OutsideAnyPrefixTheNameOfTheFileSystem",
+                   {},
+                   "Aircraft/Plane",
+                   u"P\u00e9trel.air"_s,
+                   "p\xc3\xa9trel_check"},
+        PrefixCase{"ANameTheCodePageCannotHoldIsRefused", systemRegWithCodePage("1252"), onDriveC,
+                   u"\u96f6\u6226.air"_s, std::nullopt}),
     [](const testing::TestParamInfo<PrefixCase> &info) { return std::string(info.param.name); });

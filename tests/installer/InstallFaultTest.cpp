@@ -300,7 +300,6 @@ TEST_P(InstallFaults, FailingOneOperationLeavesEverythingAsTheyWereAndTheNextIns
     EXPECT_EQ(readBytes(path(bakName)), stage <= Stage::Backup ? oldBackup : cfgBefore);
     EXPECT_EQ(entriesOf(dir.path()), (QStringList{bakName, cfgName, pageName}))
         << "a temporary file was left";
-    EXPECT_FALSE(installer.state().referenceEntryFound);
 
     // The same install again, on the same file system, ends as one
     // uninterrupted install does.
@@ -374,4 +373,19 @@ TEST_F(InstallFaultTable, TheInjectorSeesOnlyTheWatchedFolder)
     EXPECT_EQ(readBytes(elsewhere.filePath("aircraft.cfg")), cfgBefore);
     EXPECT_TRUE(injector.calls().empty());
     EXPECT_FALSE(injector.injected());
+}
+
+// A sync cut short by a signal is made again, as the system asks.
+TEST_F(InstallFaultTable, ASyncInterruptedBySignalIsMadeAgain)
+{
+    {
+        FaultInjector injector(dir.path());
+        injector.failOnly(Op::Sync, 1, EINTR);
+        dialogs.answer(Answer::Yes).answer(Answer::Yes);
+        install(Routine::NewFile);
+        EXPECT_TRUE(injector.injected());
+    }
+    EXPECT_EQ(dialogs.messages().size(), 2u) << "only the two questions";
+    EXPECT_EQ(readBytes(path(cfgName)), cfgAfter());
+    EXPECT_EQ(readBytes(path(pageName)), player());
 }

@@ -34,8 +34,3 @@ TEST(PlayerPage, HoldsTheScriptAndTheFormExactly)
     EXPECT_FALSE(page.contains("<html"));
     EXPECT_EQ(page.count("<body"), 1);
 }
-
-TEST(PlayerPage, IsTheSameOnEveryBuild)
-{
-    EXPECT_EQ(buildPlayerPage(), buildPlayerPage());
-}

@@ -264,3 +264,20 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(InstallChoices{.checklist = true, .reference = true, .newFile = true},
                     InstallChoices{.checklist = true, .newFile = true, .addToExisting = true},
                     InstallChoices{.checklist = true, .reference = true, .addToExisting = true}));
+
+TEST(RemovalOfAnUnreadablePage, FailsAndLeavesTheOtherSectionAsItWas)
+{
+    InstallerInFolder folder;
+    writeBytes(folder.path("Cessna172.air"), air);
+    folder.writeCfg(cfg);
+    folder.configureWithBackup(true);
+    folder.installer.installNewPage(Checklist);
+    ASSERT_TRUE(QDir(folder.dir.path()).mkdir("cessna172_ref.htm"));
+
+    const RemovalReport report = PlayerRemoval().remove(folder.path("Cessna172.air"), {Checklist, Reference});
+    EXPECT_EQ(report.outcome, Outcome::Failed);
+    EXPECT_TRUE(report.failures.join('\n').contains("cessna172_ref.htm"))
+        << report.failures.join('\n').toStdString();
+    EXPECT_EQ(folder.cfg(), installedCfg);
+    EXPECT_EQ(readBytes(folder.path("cessna172_check.htm")), player);
+}

@@ -73,11 +73,16 @@ TEST_P(RemovalFaults, RunAgainEndsWhereOneRemovalEnds)
 
     QTemporaryDir dir;
     installInto(dir.path());
+    const Files installed = filesOf(dir.path());
     {
         faults::FaultInjector injector(dir.path());
         injector.failFrom(GetParam().op, GetParam().nth, GetParam().op == Op::Sync ? EIO : ENOSPC);
         EXPECT_EQ(removeFrom(dir.path()).outcome, RemovalReport::Outcome::Failed);
         ASSERT_TRUE(injector.injected()) << faults::describe(injector.calls());
+    }
+    // aircraft.cfg is written first: when that fails, no page is touched.
+    if (GetParam().nth == 1) {
+        EXPECT_EQ(filesOf(dir.path()), installed);
     }
     const RemovalReport again = removeFrom(dir.path());
     EXPECT_NE(again.outcome, RemovalReport::Outcome::Failed) << again.failures.join('\n').toStdString();

@@ -27,9 +27,11 @@ class CodePageText : public testing::TestWithParam<TextCase>
 
 } // namespace
 
-TEST_P(CodePageText, HasTheBytesOfTheCodePageOrNone)
+TEST_P(CodePageText, HasTheBytesOfTheCodePageOrNoneAndReadsBack)
 {
     EXPECT_EQ(SimulatorCodePages::encode(GetParam().text, GetParam().codePage), GetParam().bytes);
+    if (GetParam().bytes)
+        EXPECT_EQ(SimulatorCodePages::decode(*GetParam().bytes, GetParam().codePage), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -39,5 +41,9 @@ INSTANTIATE_TEST_SUITE_P(
                     TextCase{"Cyrillic", u"\u044f\u043a-52_check"_s, 1251, "\xff\xea-52_check"},
                     TextCase{"CyrillicIsNotWesternEurope", u"\u044f\u043a-52_check"_s, 1252, std::nullopt},
                     TextCase{"JapaneseIsNotWesternEurope", u"\u96f6\u6226_check"_s, 1252, std::nullopt},
-                    TextCase{"NoBestFitForALetterOfAnotherAlphabet", u"\u0101_check"_s, 1252, std::nullopt}),
+                    TextCase{"NoBestFitForALetterOfAnotherAlphabet", u"\u0101_check"_s, 1252, std::nullopt},
+                    // Windows' ANSI code page may be UTF-8, which holds every character.
+                    TextCase{"Utf8", u"p\u00e9trel_\u96f6_check"_s, 65001,
+                             "p\xc3\xa9trel_\xe9\x9b\xb6_check"},
+                    TextCase{"Utf8Ascii", u"cessna172_check"_s, 65001, "cessna172_check"}),
     [](const testing::TestParamInfo<TextCase> &info) { return std::string(info.param.name); });

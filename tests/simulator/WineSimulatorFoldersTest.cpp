@@ -112,6 +112,21 @@ const QByteArray trickySystemReg = R"(WINE REGISTRY Version 2
 "EXE Path"="C:\\Decoy"
 )";
 
+// Variables as ExpandEnvironmentStrings expands them: one whose value names
+// another, one the environment does not know (kept as it is), and a folder
+// without a drive, which names no folder of this computer.
+const QByteArray variablesSystemReg = R"(WINE REGISTRY Version 2
+#arch=win64
+
+[Software\\Wow6432Node\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0] 1700000000
+"EXE Path"=str(2):"%FS9Home%"
+"EXE Path"=str(2):"C:\\%Games%\\FS9"
+"EXE Path"="FS9"
+
+[System\\CurrentControlSet\\Control\\Session Manager\\Environment] 1700000000
+"FS9Home"=str(2):"%ProgramFiles%\\FS9"
+)";
+
 // A 32-bit prefix has no Wow6432Node.
 const QByteArray win32SystemReg = R"(WINE REGISTRY Version 2
 #arch=win32
@@ -195,6 +210,20 @@ INSTANTIATE_TEST_SUITE_P(
                  "",
                  {{".wine/drive_c/Second/Aircraft", "FS2004 (.wine)"},
                   {".wine/drive_c/CaféDeck/Aircraft", "FS2004 (.wine 2)"}}},
+        HomeCase{"VariablesAsWindowsExpandsThem",
+                 {{Made::File, ".wine/system.reg", variablesSystemReg},
+                  {Made::Link, ".wine/dosdevices/c:", ".wine/drive_c"},
+                  {Made::Folder, ".wine/drive_c/Program Files/FS9/Aircraft"},
+                  {Made::Folder, ".wine/drive_c/%Games%/FS9/Aircraft"},
+                  {Made::Folder, ".wine/FS9/Aircraft"},
+                  {Made::Folder, "FS9/Aircraft"}},
+                 "",
+                 {{".wine/drive_c/Program Files/FS9/Aircraft", "FS2004 (.wine)"},
+                  {".wine/drive_c/%Games%/FS9/Aircraft", "FS2004 (.wine 2)"}}},
+        HomeCase{"AWinePrefixEndingInASlashIsLabelledWithoutIt",
+                 {{Made::Folder, "prefixes/fs9/" + fs9}},
+                 "prefixes/fs9/",
+                 {{"prefixes/fs9/" + fs9, "FS2004 (fs9)"}}},
         HomeCase{"AThirtyTwoBitPrefixNamesAFolderOnAnotherDrive",
                  {{Made::File, "Games/fs9/system.reg", win32SystemReg},
                   {Made::Link, "Games/fs9/dosdevices/e:", "disk"},
