@@ -107,8 +107,11 @@ TEST_F(HangarModelTest, SaysWhatEachPageHoldsAndWhyOneCannotBeRead)
               QStringList({"Player (2 variations)", QDir::toNativeSeparators(dir.filePath("a")),
                            "holds the player (a_check)", "no player (notes)"}));
     EXPECT_EQ(row(0, 1).sliced(2), QStringList({"no entry", "page missing (gone)"}));
-    // A folder in the page's place is no page.
-    EXPECT_EQ(row(0, 2)[HangarModel::ChecklistColumn], "page missing (c_check)");
+    // A folder in the page's place cannot be read as one.
+    EXPECT_EQ(row(0, 2)[HangarModel::ChecklistColumn], "cannot be read (c_check)");
+    const QString reason = row(0, 2, Qt::ToolTipRole)[HangarModel::ChecklistColumn];
+    EXPECT_TRUE(reason.contains(QDir::toNativeSeparators(dir.filePath("c/c_check.htm"))))
+        << reason.toStdString();
     EXPECT_EQ(model.aircraftCount(), 3);
     EXPECT_EQ(model.withPlayerCount(), 1);
 }
