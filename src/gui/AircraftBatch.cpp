@@ -72,8 +72,7 @@ void showBatchSummary(QWidget *window, const QString &title, const QString &head
         auto *failures = new QPlainTextEdit(result.failures.join(QLatin1Char('\n')), &summary);
         failures->setObjectName(QStringLiteral("summaryFailures"));
         failures->setReadOnly(true);
-        failures->setLineWrapMode(QPlainTextEdit::NoWrap);
-        failures->setMinimumSize(560, 160);
+        failures->setMinimumSize(640, 200);
         layout->addWidget(failures);
     }
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &summary);

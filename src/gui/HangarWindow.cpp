@@ -115,7 +115,6 @@ HangarWindow::HangarWindow(Dialogs &dialogs, const QIcon &icon, SimulatorSearch 
     proxy->setRecursiveFilteringEnabled(true);
     proxy->setSortRole(HangarModel::SortRole);
     proxy->setSortCaseSensitivity(Qt::CaseInsensitive);
-    proxy->setSortLocaleAware(true);
     createControls();
     createActions();
     resize(1100, 640);
@@ -170,8 +169,9 @@ void HangarWindow::createControls()
     aircraftView->setSelectionBehavior(QAbstractItemView::SelectRows);
     aircraftView->setAllColumnsShowFocus(true);
     aircraftView->setContextMenuPolicy(Qt::ActionsContextMenu);
-    aircraftView->header()->resizeSection(HangarModel::AircraftColumn, 300);
-    aircraftView->header()->resizeSection(HangarModel::FolderColumn, 220);
+    aircraftView->header()->resizeSection(HangarModel::AircraftColumn, 280);
+    aircraftView->header()->resizeSection(HangarModel::FolderColumn, 200);
+    aircraftView->header()->resizeSection(HangarModel::ChecklistColumn, 200);
     // The simulator's menu shows every manufacturer's aircraft: so does a new row.
     connect(proxy, &QSortFilterProxyModel::rowsInserted, this,
             [this](const QModelIndex &parent, int first, int last) {
