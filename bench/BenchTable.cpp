@@ -19,6 +19,8 @@ const std::vector<Comparison> &comparisons()
         {"Command line", "list of 1,000 aircraft, in seconds", "console/list", "", 1},
         {"Hangar", "1,000 aircraft listed in the window / skylyre list of them", "hangar/fill",
          "console/list", 2},
+        {"Hangar", "Install into 100 selected aircraft / cp + sync of their aircraft.cfg",
+         "hangar/install_100", "hangar/cp_sync_100", 3},
         {"Playlist", "open + save 32,767 entries / fill a bare QListWidget", "playlist/open_save",
          "playlist/bare_list", 1.5},
         {"Playlist", "open + save 32,767 entries, in seconds", "playlist/open_save", "", 0.2},

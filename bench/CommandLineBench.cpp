@@ -41,12 +41,7 @@ void copyAndSync(benchmark::State &state)
     for (auto _ : state) {
         const QStringList airFiles = makeAircraft(folder);
         const auto start = Clock::now();
-        for (const QString &air : airFiles) {
-            const QString aircraft = QFileInfo(air).path();
-            runProgram({QStringLiteral("cp"), aircraft + QStringLiteral("/aircraft.cfg"),
-                        aircraft + QStringLiteral("/aircraft.copy")});
-            runProgram({QStringLiteral("sync"), aircraft + QStringLiteral("/aircraft.copy")});
-        }
+        copyAndSyncEach(airFiles);
         const auto end = Clock::now();
         state.SetIterationTime(std::chrono::duration<double>(end - start).count());
     }
