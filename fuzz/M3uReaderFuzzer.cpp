@@ -14,8 +14,8 @@
 // - every line that holds more than spaces becomes one entry, in order: its
 //   path is the line less its trailing spaces, its display name follows the
 //   display-name rule from the line; blank lines add nothing;
-// - a read that would pass 32,767 songs adds nothing and says so in one
-//   "Playlist Editor" message; no other message is shown;
+// - a read that would pass 32,767 songs adds nothing and is refused, with the
+//   file named; no read fails;
 // - the playlist written is every path followed by CR LF, the text listing
 //   every display name followed by CR LF; reading the playlist written into
 //   an empty document gives the same paths, each named by the rule (checked
@@ -78,46 +78,41 @@ QByteArray crLfLines(const QList<QByteArray> &lines)
 void appendSongs(Playlist &playlist, int songs)
 {
     for (int i = playlist.count(); playlist.count() < songs; ++i)
-        playlist.appendSong("C:\\Tunes\\Song " + QByteArray::number(i) + ".mp3",
-                            "Song " + QByteArray::number(i) + ".mp3");
+        require(!playlist
+                     .appendSong("C:\\Tunes\\Song " + QByteArray::number(i) + ".mp3",
+                                 "Song " + QByteArray::number(i) + ".mp3")
+                     .failed(),
+                "a song is added while there is room");
 }
+
+constexpr int nearlyFull = Playlist::maxEntries - 15;
 
 // The document before the read. A nearly full one is filled once and
 // restored after each input, as filling 32,000 songs anew would slow the run
 // down a hundredfold.
-struct Document
+Playlist &documentFor(uint8_t options, std::unique_ptr<Playlist> &fresh)
 {
-    FuzzDialogs dialogs;
-    Playlist playlist{dialogs};
-};
-
-constexpr int nearlyFull = Playlist::maxEntries - 15;
-
-Document &documentFor(uint8_t options, std::unique_ptr<Document> &fresh)
-{
-    static const std::unique_ptr<Document> full = [] {
-        auto document = std::make_unique<Document>();
-        appendSongs(document->playlist, nearlyFull);
+    static const std::unique_ptr<Playlist> full = [] {
+        auto document = std::make_unique<Playlist>();
+        appendSongs(*document, nearlyFull);
         return document;
     }();
     const int kind = options & 3;
     if (kind == 3) {
-        appendSongs(full->playlist, Playlist::maxEntries - ((options >> 2) & 15));
+        appendSongs(*full, Playlist::maxEntries - ((options >> 2) & 15));
         return *full;
     }
-    fresh = std::make_unique<Document>();
-    appendSongs(fresh->playlist, kind == 0 ? 0 : kind == 1 ? 1 : 3);
+    fresh = std::make_unique<Playlist>();
+    appendSongs(*fresh, kind == 0 ? 0 : kind == 1 ? 1 : 3);
     return *fresh;
 }
 
 // Takes the nearly full document back to how it was before the input, so
 // that each input frees what it took (libFuzzer looks for leaks otherwise).
-void restore(Document &document)
+void restore(Playlist &document)
 {
-    while (document.playlist.count() > nearlyFull)
-        document.playlist.removeEntry(document.playlist.count() - 1);
-    document.dialogs.titles.clear();
-    document.dialogs.prompts.clear();
+    while (document.count() > nearlyFull)
+        document.removeEntry(document.count() - 1);
 }
 
 // The playlist and the listing written are the document's lines, and the
@@ -126,30 +121,28 @@ void checkWriteAndReadBack(Playlist &playlist)
 {
     static const QString written = scratchFolder() + QStringLiteral("/written.m3u");
     static const QString listing = scratchFolder() + QStringLiteral("/listing.txt");
-    require(playlist.writePlaylist(written), "the playlist is written");
+    require(!playlist.writePlaylist(written).failed(), "the playlist is written");
     const QByteArray onDisk = readFile(written);
     if (onDisk != crLfLines(playlist.paths()))
         failDiffering("the playlist written is every path and CR LF", onDisk, crLfLines(playlist.paths()));
-    require(playlist.writeTextListing(listing), "the text listing is written");
+    require(!playlist.writeTextListing(listing).failed(), "the text listing is written");
     const QByteArray listed = readFile(listing);
     if (listed != crLfLines(playlist.displayNames()))
         failDiffering("the listing is every display name and CR LF", listed,
                       crLfLines(playlist.displayNames()));
 
-    FuzzDialogs readBackDialogs;
-    Playlist readBack(readBackDialogs);
-    require(readBack.readPlaylist(written), "the playlist written reads back");
+    Playlist readBack;
+    require(!readBack.readPlaylist(written).failed(), "the playlist written reads back");
     require(readBack.paths() == playlist.paths(), "writing then reading back gives the same paths");
     QList<QByteArray> ruleNames;
     for (const QByteArray &path : playlist.paths())
         ruleNames.append(ruleName(path));
     require(readBack.displayNames() == ruleNames, "each path read back is named by the rule");
-    require(readBackDialogs.titles.isEmpty(), "reading back shows no message");
 }
 
-// Reads `bytes` (the file at `input`) into `playlist`, whose messages land in
-// `titles`, and checks what the read did.
-void checkRead(Playlist &playlist, const QString &input, const QByteArray &bytes, const QStringList &titles)
+// Reads `bytes` (the file at `input`) into `playlist`, and checks what the
+// read did.
+void checkRead(Playlist &playlist, const QString &input, const QByteArray &bytes)
 {
     const QList<QByteArray> namesBefore = playlist.displayNames();
     const QList<QByteArray> pathsBefore = playlist.paths();
@@ -164,24 +157,23 @@ void checkRead(Playlist &playlist, const QString &input, const QByteArray &bytes
     const qsizetype before = pathsBefore.size();
     const bool fits = before + paths.size() <= Playlist::maxEntries;
 
-    const bool read = playlist.readPlaylist(input);
+    const PlaylistResult read = playlist.readPlaylist(input);
     require(playlist.displayNames().size() == playlist.paths().size(), "the two lists have the same length");
     require(playlist.count() == playlist.paths().size(), "the count is that of the lists");
-    require(read == fits, "a read succeeds exactly when the songs fit");
+    require(!read.failure, "a read does not fail");
+    require(read.failed() != fits, "a read succeeds exactly when the songs fit");
     const qsizetype after = fits ? before + paths.size() : before;
     require(playlist.count() == after, "a read adds its songs, or nothing when they do not fit");
     require(std::equal(pathsBefore.begin(), pathsBefore.end(), playlist.paths().begin())
                 && std::equal(namesBefore.begin(), namesBefore.end(), playlist.displayNames().begin()),
             "the songs listed before stay in front");
     if (fits) {
-        require(titles.isEmpty(), "a read that fits shows no message");
         require(std::equal(paths.begin(), paths.end(), playlist.paths().begin() + before),
                 "the paths are the song lines less their trailing spaces");
         require(std::equal(names.begin(), names.end(), playlist.displayNames().begin() + before),
                 "the display names follow the rule from each line");
     } else {
-        require(titles == QStringList{QStringLiteral("Playlist Editor")},
-                "a read past the limit says so once");
+        require(read.refusal.contains(QStringLiteral("\"input.m3u\"")), "a read past the limit says so");
     }
 }
 
@@ -195,11 +187,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray bytes(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
     writeFile(input, bytes);
 
-    std::unique_ptr<Document> fresh;
-    Document &document = documentFor(data[0], fresh);
-    checkRead(document.playlist, input, bytes, document.dialogs.titles);
+    std::unique_ptr<Playlist> fresh;
+    Playlist &document = documentFor(data[0], fresh);
+    checkRead(document, input, bytes);
     if (fresh)
-        checkWriteAndReadBack(document.playlist);
+        checkWriteAndReadBack(document);
     else
         restore(document);
     return 0;

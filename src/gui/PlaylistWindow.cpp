@@ -25,7 +25,6 @@ PlaylistWindow::PlaylistWindow(Dialogs &dialogs, const QIcon &icon, QWidget *par
                   Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                       | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , dialogs(dialogs)
-    , document(dialogs)
     , fileDialog(dialogs)
 {
     setObjectName(QStringLiteral("playlistWindow"));
@@ -114,7 +113,7 @@ void PlaylistWindow::openPlaylist()
     if (fileDialog.fileName().isEmpty())
         return;
     const int before = document.count();
-    if (!document.readPlaylist(fileDialog.fileName()))
+    if (!succeeded(document.readPlaylist(fileDialog.fileName())))
         return;
     listEntriesFrom(before);
     setWindowTitle(MessageTitles::playlistEditor + QStringLiteral(" - ") + fileDialog.fileTitle());
@@ -127,7 +126,8 @@ void PlaylistWindow::addSong()
     if (fileDialog.fileName().isEmpty())
         return;
     const int before = document.count();
-    if (document.appendSong(fileDialog.fileName().toLocal8Bit(), fileDialog.fileTitle().toLocal8Bit()))
+    if (succeeded(
+            document.appendSong(fileDialog.fileName().toLocal8Bit(), fileDialog.fileTitle().toLocal8Bit())))
         listEntriesFrom(before);
 }
 
@@ -141,7 +141,7 @@ void PlaylistWindow::saveAsText()
     save(QStringLiteral("TXT Files (*.txt)|*.txt"), &Playlist::writeTextListing);
 }
 
-void PlaylistWindow::save(const QString &filter, bool (Playlist::*write)(const QString &))
+void PlaylistWindow::save(const QString &filter, PlaylistResult (Playlist::*write)(const QString &))
 {
     if (document.count() == 0) {
         dialogs.messageBox(QStringLiteral("No playlist to save."), Dialogs::Buttons::Ok,
@@ -152,7 +152,17 @@ void PlaylistWindow::save(const QString &filter, bool (Playlist::*write)(const Q
     fileDialog.showSave();
     if (fileDialog.fileName().isEmpty())
         return;
-    (document.*write)(fileDialog.fileName());
+    succeeded((document.*write)(fileDialog.fileName()));
+}
+
+bool PlaylistWindow::succeeded(const PlaylistResult &result)
+{
+    if (!result.failed())
+        return true;
+    dialogs.messageBox(result.failureMessage(), Dialogs::Buttons::Ok,
+                       result.failure ? MessageTitles::error : MessageTitles::playlistEditor,
+                       Dialogs::Icon::Error);
+    return false;
 }
 
 void PlaylistWindow::closePlaylist()

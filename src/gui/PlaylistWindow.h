@@ -45,7 +45,9 @@ public:
 private:
     void createActions();
     void load(const QIcon &icon);
-    void save(const QString &filter, bool (Playlist::*write)(const QString &));
+    void save(const QString &filter, PlaylistResult (Playlist::*write)(const QString &));
+    // Shows why `result` failed, if it did; true when it did not.
+    bool succeeded(const PlaylistResult &result);
     void listEntriesFrom(int position);
 
     Dialogs &dialogs;

@@ -71,7 +71,7 @@ Dialogs::Answer QtDialogs::messageBox(const QString &prompt, Buttons buttons, co
 
 QString QtDialogs::askFileName(const FileDialogSetup &setup)
 {
-    return askWithSystemFileDialog(owner(), setup);
+    return askWithSystemFileDialog(owner(), setup, *this);
 }
 
 void QtDialogs::shellOpen(const QString &document)

@@ -1,9 +1,5 @@
 #include "playlist/Playlist.h"
 
-#include "dialogs/Dialogs.h"
-#include "dialogs/FailureReport.h"
-#include "dialogs/MessageTitles.h"
-
 #include <QFileInfo>
 #include <QLocale>
 
@@ -33,11 +29,6 @@ QString number(qsizetype n)
 
 } // namespace
 
-Playlist::Playlist(Dialogs &dialogs)
-    : dialogs(dialogs)
-{
-}
-
 QByteArray Playlist::displayNameOfLine(QByteArrayView line)
 {
     const QByteArrayView name = line.sliced(line.lastIndexOf('\\') + 1);
@@ -58,13 +49,13 @@ bool Playlist::isSong(QByteArrayView line)
     return false;
 }
 
-bool Playlist::appendSong(const QByteArray &path, const QByteArray &title)
+PlaylistResult Playlist::appendSong(const QByteArray &path, const QByteArray &title)
 {
     if (count() >= maxEntries)
-        return reportFull(QStringLiteral("Adding \"%1\"").arg(QString::fromLocal8Bit(title)), 1);
+        return tooLong(QStringLiteral("Adding \"%1\"").arg(QString::fromLocal8Bit(title)), 1);
     names.append(displayNameOfTitle(title));
     songPaths.append(path);
-    return true;
+    return {};
 }
 
 void Playlist::removeEntry(int position)
@@ -81,10 +72,10 @@ void Playlist::clear()
     songPaths.clear();
 }
 
-bool Playlist::readPlaylist(const QString &path)
+PlaylistResult Playlist::readPlaylist(const QString &path)
 {
     if (!channel.openTextFile(path, TextFile::Mode::Input))
-        return reportFailure(dialogs, channel.error());
+        return {.failure = channel.error()};
     QList<QByteArray> readNames;
     QList<QByteArray> readPaths;
     while (!channel.endOfFile()) {
@@ -95,40 +86,38 @@ bool Playlist::readPlaylist(const QString &path)
         readPaths.append(withoutTrailingSpaces(line));
     }
     if (!channel.closeFile())
-        return reportFailure(dialogs, channel.error());
+        return {.failure = channel.error()};
     if (readPaths.size() > maxEntries - count())
-        return reportFull(QStringLiteral("Opening \"%1\"").arg(QFileInfo(path).fileName()), readPaths.size());
+        return tooLong(QStringLiteral("Opening \"%1\"").arg(QFileInfo(path).fileName()), readPaths.size());
     names.append(readNames);
     songPaths.append(readPaths);
-    return true;
+    return {};
 }
 
-bool Playlist::writePlaylist(const QString &path)
+PlaylistResult Playlist::writePlaylist(const QString &path)
 {
     return writeLines(path, songPaths);
 }
 
-bool Playlist::writeTextListing(const QString &path)
+PlaylistResult Playlist::writeTextListing(const QString &path)
 {
     return writeLines(path, names);
 }
 
-bool Playlist::writeLines(const QString &path, const QList<QByteArray> &lines)
+PlaylistResult Playlist::writeLines(const QString &path, const QList<QByteArray> &lines)
 {
     if (channel.openTextFile(path, TextFile::Mode::Output)) {
         for (const QByteArray &line : lines)
             channel.writeLine(line);
         if (channel.closeFile())
-            return true;
+            return {};
     }
-    return reportFailure(dialogs, channel.error());
+    return {.failure = channel.error()};
 }
 
-bool Playlist::reportFull(const QString &what, qsizetype adding)
+PlaylistResult Playlist::tooLong(const QString &what, qsizetype adding) const
 {
-    dialogs.messageBox(QStringLiteral("%1 would give the playlist %2 songs, but it can hold at "
+    return {.refusal = QStringLiteral("%1 would give the playlist %2 songs, but it can hold at "
                                       "most %3.\r\nNothing was added.")
-                           .arg(what, number(count() + adding), number(maxEntries)),
-                       Dialogs::Buttons::Ok, MessageTitles::playlistEditor, Dialogs::Icon::Error);
-    return false;
+                           .arg(what, number(count() + adding), number(maxEntries))};
 }

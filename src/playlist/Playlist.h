@@ -1,28 +1,25 @@
 #pragma once
 
 #include "files/TextFile.h"
+#include "playlist/PlaylistResult.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
-
-class Dialogs;
 
 // The playlist editor's document: an ordered list of songs, each kept as the
 // path it was added or read with and as a short display name, in two aligned
 // lists. Paths and names are bytes in the system code page, never decoded, so
 // a path read from a file is written back byte for byte.
 //
-// Reading and writing go through the text-file channel. A failure, and an Open
-// or Add that would take the playlist past maxEntries, is told to the user in
-// one message box and leaves the document as it was.
+// Reading and writing go through the text-file channel. A failure, and a read
+// or an add that would take the playlist past maxEntries, is returned for the
+// window to show, and leaves the document as it was.
 class Playlist
 {
 public:
     // Positions and counts are 16-bit signed integers.
     static constexpr int maxEntries = 32767;
-
-    explicit Playlist(Dialogs &dialogs);
 
     // The display-name rule for a line read from a playlist: the part after
     // the last "\", less its last 4 characters (whatever they are), less
@@ -36,30 +33,29 @@ public:
     static bool isSong(QByteArrayView line);
 
     // Appends the song `path` (FileName) whose file is `title` (FileTitle).
-    // False, with a message, when the playlist is full.
-    bool appendSong(const QByteArray &path, const QByteArray &title);
+    // Refused when the playlist is full.
+    PlaylistResult appendSong(const QByteArray &path, const QByteArray &title);
     // Removes the entry at `position` from both lists; nothing when there is none.
     void removeEntry(int position);
     void clear();
     int count() const { return int(names.size()); }
 
     // Appends an entry for every song line of the file, after those listed.
-    // All or nothing: false, with a message, when the file cannot be read or
-    // holds more songs than the playlist has room for.
-    bool readPlaylist(const QString &path);
+    // All or nothing: fails when the file cannot be read, and is refused when
+    // it holds more songs than the playlist has room for.
+    PlaylistResult readPlaylist(const QString &path);
     // Writes every path, one per CR LF line; the file is replaced atomically.
-    bool writePlaylist(const QString &path);
+    PlaylistResult writePlaylist(const QString &path);
     // Writes every display name, one per CR LF line.
-    bool writeTextListing(const QString &path);
+    PlaylistResult writeTextListing(const QString &path);
 
     const QList<QByteArray> &displayNames() const { return names; }
     const QList<QByteArray> &paths() const { return songPaths; }
 
 private:
-    bool writeLines(const QString &path, const QList<QByteArray> &lines);
-    bool reportFull(const QString &what, qsizetype adding);
+    PlaylistResult writeLines(const QString &path, const QList<QByteArray> &lines);
+    PlaylistResult tooLong(const QString &what, qsizetype adding) const;
 
-    Dialogs &dialogs;
     TextFile channel;
     QList<QByteArray> names;     // display names, as the visible list shows them
     QList<QByteArray> songPaths; // at the same positions

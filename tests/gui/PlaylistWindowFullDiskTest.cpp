@@ -21,6 +21,7 @@ TEST_F(PlaylistWindowTest, AFailedSaveLeavesTheOldFileAndSaysWhy)
     }
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0].title, "Error");
+    EXPECT_EQ(dialogs.messages()[0].style, errorBox);
     EXPECT_TRUE(dialogs.messages()[0].text.contains(QDir::toNativeSeparators(path("list.m3u"))));
     EXPECT_EQ(readBytes(path("list.m3u")), "old.mp3\r\n");
     EXPECT_EQ(entriesOf(dir.path()), QStringList{"list.m3u"});

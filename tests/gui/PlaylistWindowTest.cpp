@@ -234,6 +234,7 @@ TEST_F(PlaylistWindowTest, AFailedOpenLeavesThePlaylistAndCaption)
     ASSERT_EQ(dialogs.messages().size(), 1u);
     const DialogCall error = dialogs.messages()[0];
     EXPECT_EQ(error.title, "Error");
+    EXPECT_EQ(error.style, errorBox);
     EXPECT_TRUE(error.text.contains(QDir::toNativeSeparators(path("gone.m3u"))));
     EXPECT_TRUE(error.text.contains(reasonOpening(path("gone.m3u")))) << error.text.toStdString();
     EXPECT_EQ(shownNames(), QStringList{"a"});
@@ -288,6 +289,24 @@ TEST_F(PlaylistWindowTest, A100000LinePlaylistWithRoomForItsSongsIsListedWhole)
     EXPECT_EQ(songList()->item(0)->text(), "Song 0");
     EXPECT_EQ(songList()->item(32'766)->text(), "Song 98298");
     EXPECT_EQ(window->windowTitle(), "Playlist Editor - full.m3u");
+}
+
+TEST_F(PlaylistWindowTest, AnAddToAFullPlaylistIsRefusedWithAClearMessage)
+{
+    file("full.m3u", QByteArray("s.mp3\r\n").repeated(32'767));
+    load();
+    open("full.m3u");
+    dialogs.choose(path("one more.mp3"));
+    click("addSongAction");
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    const DialogCall refusal = dialogs.messages()[0];
+    EXPECT_EQ(refusal.title, "Playlist Editor");
+    EXPECT_EQ(refusal.style, errorBox);
+    EXPECT_EQ(refusal.text,
+              "Adding \"one more.mp3\" would give the playlist 32,768 songs, but it can hold "
+              "at most 32,767.\r\nNothing was added.");
+    EXPECT_EQ(songList()->count(), 32'767);
+    EXPECT_EQ(window->playlist().count(), 32'767);
 }
 
 TEST_F(PlaylistWindowTest, AddSongListsTheSongLastAndKeepsTheCaption)

@@ -3,7 +3,6 @@
 #include "playlist/Playlist.h"
 
 #include "Files.h"
-#include "ScriptedDialogs.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -12,8 +11,15 @@
 
 using Lines = QList<QByteArray>;
 
-// A playlist whose files live in a fresh temporary folder; it reports through
-// scripted dialogs.
+// Passes when the playlist did what it was asked; else says why not.
+inline testing::AssertionResult succeeded(const PlaylistResult &result)
+{
+    if (!result.failed())
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure() << result.failureMessage().toStdString();
+}
+
+// A playlist whose files live in a fresh temporary folder.
 class PlaylistTest : public testing::Test
 {
 protected:
@@ -26,17 +32,16 @@ protected:
         return path(name);
     }
 
-    // One message, titled "Error" with the stop icon, naming the file and the reason.
-    void expectOneErrorNaming(const QString &filePath, const QString &reason) const
+    // A file's failure, naming the file and the reason.
+    static void expectFileErrorNaming(const PlaylistResult &result, const QString &filePath,
+                                      const QString &reason)
     {
         ASSERT_FALSE(reason.isEmpty()) << "a test names the reason it expects";
-        const std::vector<DialogCall> messages = dialogs.messages();
-        ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].title, "Error");
-        EXPECT_EQ(messages[0].style, errorBox);
-        EXPECT_TRUE(messages[0].text.contains(QDir::toNativeSeparators(filePath)))
-            << messages[0].text.toStdString();
-        EXPECT_TRUE(messages[0].text.contains(reason, Qt::CaseInsensitive)) << messages[0].text.toStdString();
+        ASSERT_TRUE(result.failure) << "no file's failure: " << result.failureMessage().toStdString();
+        EXPECT_TRUE(result.refusal.isEmpty()) << result.refusal.toStdString();
+        const QString message = result.failureMessage();
+        EXPECT_TRUE(message.contains(QDir::toNativeSeparators(filePath))) << message.toStdString();
+        EXPECT_TRUE(message.contains(reason, Qt::CaseInsensitive)) << message.toStdString();
     }
 
     void expectEntries(const Lines &names, const Lines &paths) const
@@ -47,6 +52,5 @@ protected:
     }
 
     QTemporaryDir dir;
-    ScriptedDialogs dialogs;
-    Playlist playlist{dialogs};
+    Playlist playlist;
 };

@@ -92,9 +92,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_P(ReadPlaylist, AddsOneEntryForEverySongLine)
 {
-    ASSERT_TRUE(playlist.readPlaylist(file("list.m3u", GetParam().content)));
+    ASSERT_TRUE(succeeded(playlist.readPlaylist(file("list.m3u", GetParam().content))));
     expectEntries(GetParam().names, GetParam().paths);
-    EXPECT_TRUE(dialogs.calls.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -138,41 +137,41 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(PlaylistTest, ReadingTwoFilesListsTheSecondAfterTheFirst)
 {
-    ASSERT_TRUE(playlist.readPlaylist(file("one.m3u", "a.mp3\r\nb.mp3\r\n")));
-    ASSERT_TRUE(playlist.readPlaylist(file("two.m3u", "c.mp3\r\n")));
-    ASSERT_TRUE(playlist.readPlaylist(path("one.m3u")));
+    ASSERT_TRUE(succeeded(playlist.readPlaylist(file("one.m3u", "a.mp3\r\nb.mp3\r\n"))));
+    ASSERT_TRUE(succeeded(playlist.readPlaylist(file("two.m3u", "c.mp3\r\n"))));
+    ASSERT_TRUE(succeeded(playlist.readPlaylist(path("one.m3u"))));
     expectEntries({"a", "b", "c", "a", "b"}, {"a.mp3", "b.mp3", "c.mp3", "a.mp3", "b.mp3"});
 }
 
 TEST_F(PlaylistTest, ReadingKeepsSongsAlreadyListed)
 {
-    ASSERT_TRUE(playlist.appendSong(R"(C:\Tunes\My Song.mp3)", "My Song.mp3"));
-    ASSERT_TRUE(playlist.readPlaylist(file("list.m3u", "Song.mp3\r\n")));
+    ASSERT_TRUE(succeeded(playlist.appendSong(R"(C:\Tunes\My Song.mp3)", "My Song.mp3")));
+    ASSERT_TRUE(succeeded(playlist.readPlaylist(file("list.m3u", "Song.mp3\r\n"))));
     expectEntries({"My Song", "Song"}, {R"(C:\Tunes\My Song.mp3)", "Song.mp3"});
 }
 
 TEST_F(PlaylistTest, AppendSongKeepsThePathAndShortensTheTitle)
 {
-    ASSERT_TRUE(playlist.appendSong(R"(C:\Tunes\My Song.mp3)", "My Song.mp3"));
-    ASSERT_TRUE(playlist.appendSong("/m/ab", "ab"));
-    ASSERT_TRUE(playlist.appendSong("/m/x .mp3 ", "x .mp3 "));
+    ASSERT_TRUE(succeeded(playlist.appendSong(R"(C:\Tunes\My Song.mp3)", "My Song.mp3")));
+    ASSERT_TRUE(succeeded(playlist.appendSong("/m/ab", "ab")));
+    ASSERT_TRUE(succeeded(playlist.appendSong("/m/x .mp3 ", "x .mp3 ")));
     expectEntries({"My Song", "ab", "x ."}, {R"(C:\Tunes\My Song.mp3)", "/m/ab", "/m/x .mp3 "});
 }
 
 TEST_F(PlaylistTest, WritePlaylistWritesEveryPathAsACrLfLine)
 {
-    ASSERT_TRUE(playlist.appendSong(R"(C:\Tunes\One.mp3)", "One.mp3"));
-    ASSERT_TRUE(playlist.appendSong("/m/Two.mp3", "Two.mp3"));
-    ASSERT_TRUE(playlist.appendSong("#EXTM3U", "#EXTM3U"));
-    ASSERT_TRUE(playlist.writePlaylist(path("out.m3u")));
+    ASSERT_TRUE(succeeded(playlist.appendSong(R"(C:\Tunes\One.mp3)", "One.mp3")));
+    ASSERT_TRUE(succeeded(playlist.appendSong("/m/Two.mp3", "Two.mp3")));
+    ASSERT_TRUE(succeeded(playlist.appendSong("#EXTM3U", "#EXTM3U")));
+    ASSERT_TRUE(succeeded(playlist.writePlaylist(path("out.m3u"))));
     EXPECT_EQ(readBytes(path("out.m3u")), "C:\\Tunes\\One.mp3\r\n/m/Two.mp3\r\n#EXTM3U\r\n");
     expectEntries({"One", "Two", "#EX"}, {R"(C:\Tunes\One.mp3)", "/m/Two.mp3", "#EXTM3U"});
 }
 
 TEST_F(PlaylistTest, WriteTextListingWritesEveryDisplayName)
 {
-    ASSERT_TRUE(playlist.readPlaylist(file("list.m3u", "C:\\a\\One.mp3\nTwo.mp3  \nabc\n")));
-    ASSERT_TRUE(playlist.writeTextListing(path("out.txt")));
+    ASSERT_TRUE(succeeded(playlist.readPlaylist(file("list.m3u", "C:\\a\\One.mp3\nTwo.mp3  \nabc\n"))));
+    ASSERT_TRUE(succeeded(playlist.writeTextListing(path("out.txt"))));
     EXPECT_EQ(readBytes(path("out.txt")), "One\r\nTwo.m\r\nabc\r\n");
 }
 
@@ -182,11 +181,11 @@ TEST_F(PlaylistTest, WriteThenReadBackGivesTheSamePathsAndTheirNames)
         R"(C:\Tunes\Song.mp3)",  "Tunes/Song.mp3", "\xe9t\xe9\x80\xff.mp3"_ba, "#EXTINF:1,x", "ab",
         R"(C:\Tunes\track.flac)"};
     for (const QByteArray &song : paths)
-        ASSERT_TRUE(playlist.appendSong(song, song));
-    ASSERT_TRUE(playlist.writePlaylist(path("out.m3u")));
+        ASSERT_TRUE(succeeded(playlist.appendSong(song, song)));
+    ASSERT_TRUE(succeeded(playlist.writePlaylist(path("out.m3u"))));
 
-    Playlist readBack(dialogs);
-    ASSERT_TRUE(readBack.readPlaylist(path("out.m3u")));
+    Playlist readBack;
+    ASSERT_TRUE(succeeded(readBack.readPlaylist(path("out.m3u"))));
     EXPECT_EQ(readBack.paths(), paths);
     Lines names;
     for (const QByteArray &song : paths)
@@ -197,23 +196,23 @@ TEST_F(PlaylistTest, WriteThenReadBackGivesTheSamePathsAndTheirNames)
 TEST_F(PlaylistTest, APlaylistReadIsWrittenBackByteForByte)
 {
     const QByteArray content = "#EXTM3U\r\nD:\\M\xfcsik\\\xe9t\xe9.mp3\r\n\x01\x7f\x80\xff\r\nab\r\n"_ba;
-    ASSERT_TRUE(playlist.readPlaylist(file("in.m3u", content)));
-    ASSERT_TRUE(playlist.writePlaylist(path("out.m3u")));
+    ASSERT_TRUE(succeeded(playlist.readPlaylist(file("in.m3u", content))));
+    ASSERT_TRUE(succeeded(playlist.writePlaylist(path("out.m3u"))));
     EXPECT_EQ(readBytes(path("out.m3u")), content);
 }
 
 TEST_F(PlaylistTest, WritingReplacesAnExistingFileWhole)
 {
     file("out.m3u", "a much longer old playlist line\r\nanother\r\n");
-    ASSERT_TRUE(playlist.appendSong("x.mp3", "x.mp3"));
-    ASSERT_TRUE(playlist.writePlaylist(path("out.m3u")));
+    ASSERT_TRUE(succeeded(playlist.appendSong("x.mp3", "x.mp3")));
+    ASSERT_TRUE(succeeded(playlist.writePlaylist(path("out.m3u"))));
     EXPECT_EQ(readBytes(path("out.m3u")), "x.mp3\r\n");
     EXPECT_EQ(entriesOf(dir.path()), QStringList{"out.m3u"});
 }
 
 TEST_F(PlaylistTest, RemoveEntryRemovesThePositionFromBothLists)
 {
-    ASSERT_TRUE(playlist.readPlaylist(file("list.m3u", "a.mp3\nb.mp3\nc.mp3\nd.mp3\ne.mp3\n")));
+    ASSERT_TRUE(succeeded(playlist.readPlaylist(file("list.m3u", "a.mp3\nb.mp3\nc.mp3\nd.mp3\ne.mp3\n"))));
     playlist.removeEntry(2);
     expectEntries({"a", "b", "d", "e"}, {"a.mp3", "b.mp3", "d.mp3", "e.mp3"});
     playlist.removeEntry(-1);
@@ -225,25 +224,25 @@ TEST_F(PlaylistTest, RemoveEntryRemovesThePositionFromBothLists)
 
 TEST_F(PlaylistTest, AFileThatCannotBeReadChangesNothing)
 {
-    ASSERT_TRUE(playlist.appendSong("a.mp3", "a.mp3"));
-    EXPECT_FALSE(playlist.readPlaylist(path("missing.m3u")));
-    expectOneErrorNaming(path("missing.m3u"), reasonOpening(path("missing.m3u")));
+    ASSERT_TRUE(succeeded(playlist.appendSong("a.mp3", "a.mp3")));
+    expectFileErrorNaming(playlist.readPlaylist(path("missing.m3u")), path("missing.m3u"),
+                          reasonOpening(path("missing.m3u")));
     expectEntries({"a"}, {"a.mp3"});
 }
 
 TEST_F(PlaylistTest, AFolderCannotBeRead)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.m3u"));
-    EXPECT_FALSE(playlist.readPlaylist(path("folder.m3u")));
-    expectOneErrorNaming(path("folder.m3u"), reasonOpening(path("folder.m3u")));
+    expectFileErrorNaming(playlist.readPlaylist(path("folder.m3u")), path("folder.m3u"),
+                          reasonOpening(path("folder.m3u")));
     expectEntries({}, {});
 }
 
 TEST_F(PlaylistTest, ASaveIntoAMissingFolderFailsWithAMessage)
 {
-    ASSERT_TRUE(playlist.appendSong("a.mp3", "a.mp3"));
-    EXPECT_FALSE(playlist.writeTextListing(path("no such folder/list.txt")));
-    expectOneErrorNaming(path("no such folder/list.txt"), reasonOpening(path("no such folder/list.txt")));
+    ASSERT_TRUE(succeeded(playlist.appendSong("a.mp3", "a.mp3")));
+    expectFileErrorNaming(playlist.writeTextListing(path("no such folder/list.txt")),
+                          path("no such folder/list.txt"), reasonOpening(path("no such folder/list.txt")));
     EXPECT_TRUE(entriesOf(dir.path()).isEmpty());
 }
 
@@ -252,17 +251,17 @@ TEST_F(PlaylistTest, HoldsAtMost32767Entries)
     QByteArray content;
     for (int i = 0; i < Playlist::maxEntries - 1; ++i)
         content += "C:\\Tunes\\Song " + QByteArray::number(i) + ".mp3\r\n";
-    ASSERT_TRUE(playlist.readPlaylist(file("big.m3u", content)));
-    ASSERT_TRUE(playlist.appendSong("last.mp3", "last.mp3"));
+    ASSERT_TRUE(succeeded(playlist.readPlaylist(file("big.m3u", content))));
+    ASSERT_TRUE(succeeded(playlist.appendSong("last.mp3", "last.mp3")));
     EXPECT_EQ(playlist.count(), Playlist::maxEntries);
     EXPECT_EQ(playlist.paths().size(), Playlist::maxEntries);
     EXPECT_EQ(playlist.displayNames()[32765], "Song 32765");
-    EXPECT_TRUE(dialogs.calls.empty());
 
-    EXPECT_FALSE(playlist.appendSong("one more.mp3", "one more.mp3"));
-    ASSERT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_EQ(dialogs.messages()[0].title, "Playlist Editor");
-    EXPECT_TRUE(dialogs.messages()[0].text.contains("32,767")) << dialogs.messages()[0].text.toStdString();
+    const PlaylistResult refused = playlist.appendSong("one more.mp3", "one more.mp3");
+    EXPECT_FALSE(refused.failure);
+    EXPECT_EQ(refused.refusal,
+              "Adding \"one more.mp3\" would give the playlist 32,768 songs, but it can "
+              "hold at most 32,767.\r\nNothing was added.");
     EXPECT_EQ(playlist.count(), Playlist::maxEntries);
     EXPECT_EQ(playlist.paths().last(), "last.mp3");
 }
@@ -272,17 +271,15 @@ TEST_F(PlaylistTest, AnOpenThatWouldPassTheLimitAddsNothing)
     QByteArray content;
     for (int i = 0; i < Playlist::maxEntries - 1; ++i)
         content += "s.mp3\n";
-    ASSERT_TRUE(playlist.readPlaylist(file("big.m3u", content)));
-    EXPECT_FALSE(playlist.readPlaylist(file("two.m3u", "a.mp3\r\nb.mp3\r\n")));
-    ASSERT_EQ(dialogs.messages().size(), 1u);
-    const DialogCall message = dialogs.messages()[0];
-    EXPECT_EQ(message.title, "Playlist Editor");
-    EXPECT_TRUE(message.text.contains("two.m3u")) << message.text.toStdString();
-    EXPECT_TRUE(message.text.contains("32,768")) << message.text.toStdString();
+    ASSERT_TRUE(succeeded(playlist.readPlaylist(file("big.m3u", content))));
+    const PlaylistResult refused = playlist.readPlaylist(file("two.m3u", "a.mp3\r\nb.mp3\r\n"));
+    EXPECT_FALSE(refused.failure);
+    EXPECT_TRUE(refused.refusal.contains("two.m3u")) << refused.refusal.toStdString();
+    EXPECT_TRUE(refused.refusal.contains("32,768")) << refused.refusal.toStdString();
     EXPECT_EQ(playlist.count(), Playlist::maxEntries - 1);
     EXPECT_EQ(playlist.paths().size(), Playlist::maxEntries - 1);
 
     // Blank lines take no room: one song more still fits.
-    ASSERT_TRUE(playlist.readPlaylist(file("one.m3u", "\r\n  \r\nlast.mp3\r\n\r\n")));
+    ASSERT_TRUE(succeeded(playlist.readPlaylist(file("one.m3u", "\r\n  \r\nlast.mp3\r\n\r\n"))));
     EXPECT_EQ(playlist.count(), Playlist::maxEntries);
 }
