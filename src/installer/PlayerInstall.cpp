@@ -38,8 +38,8 @@ struct PlayerInstall::StagedPage
     std::unique_ptr<AtomicFile> file;
     // Added to what was on disk: run again, it would add the player again.
     bool addedToDisk = false;
-    std::optional<QByteArray> before; // that page as it was, if it was there
-    QByteArray content;
+    std::optional<QByteArray> before = {}; // that page as it was, if it was there
+    QByteArray content = {};
 };
 
 PlayerInstall::PlayerInstall(const Aircraft &aircraft, SimulatorCodePages &codePages)
@@ -70,7 +70,7 @@ bool PlayerInstall::stagePage(const InstallStep &step)
         return false;
     }
     const QString path = existingCaseOf(aircraft.filePath(pageFileNameOf(aircraft.name, step.section)));
-    StagedPage page{step, *stem, std::make_unique<AtomicFile>(path)};
+    StagedPage page{.step = step, .entryStem = *stem, .file = std::make_unique<AtomicFile>(path)};
     // Added to a page that an earlier step wrote: to what that step wrote,
     // which this page then replaces.
     const auto earlier = std::find_if(staged.begin(), staged.end(), [&](const StagedPage &other) {

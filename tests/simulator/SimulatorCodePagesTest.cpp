@@ -30,8 +30,9 @@ class CodePageText : public testing::TestWithParam<TextCase>
 TEST_P(CodePageText, HasTheBytesOfTheCodePageOrNoneAndReadsBack)
 {
     EXPECT_EQ(SimulatorCodePages::encode(GetParam().text, GetParam().codePage), GetParam().bytes);
-    if (GetParam().bytes)
+    if (GetParam().bytes) {
         EXPECT_EQ(SimulatorCodePages::decode(*GetParam().bytes, GetParam().codePage), GetParam().text);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
