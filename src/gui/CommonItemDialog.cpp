@@ -30,6 +30,8 @@ CommonItemDialog::CommonItemDialog(const FileDialogSetup &setup)
         // The program asks its own questions about a file that is there or
         // is not, and the help page is found in the folder it started in.
         options &= ~(FOS_OVERWRITEPROMPT | FOS_FILEMUSTEXIST);
+        if (setup.kind == FileDialogKind::Folder)
+            options |= FOS_PICKFOLDERS;
         result = fileDialog->SetOptions(options | FOS_FORCEFILESYSTEM | FOS_NOCHANGEDIR);
     }
     if (SUCCEEDED(result))

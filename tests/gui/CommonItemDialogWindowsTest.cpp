@@ -14,6 +14,7 @@ struct DialogCase
     const char *name;
     FileDialogKind kind;
     const IID &expectedInterface;
+    bool picksFolders = false;
 };
 
 void PrintTo(const DialogCase &row, std::ostream *out)
@@ -55,11 +56,12 @@ TEST_P(CommonItemDialogSetup, StartsInTheStartFolderAndLeavesTheQuestionsToThePr
     ASSERT_EQ(dialog.dialog()->GetOptions(&options), S_OK);
     EXPECT_EQ(options & (FOS_OVERWRITEPROMPT | FOS_FILEMUSTEXIST), 0u);
     EXPECT_EQ(options & (FOS_FORCEFILESYSTEM | FOS_NOCHANGEDIR), FOS_FORCEFILESYSTEM | FOS_NOCHANGEDIR);
+    EXPECT_EQ((options & FOS_PICKFOLDERS) != 0, GetParam().picksFolders);
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, CommonItemDialogSetup,
-                         testing::Values(DialogCase{"Open", FileDialogKind::Open, IID_IFileOpenDialog},
-                                         DialogCase{"Save", FileDialogKind::Save, IID_IFileSaveDialog}),
-                         [](const testing::TestParamInfo<DialogCase> &info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, CommonItemDialogSetup,
+    testing::Values(DialogCase{"Open", FileDialogKind::Open, IID_IFileOpenDialog},
+                    DialogCase{"Save", FileDialogKind::Save, IID_IFileSaveDialog},
+                    DialogCase{"Folder", FileDialogKind::Folder, IID_IFileOpenDialog, true}),
+    [](const testing::TestParamInfo<DialogCase> &info) { return std::string(info.param.name); });
