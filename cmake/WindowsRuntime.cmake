@@ -1,7 +1,8 @@
 # What a Windows program of this project needs beside its exe: the Qt
 # libraries it links (TARGET_RUNTIME_DLLS), Qt's Windows platform and style
 # plugins, its TLS plugin (Windows' own Schannel), without which no https
-# address can be fetched, and the MinGW runtime.
+# address can be fetched, its JPEG plugin, without which the hangar shows no
+# aircraft's thumbnail, and the MinGW runtime.
 
 set(skylyre_mingw_runtime)
 foreach(runtime IN ITEMS libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
@@ -22,7 +23,8 @@ function(skylyre_copy_windows_runtime target)
     add_custom_command(TARGET ${target} POST_BUILD
         COMMAND ${CMAKE_COMMAND} -E copy_if_different
             $<TARGET_RUNTIME_DLLS:${target}> ${skylyre_mingw_runtime} "${here}"
-        COMMAND ${CMAKE_COMMAND} -E make_directory "${here}/platforms" "${here}/styles" "${here}/tls"
+        COMMAND ${CMAKE_COMMAND} -E make_directory
+            "${here}/platforms" "${here}/styles" "${here}/tls" "${here}/imageformats"
         COMMAND ${CMAKE_COMMAND} -E copy_if_different
             "$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>"
             "$<TARGET_FILE:Qt6::QOffscreenIntegrationPlugin>" "${here}/platforms"
@@ -30,6 +32,8 @@ function(skylyre_copy_windows_runtime target)
             "$<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>" "${here}/styles"
         COMMAND ${CMAKE_COMMAND} -E copy_if_different
             "$<TARGET_FILE:Qt6::QSchannelBackendPlugin>" "${here}/tls"
+        COMMAND ${CMAKE_COMMAND} -E copy_if_different
+            "$<TARGET_FILE:Qt6::QJpegPlugin>" "${here}/imageformats"
         COMMAND_EXPAND_LISTS VERBATIM)
 endfunction()
 
@@ -39,4 +43,5 @@ function(skylyre_install_windows_runtime target)
     install(FILES "$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>" DESTINATION platforms)
     install(FILES "$<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>" DESTINATION styles)
     install(FILES "$<TARGET_FILE:Qt6::QSchannelBackendPlugin>" DESTINATION tls)
+    install(FILES "$<TARGET_FILE:Qt6::QJpegPlugin>" DESTINATION imageformats)
 endfunction()
