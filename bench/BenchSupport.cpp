@@ -1,6 +1,6 @@
 #include "BenchSupport.h"
 
-#include "installer/Installer.h"
+#include "gui/Installer.h"
 
 #include <QDir>
 #include <QFile>

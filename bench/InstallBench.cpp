@@ -11,7 +11,7 @@
 // (memory/InstallOnceMain.cpp), whose most resident memory during the install
 // is compared with its memory just before it and with the file's size.
 
-#include "installer/Installer.h"
+#include "gui/Installer.h"
 
 #include "BenchSupport.h"
 #include "GeneratedCfg.h"

@@ -18,8 +18,8 @@
 // - no message but the two questions; the page and the backup are as the
 //   install routines write them; nothing else is left in the folder.
 
-#include "installer/Installer.h"
-#include "installer/PlayerPage.h"
+#include "gui/Installer.h"
+#include "kneeboard/PlayerPage.h"
 
 #include "FuzzSupport.h"
 

@@ -6,5 +6,5 @@ source scripts/common.sh
 
 scripts/install-packages.sh
 workflow release
-cd build/release/src/app
+cd build/release/src/gui
 exec ./skylyre-configurator

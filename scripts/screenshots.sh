@@ -43,7 +43,7 @@ printf '%s\r\n' 'C:\Music\Blue Skies.mp3' 'C:\Music\Night Approach.mp3' \
     'C:\Music\Over the Alps.mp3' 'C:\Music\Holding Pattern.mp3' \
     'C:\Music\Final Descent.mp3' 'C:\Music\Tailwind.mp3' >"$sample/rock.m3u"
 
-cd "$build/src/app"
+cd "$build/src/gui"
 ./skylyre-configurator &
 program=$!
 shoot "Skylyre Configurator" main-window.png # settle first

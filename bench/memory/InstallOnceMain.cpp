@@ -6,7 +6,7 @@
 // "<idle bytes> <peak bytes> <nanoseconds>". Exits 1 when the install
 // showed an error.
 
-#include "installer/Installer.h"
+#include "gui/Installer.h"
 
 #include "BenchSupport.h"
 #include "ProcessMemory.h"

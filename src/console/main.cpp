@@ -1,4 +1,4 @@
-#include "commands/ConsoleProgram.h"
+#include "console/ConsoleProgram.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

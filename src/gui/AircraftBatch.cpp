@@ -1,6 +1,6 @@
 #include "gui/AircraftBatch.h"
 
-#include "dialogs/OneLine.h"
+#include "files/OneLine.h"
 
 #include <QCoreApplication>
 #include <QDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "installer/HangarAircraft.h"
+#include "kneeboard/HangarAircraft.h"
 
 #include <QList>
 #include <QObject>

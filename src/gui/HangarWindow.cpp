@@ -5,9 +5,9 @@
 #include "gui/HangarModel.h"
 #include "gui/HangarReader.h"
 #include "gui/InstallDialog.h"
-#include "installer/PageName.h"
-#include "installer/PlayerInstall.h"
-#include "installer/PlayerRemoval.h"
+#include "kneeboard/PageName.h"
+#include "kneeboard/PlayerInstall.h"
+#include "kneeboard/PlayerRemoval.h"
 #include "simulator/SimulatorCodePages.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "installer/InstallChoices.h"
+#include "kneeboard/InstallChoices.h"
 
 #include <QDialog>
 

@@ -1,15 +1,15 @@
 #include "gui/MainWindow.h"
 
+#include "about/HelpPage.h"
+#include "about/MakerSite.h"
+#include "about/MessageTitles.h"
+#include "about/ProgramVersion.h"
 #include "dialogs/Dialogs.h"
-#include "dialogs/HelpPage.h"
-#include "dialogs/MessageTitles.h"
 #include "files/FileOperations.h"
 #include "gui/HangarWindow.h"
 #include "gui/LinkLabel.h"
 #include "gui/PlaylistWindow.h"
 #include "gui/Twips.h"
-#include "program/ProgramVersion.h"
-#include "update/MakerSite.h"
 
 #include <QApplication>
 #include <QButtonGroup>

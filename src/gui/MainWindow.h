@@ -1,8 +1,8 @@
 #pragma once
 
+#include "about/MakerSite.h"
+#include "gui/Installer.h"
 #include "gui/QtFetchProgress.h"
-#include "installer/Installer.h"
-#include "update/MakerSite.h"
 #include "update/UpdateCheck.h"
 
 #include <QPointer>

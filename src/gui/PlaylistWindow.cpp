@@ -1,10 +1,10 @@
 #include "gui/PlaylistWindow.h"
 
-#include "dialogs/HelpPage.h"
-#include "dialogs/MessageTitles.h"
+#include "about/HelpPage.h"
+#include "about/MakerSite.h"
+#include "about/MessageTitles.h"
 #include "files/FileOperations.h"
 #include "gui/Twips.h"
-#include "update/MakerSite.h"
 
 #include <QGuiApplication>
 #include <QIcon>

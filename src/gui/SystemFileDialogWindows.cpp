@@ -1,6 +1,6 @@
 #include "gui/SystemFileDialog.h"
 
-#include "dialogs/MessageTitles.h"
+#include "about/MessageTitles.h"
 #include "gui/CommonItemDialog.h"
 
 #include <QWidget>

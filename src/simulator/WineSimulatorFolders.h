@@ -1,6 +1,6 @@
 #pragma once
 
-#include "simulator/LabelledFolder.h"
+#include "files/LabelledFolder.h"
 #include "simulator/WinePrefixes.h"
 
 #include <QList>

@@ -1,9 +1,9 @@
 #include "update/UpdateCheck.h"
 
+#include "about/MessageTitles.h"
+#include "about/ProgramVersion.h"
 #include "dialogs/Dialogs.h"
 #include "dialogs/FetchProgress.h"
-#include "dialogs/MessageTitles.h"
-#include "program/ProgramVersion.h"
 
 #include <QUrl>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "update/MakerSite.h"
+#include "about/MakerSite.h"
 #include "update/PageFetch.h"
 
 #include <QByteArray>

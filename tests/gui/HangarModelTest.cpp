@@ -1,5 +1,5 @@
 #include "gui/HangarModel.h"
-#include "installer/PlayerPage.h"
+#include "kneeboard/PlayerPage.h"
 
 #include "Files.h"
 

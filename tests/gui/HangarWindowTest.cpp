@@ -1,6 +1,6 @@
 #include "gui/HangarWindow.h"
 #include "gui/MainWindow.h"
-#include "installer/PlayerPage.h"
+#include "kneeboard/PlayerPage.h"
 
 #include "Files.h"
 #include "ModalAnswer.h"

@@ -1,6 +1,6 @@
 #include "gui/MainWindow.h"
-#include "installer/PlayerPage.h"
-#include "update/MakerSite.h"
+#include "about/MakerSite.h"
+#include "kneeboard/PlayerPage.h"
 
 #include "Files.h"
 #include "LocalHttpServer.h"

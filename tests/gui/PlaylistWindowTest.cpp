@@ -1,5 +1,5 @@
 #include "gui/PlaylistWindow.h"
-#include "update/MakerSite.h"
+#include "about/MakerSite.h"
 
 #include "PlaylistWindowInFolder.h"
 

@@ -1,5 +1,5 @@
 #include "gui/QtFetchProgress.h"
-#include "update/MakerSite.h"
+#include "about/MakerSite.h"
 #include "update/UpdateCheck.h"
 
 #include "LocalHttpServer.h"

@@ -1,6 +1,6 @@
 #include "update/UpdateCheck.h"
-#include "program/ProgramVersion.h"
-#include "update/MakerSite.h"
+#include "about/MakerSite.h"
+#include "about/ProgramVersion.h"
 
 #include "LocalHttpServer.h"
 #include "ScriptedDialogs.h"

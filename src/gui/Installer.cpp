@@ -1,0 +1,105 @@
+#include "gui/Installer.h"
+
+#include "about/MessageTitles.h"
+#include "dialogs/Dialogs.h"
+#include "gui/InstallQuestions.h"
+#include "kneeboard/PageName.h"
+#include "kneeboard/PlayerPage.h"
+
+#include <QFileInfo>
+
+namespace {
+const QString cfgTitle = QStringLiteral("Aircraft.cfg");
+} // namespace
+
+Installer::Installer(Dialogs &dialogs, SimulatorSearch findSimulators)
+    : dialogs(dialogs)
+    , findSimulators(std::move(findSimulators))
+    , aircraftDialog(dialogs)
+{
+}
+
+bool Installer::openCommand()
+{
+    aircraftDialog.setFilter(QStringLiteral("AIR Files (*.air)|*.air"));
+    aircraftDialog.setSidebarFolders(findSimulators());
+    if (chosen)
+        aircraftDialog.setStartFolder(chosen->folder);
+    else if (!aircraftDialog.sidebarFolders().isEmpty())
+        aircraftDialog.setStartFolder(aircraftDialog.sidebarFolders().constFirst().path);
+    aircraftDialog.showOpen();
+    if (aircraftDialog.fileTitle().isEmpty())
+        return false;
+    return chooseAircraft(aircraftDialog.fileName());
+}
+
+bool Installer::chooseAircraft(const QString &airPath)
+{
+    const std::optional<Aircraft> aircraft = Aircraft::fromAirPath(airPath);
+    if (!aircraft) {
+        dialogs.messageBox(tooShortToNameMessage(QFileInfo(airPath).fileName()), Dialogs::Buttons::Ok,
+                           MessageTitles::error, Dialogs::Icon::Error);
+        return false;
+    }
+    chosen = aircraft;
+    return true;
+}
+
+void Installer::writeCommand(const InstallChoices &choices)
+{
+    if (!chosen) {
+        dialogs.messageBox(QStringLiteral("No AIR file has been opened."), Dialogs::Buttons::Ok,
+                           MessageTitles::error, Dialogs::Icon::Error);
+        return;
+    }
+    if (!choices.checklist && !choices.reference) {
+        dialogs.messageBox(QStringLiteral("Please choose a File Option."), Dialogs::Buttons::Ok,
+                           MessageTitles::program);
+        return;
+    }
+    if (!choices.newFile && !choices.addToExisting) {
+        // "Pleae" as the program has always said it.
+        dialogs.messageBox(QStringLiteral("Pleae choose a Location."), Dialogs::Buttons::Ok,
+                           MessageTitles::program);
+        return;
+    }
+    if (dialogs.messageBox(InstallQuestions::confirm, Dialogs::Buttons::OkCancel, MessageTitles::program)
+        == Dialogs::Answer::Cancel)
+        return;
+
+    install(installSteps(choices));
+}
+
+void Installer::installNewPage(KneeboardSection section)
+{
+    install({{section, false}});
+}
+
+void Installer::addToExistingPage(KneeboardSection section)
+{
+    install({{section, true}});
+}
+
+void Installer::install(const QList<InstallStep> &steps)
+{
+    PlayerInstall install(*chosen, codePages);
+    for (const InstallStep &step : steps) {
+        if (!install.stagePage(step))
+            break;
+        if (dialogs.messageBox(InstallQuestions::configureCfg, Dialogs::Buttons::YesNo, cfgTitle)
+            == Dialogs::Answer::No) {
+            dialogs.messageBox(QStringLiteral("You will have to manually configure Aircraft.cfg for the "
+                                              "respective aircraft. See Help for more information."),
+                               Dialogs::Buttons::Ok, cfgTitle);
+            continue;
+        }
+        const bool backup = dialogs.messageBox(InstallQuestions::backupCfg, Dialogs::Buttons::YesNo, cfgTitle)
+            == Dialogs::Answer::Yes;
+        if (!install.configureCfg(backup))
+            break;
+    }
+    const InstallReport report = install.finish();
+    if (report.failed())
+        dialogs.messageBox(report.failureMessage(), Dialogs::Buttons::Ok, MessageTitles::error,
+                           Dialogs::Icon::Error);
+}
