@@ -1,6 +1,6 @@
 #include "gui/QtDialogs.h"
 
-#include "gui/SystemFileDialog.h"
+#include "gui/PlatformFileDialog.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -71,7 +71,7 @@ Dialogs::Answer QtDialogs::messageBox(const QString &prompt, Buttons buttons, co
 
 QString QtDialogs::askFileName(const FileDialogSetup &setup)
 {
-    return askWithSystemFileDialog(owner(), setup, *this);
+    return askWithPlatformFileDialog(owner(), setup, *this);
 }
 
 void QtDialogs::shellOpen(const QString &document)

@@ -1,11 +1,11 @@
-#include "gui/SystemFileDialog.h"
+#include "gui/PlatformFileDialog.h"
 
 #include "about/MessageTitles.h"
 #include "gui/CommonItemDialog.h"
 
 #include <QWidget>
 
-QString askWithSystemFileDialog(QWidget *owner, const FileDialogSetup &setup, Dialogs &dialogs)
+QString askWithPlatformFileDialog(QWidget *owner, const FileDialogSetup &setup, Dialogs &dialogs)
 {
     CommonItemDialog dialog(setup);
     const QString chosen = dialog.show(owner ? reinterpret_cast<HWND>(owner->window()->winId()) : nullptr);

@@ -1,4 +1,4 @@
-#include "gui/SystemFileDialog.h"
+#include "gui/PlatformFileDialog.h"
 
 #include "gui/FileDialogSidebar.h"
 
@@ -23,7 +23,7 @@ QString qtNameFilter(const QString &filter)
 // Qt's own dialog rather than the desktop's: it lists files of any case,
 // returns names as typed, without a default extension, and has a side bar
 // that takes labelled folders.
-QString askWithSystemFileDialog(QWidget *owner, const FileDialogSetup &setup, Dialogs &)
+QString askWithPlatformFileDialog(QWidget *owner, const FileDialogSetup &setup, Dialogs &)
 {
     QFileDialog dialog(owner);
     dialog.setNameFilter(qtNameFilter(setup.filter));

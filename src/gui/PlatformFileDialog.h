@@ -10,4 +10,4 @@ class QWidget;
 // question of the dialog's own), or an empty text when the user cancels. A
 // dialog that cannot be shown is told through `dialogs` and returns an empty
 // text.
-QString askWithSystemFileDialog(QWidget *owner, const FileDialogSetup &setup, Dialogs &dialogs);
+QString askWithPlatformFileDialog(QWidget *owner, const FileDialogSetup &setup, Dialogs &dialogs);
