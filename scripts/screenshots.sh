@@ -47,12 +47,12 @@ cd "$build/src/gui"
 ./skylyre-configurator &
 program=$!
 shoot "Skylyre Configurator" main-window.png # settle first
-clickIn "Skylyre Configurator" 44 132 # Open
+clickIn "Skylyre Configurator" 44 150 # Open
 choose "$sample/Cessna172.air"
-clickIn "Skylyre Configurator" 30 56  # Checklist
-clickIn "Skylyre Configurator" 160 54 # New File
+clickIn "Skylyre Configurator" 30 74  # Checklist
+clickIn "Skylyre Configurator" 160 72 # New File
 shoot "Skylyre Configurator" main-window.png
-clickIn "Skylyre Configurator" 220 132 # Playlist Editor
+clickIn "Skylyre Configurator" 220 150 # Playlist Editor
 shoot "Playlist Editor" playlist-editor.png
 xdotool key ctrl+o
 choose "$sample/rock.m3u"
