@@ -25,7 +25,7 @@ id=$(window_id "Skylyre Configurator") || { echo "The window did not appear." >&
 sleep 2
 import -window "$id" docs/main-window-windows.png
 
-xdotool mousemove --window "$id" 43 131 click 1 # the Open button
+xdotool mousemove --window "$id" 43 149 click 1 # the Open button
 dialog=$(window_id "Open") || { echo "The Open dialog did not appear." >&2; exit 1; }
 sleep 3
 import -window "$dialog" docs/file-dialog-windows.png
