@@ -13,8 +13,6 @@
 
 namespace {
 const QString cfgTitle = QStringLiteral("Aircraft.cfg");
-const QString unmeasuredRewrite =
-    QStringLiteral("Its new content did not come out at the size measured for it, so nothing was written.");
 } // namespace
 
 Installer::Installer(Dialogs &dialogs, SimulatorSearch findSimulators)
@@ -124,22 +122,13 @@ void Installer::install(KneeboardSection section, TextFile::Mode pageMode)
         reportFailure(dialogs, error);
         return;
     }
-    const std::optional<QByteArray> rewritten = runPasses(section, cfg, *stem);
+    const QByteArray rewritten = runPasses(section, cfg, *stem);
     current.referenceEntryFound = false;
-    if (!rewritten) {
-        reportFailure(dialogs, {QStringLiteral("write"), cfgPath, unmeasuredRewrite});
-        return;
-    }
     const bool written =
         (!backup || writeWholeFile(current.aircraftFolder + QStringLiteral("aircraft.bak"), cfg, &error))
-        && writeWholeFile(cfgPath, *rewritten, &error);
+        && writeWholeFile(cfgPath, rewritten, &error);
     if (!written)
         reportFailure(dialogs, error);
-}
-
-CfgCensus Installer::countLines(QByteArrayView cfg) const
-{
-    return censusOf(cfg);
 }
 
 bool Installer::writePage(TextFile::Mode pageMode)
@@ -167,11 +156,9 @@ std::optional<QByteArray> Installer::pageStem(KneeboardSection section)
     return stem;
 }
 
-std::optional<QByteArray> Installer::runPasses(KneeboardSection section, QByteArrayView cfg,
-                                               const QByteArray &pageStem)
+QByteArray Installer::runPasses(KneeboardSection section, QByteArrayView cfg, const QByteArray &pageStem)
 {
-    const CfgCensus census = countLines(cfg);
-    const CfgPass pass = installPass(section, census);
+    const CfgPass pass = installPass(section, cfg);
     current.referenceEntryFound = pass == CfgPass::Reference;
-    return rewriteCfg(pass, cfg, census, pageStem);
+    return rewriteCfg(pass, cfg, pageStem);
 }

@@ -30,7 +30,6 @@ public:
 
     // `findSimulators` gives the FS2004 Aircraft folders when Open is pressed.
     explicit Installer(Dialogs &dialogs, SimulatorSearch findSimulators = findSimulatorFolders);
-    virtual ~Installer() = default;
 
     // Lets the user choose an aircraft by its .air file; true when one was
     // chosen. The dialog offers every FS2004 Aircraft folder found and starts
@@ -52,17 +51,11 @@ public:
 
     const InstallerState &state() const { return current; }
 
-protected:
-    // What the rewrite of `cfg` needs to know before it starts. A seam for
-    // tests: a count that disagrees with the passes must not reach the file.
-    virtual CfgCensus countLines(QByteArrayView cfg) const;
-
 private:
     void install(KneeboardSection section, TextFile::Mode pageMode);
     bool writePage(TextFile::Mode pageMode);
     std::optional<QByteArray> pageStem(KneeboardSection section);
-    std::optional<QByteArray> runPasses(KneeboardSection section, QByteArrayView cfg,
-                                        const QByteArray &pageStem);
+    QByteArray runPasses(KneeboardSection section, QByteArrayView cfg, const QByteArray &pageStem);
 
     Dialogs &dialogs;
     SimulatorSearch findSimulators;

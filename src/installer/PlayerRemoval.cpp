@@ -87,10 +87,9 @@ bool readIfThere(const QString &path, QByteArray *content, bool *found, QStringL
 // the rewrite of an install, make `cfg` of `backup`.
 bool installsMake(const SectionRemoval &removal, const QByteArray &backup, const QByteArray &cfg)
 {
-    std::optional<QByteArray> installed = backup;
-    for (int install = 0; install < removal.copies && installed; ++install) {
-        const CfgCensus census = censusOf(*installed);
-        installed = rewriteCfg(installPass(removal.section, census), *installed, census, removal.pageStem);
+    QByteArray installed = backup;
+    for (int install = 0; install < removal.copies; ++install) {
+        installed = rewriteCfg(installPass(removal.section, installed), installed, removal.pageStem);
         if (installed == cfg)
             return true;
     }

@@ -288,34 +288,3 @@ TEST_F(Install, AnUnreadableAircraftCfgIsReported)
     installer.installNewPage(Reference);
     expectOneErrorNaming("aircraft.cfg", reasonOpening(path("aircraft.cfg")));
 }
-
-namespace {
-
-// Counts one line too many, as a count that disagreed with the passes would.
-class MiscountingInstaller : public Installer
-{
-public:
-    using Installer::Installer;
-
-protected:
-    CfgCensus countLines(QByteArrayView cfg) const override
-    {
-        CfgCensus census = Installer::countLines(cfg);
-        ++census.lines;
-        return census;
-    }
-};
-
-} // namespace
-
-TEST_F(Install, ARewriteThatDisagreesWithItsCountWritesNothing)
-{
-    writeCfg(workedExample);
-    MiscountingInstaller miscounting(dialogs);
-    miscounting.chooseAircraft(path("Cessna172.air"));
-    configureWithBackup(true);
-    miscounting.installNewPage(Checklist);
-    expectOneErrorNaming("aircraft.cfg", "nothing was written");
-    EXPECT_EQ(cfg(), workedExample);
-    EXPECT_EQ(entriesOf(dir.path()), (QStringList{"aircraft.cfg", "cessna172_check.htm"}));
-}
