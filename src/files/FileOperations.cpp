@@ -1,7 +1,6 @@
 #include "files/FileOperations.h"
 
 #include "files/AtomicFile.h"
-#include "files/BufferRoom.h"
 #include "files/FileNames.h"
 
 #include <QFile>
@@ -25,10 +24,9 @@ bool readWholeFile(const QString &path, QByteArray *content, FileError *error)
         return false;
     }
     if (file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        // Into the room `content` already has where it is enough: a caller
-        // that reads file after file into one buffer does not pay for fresh
-        // memory each time.
-        sizeForOverwrite(content, qsizetype(file.size()));
+        // reserve() first: resize() alone rounds a large room up to where glibc maps it afresh on each read.
+        content->reserve(qsizetype(file.size()));
+        content->resize(qsizetype(file.size()));
         qsizetype got = 0;
         // Reads until a read finds the end of the file, or fails and says so.
         // QFile::readAll() would not do: when a read fails after some bytes

@@ -20,7 +20,6 @@ public:
 
     // `findSimulators` gives the FS2004 Aircraft folders when Open is pressed.
     explicit Installer(Dialogs &dialogs, SimulatorSearch findSimulators = findSimulatorFolders);
-    virtual ~Installer() = default;
 
     // Lets the user choose an aircraft by its .air file; true when one was
     // chosen. The dialog offers every FS2004 Aircraft folder found and starts

@@ -1,9 +1,7 @@
 #include "kneeboard/CfgRewrite.h"
 
-#include "files/BufferRoom.h"
 #include "files/LineScanner.h"
 
-#include <algorithm>
 #include <array>
 
 namespace {
@@ -85,19 +83,6 @@ PassAction actionOf(CfgPass pass)
     Q_UNREACHABLE();
 }
 
-qsizetype rewrittenSize(CfgPass pass, const CfgCensus &census, qsizetype pageStemSize)
-{
-    const bool reference = pass == CfgPass::Reference;
-    const qsizetype matched = reference ? census.referenceLines : census.checklistLines;
-    const qsizetype matchedBytes = reference ? census.referenceBytes : census.checklistBytes;
-    const PassAction action = actionOf(pass);
-    // Every line with its CR LF, and the extra CR LF at the end.
-    qsizetype size = census.lineBytes + 2 * census.lines + 2;
-    if (!action.keepsLine)
-        size -= matchedBytes;
-    return size + matched * (action.added.size() + pageStemSize);
-}
-
 } // namespace
 
 bool isChecklistEntry(QByteArrayView line)
@@ -127,48 +112,16 @@ bool applyPass(CfgPass pass, QByteArray &line, const QByteArray &pageStem)
     return true;
 }
 
-CfgCensus censusOf(QByteArrayView cfg)
-{
-    CfgCensus census;
-    LineScanner lines(cfg);
-    while (!lines.atEnd()) {
-        const QByteArrayView line = lines.nextLine();
-        ++census.lines;
-        census.lineBytes += line.size();
-        switch (entryOf(line)) {
-        case Entry::Checklist:
-            ++census.checklistLines;
-            census.checklistBytes += line.size();
-            break;
-        case Entry::Reference:
-            ++census.referenceLines;
-            census.referenceBytes += line.size();
-            break;
-        case Entry::None:
-            break;
-        }
-    }
-    return census;
-}
-
-std::optional<QByteArray> rewriteCfg(CfgPass pass, QByteArrayView cfg, const CfgCensus &census,
-                                     const QByteArray &pageStem)
+QByteArray rewriteCfg(CfgPass pass, QByteArrayView cfg, const QByteArray &pageStem,
+                      QList<QByteArray> *matchedLines)
 {
     QByteArray out;
-    sizeForOverwrite(&out, rewrittenSize(pass, census, pageStem.size()));
-    char *to = out.data();
-    const char *const end = out.data() + out.size();
-    bool fits = true;
-    const auto put = [&](QByteArrayView bytes) {
-        fits = fits && bytes.size() <= end - to;
-        if (fits)
-            to = std::copy(bytes.begin(), bytes.end(), to);
-    };
-
+    // Room for the entries a pass adds and the CR that LF ends gain: a buffer
+    // that has to grow is copied whole.
+    out.reserve(cfg.size() + cfg.size() / 8 + 2);
     // A line that passes no test and ends in CR LF comes out as it went in:
     // runs of such lines are copied whole, from `unchanged` on.
     const char *unchanged = cfg.data();
-    QByteArray changed;
     LineScanner lines(cfg);
     while (!lines.atEnd()) {
         const QByteArrayView line = lines.nextLine();
@@ -177,30 +130,34 @@ std::optional<QByteArray> rewriteCfg(CfgPass pass, QByteArrayView cfg, const Cfg
         const bool endsInCrLf = next - line.end() == 2; // the only terminator of two bytes
         if (!matches && endsInCrLf)
             continue;
-        put(QByteArrayView(unchanged, line.begin()));
+        out += QByteArrayView(unchanged, line.begin());
         if (matches) {
-            changed.resize(0);
-            changed += line;
+            if (matchedLines)
+                matchedLines->append(line.toByteArray());
+            QByteArray changed = line.toByteArray();
             applyPass(pass, changed, pageStem);
-            put(changed);
+            out += changed;
         } else {
-            put(line);
+            out += line;
         }
-        put("\r\n");
+        out += "\r\n";
         unchanged = next;
     }
-    put(QByteArrayView(unchanged, cfg.end()));
-    put("\r\n");
-    if (!fits || to != end)
-        return std::nullopt;
+    out += QByteArrayView(unchanged, cfg.end());
+    out += "\r\n";
     return out;
 }
 
-CfgPass installPass(KneeboardSection section, const CfgCensus &census)
+CfgPass installPass(KneeboardSection section, QByteArrayView cfg)
 {
     if (section == KneeboardSection::Checklist)
         return CfgPass::Checklist;
-    return census.referenceLines > 0 ? CfgPass::Reference : CfgPass::Insertion;
+    LineScanner lines(cfg);
+    while (!lines.atEnd()) {
+        if (isReferenceEntry(lines.nextLine()))
+            return CfgPass::Reference;
+    }
+    return CfgPass::Insertion;
 }
 
 bool namesPage(KneeboardSection section, QByteArrayView line, QByteArrayView pageStem)

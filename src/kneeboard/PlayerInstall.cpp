@@ -3,7 +3,6 @@
 #include "files/AtomicFile.h"
 #include "files/FileNames.h"
 #include "files/FileOperations.h"
-#include "files/LineScanner.h"
 #include "kneeboard/CfgRewrite.h"
 #include "kneeboard/PageName.h"
 #include "kneeboard/PlayerPage.h"
@@ -114,26 +113,16 @@ bool PlayerInstall::configureCfg(bool backup)
         cfgAfter = cfg;
     }
     const StagedPage &page = staged.back();
-    const CfgCensus census = censusOf(cfgAfter);
-    const CfgPass pass = installPass(page.step.section, census);
-    const qsizetype written = current.addedLines.size();
-    for (LineScanner lines(cfgAfter); !lines.atEnd();) {
-        const QByteArrayView line = lines.nextLine();
-        if (!passMatches(pass, line))
-            continue;
-        const QByteArray entry = entryKeyOf(page.step.section) + '=' + page.entryStem;
-        if (pass != CfgPass::Insertion)
-            current.replacedLines.append(line.toByteArray());
-        current.addedLines.append(entry);
-    }
-    if (current.addedLines.size() == written)
+    const CfgPass pass = installPass(page.step.section, cfgAfter);
+    QList<QByteArray> matched;
+    cfgAfter = rewriteCfg(pass, cfgAfter, page.entryStem, &matched);
+    if (matched.isEmpty())
         current.withoutEntry.append(page.step.section);
-    const std::optional<QByteArray> rewritten = rewriteCfg(pass, cfgAfter, census, page.entryStem);
-    if (!rewritten)
-        return fail({QStringLiteral("write"), aircraft.filePath(QStringLiteral("aircraft.cfg")),
-                     QStringLiteral("Its new content did not come out at the size measured for it, so "
-                                    "nothing was written.")});
-    cfgAfter = *rewritten;
+    if (pass != CfgPass::Insertion)
+        current.replacedLines += matched;
+    const QByteArray entry = entryKeyOf(page.step.section) + '=' + page.entryStem;
+    for (qsizetype line = 0; line < matched.size(); ++line)
+        current.addedLines.append(entry);
     current.cfgConfigured = true;
     backupWanted = backupWanted || backup;
     return true;

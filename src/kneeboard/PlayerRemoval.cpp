@@ -89,13 +89,12 @@ bool installsMake(const QList<SectionRemoval> &removals, const QByteArray &backu
         QList<QByteArray> next;
         for (const QByteArray &from : reached) {
             for (const SectionRemoval &removal : removals) {
-                const CfgCensus census = censusOf(from);
-                const std::optional<QByteArray> installed =
-                    rewriteCfg(installPass(removal.section, census), from, census, removal.pageStem);
+                const QByteArray installed =
+                    rewriteCfg(installPass(removal.section, from), from, removal.pageStem);
                 if (installed == cfg)
                     return true;
-                if (installed && !next.contains(*installed))
-                    next.append(*installed);
+                if (!next.contains(installed))
+                    next.append(installed);
             }
         }
         reached = next;
