@@ -4,11 +4,9 @@
 #include "console/CommandLineRequest.h"
 #include "console/ProgressLines.h"
 #include "files/OneLine.h"
-#include "kneeboard/PageName.h"
 #include "kneeboard/PlayerInstall.h"
 #include "simulator/SimulatorCodePages.h"
 
-#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
@@ -54,14 +52,11 @@ int runInstall(const CommandLineRequest &request, QTextStream &out)
     qsizetype failed = 0;
     for (const QString &argument : request.paths) {
         const AirFile air = airFileOf(argument);
-        const std::optional<Aircraft> aircraft = Aircraft::fromAirPath(air.path);
         InstallReport report;
-        if (!air.problem.isEmpty())
-            report.refusal = air.problem;
-        else if (!aircraft)
-            report.refusal = tooShortToNameMessage(QFileInfo(air.path).fileName());
+        if (air.problem.isEmpty())
+            report = installPlayer(air.path, request.choices, codePages);
         else
-            report = installPlayer(*aircraft, request.choices, codePages);
+            report.refusal = air.problem;
         failed += report.failed() ? 1 : 0;
         progress.print(argument, lineOf(report));
     }

@@ -5,7 +5,6 @@
 #include "gui/HangarModel.h"
 #include "gui/HangarReader.h"
 #include "gui/InstallDialog.h"
-#include "kneeboard/PageName.h"
 #include "kneeboard/PlayerInstall.h"
 #include "kneeboard/PlayerRemoval.h"
 #include "simulator/SimulatorCodePages.h"
@@ -70,10 +69,7 @@ QString installHeadline(const BatchResult &result, qsizetype total)
 
 BatchStep installStep(const InstallChoices &choices, SimulatorCodePages &codePages, const QString &airPath)
 {
-    const std::optional<Aircraft> aircraft = Aircraft::fromAirPath(airPath);
-    if (!aircraft)
-        return {BatchStep::Result::Failed, {tooShortToNameMessage(QFileInfo(airPath).fileName())}};
-    const InstallReport report = installPlayer(*aircraft, choices, codePages);
+    const InstallReport report = installPlayer(airPath, choices, codePages);
     if (report.failed())
         return {BatchStep::Result::Failed, {report.failureMessage()}};
     return {BatchStep::Result::Done};

@@ -198,3 +198,14 @@ InstallReport installPlayer(const Aircraft &aircraft, const InstallChoices &choi
     }
     return install.finish();
 }
+
+InstallReport installPlayer(const QString &airPath, const InstallChoices &choices,
+                            SimulatorCodePages &codePages)
+{
+    const std::optional<Aircraft> aircraft = Aircraft::fromAirPath(airPath);
+    if (aircraft)
+        return installPlayer(*aircraft, choices, codePages);
+    InstallReport refused;
+    refused.refusal = tooShortToNameMessage(QFileInfo(airPath).fileName());
+    return refused;
+}

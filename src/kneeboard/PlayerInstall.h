@@ -78,3 +78,7 @@ private:
 // by the choices.
 InstallReport installPlayer(const Aircraft &aircraft, const InstallChoices &choices,
                             SimulatorCodePages &codePages);
+// The same for the aircraft whose flight model is `airPath`; refused when its
+// name is too short to name an aircraft.
+InstallReport installPlayer(const QString &airPath, const InstallChoices &choices,
+                            SimulatorCodePages &codePages);
