@@ -1,9 +1,8 @@
 #include "console/ConsoleProgram.h"
 
+#include "console/BatchCommand.h"
 #include "console/CommandLineRequest.h"
-#include "console/InstallCommand.h"
 #include "console/ListCommand.h"
-#include "console/RemoveCommand.h"
 
 #include <QTextStream>
 
@@ -25,9 +24,8 @@ int runConsoleProgram(const QStringList &arguments, QTextStream &out, QTextStrea
     case CommandLineRequest::Command::List:
         return runList(line.request, out, err);
     case CommandLineRequest::Command::Install:
-        return runInstall(line.request, out);
     case CommandLineRequest::Command::Remove:
-        return runRemove(line.request, out);
+        return runBatch(line.request, out);
     }
     Q_UNREACHABLE();
 }

@@ -64,3 +64,12 @@ bool writeWholeFile(const QString &path, QByteArrayView bytes, FileError *error)
     *error = out.error();
     return false;
 }
+
+bool removeFile(const QString &path, FileError *error)
+{
+    QFile file(path);
+    if (file.remove())
+        return true;
+    *error = {QStringLiteral("delete"), path, file.errorString()};
+    return false;
+}

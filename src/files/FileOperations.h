@@ -17,3 +17,7 @@ bool readWholeFile(const QString &path, QByteArray *content, FileError *error);
 // with `bytes`, in one write and one sync (AtomicFile). Fails, leaving the
 // file as it was, when it cannot be written; `error` then says why.
 bool writeWholeFile(const QString &path, QByteArrayView bytes, FileError *error);
+
+// Deletes the file at `path`; false, with `error`, when it could not (on
+// Windows, for one, while another program has it open).
+bool removeFile(const QString &path, FileError *error);

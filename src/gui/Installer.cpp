@@ -5,6 +5,7 @@
 #include "gui/InstallQuestions.h"
 #include "kneeboard/PageName.h"
 #include "kneeboard/PlayerPage.h"
+#include "kneeboard/ReportText.h"
 
 #include <QFileInfo>
 
@@ -99,7 +100,15 @@ void Installer::install(const QList<InstallStep> &steps)
             break;
     }
     const InstallReport report = install.finish();
-    if (report.failed())
+    if (report.failed()) {
         dialogs.messageBox(report.failureMessage(), Dialogs::Buttons::Ok, MessageTitles::error,
                            Dialogs::Icon::Error);
+        return;
+    }
+    // Run twice, an install finds its work done: it says so, as it says
+    // nothing when it did the work.
+    const QStringList leftAsItWas = ReportText::leftAsItWas(report);
+    if (!leftAsItWas.isEmpty())
+        dialogs.messageBox(leftAsItWas.join(QStringLiteral("\r\n")), Dialogs::Buttons::Ok,
+                           MessageTitles::program);
 }

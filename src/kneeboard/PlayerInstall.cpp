@@ -3,16 +3,20 @@
 #include "files/AtomicFile.h"
 #include "files/FileNames.h"
 #include "files/FileOperations.h"
+#include "files/SyncToDisk.h"
+#include "files/TemporaryFiles.h"
+#include "kneeboard/BackupMatch.h"
 #include "kneeboard/CfgRewrite.h"
 #include "kneeboard/PageName.h"
 #include "kneeboard/PlayerPage.h"
 #include "simulator/SimulatorCodePages.h"
 
+#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
 
 QList<InstallStep> installSteps(const InstallChoices &choices)
 {
@@ -29,16 +33,24 @@ QList<InstallStep> installSteps(const InstallChoices &choices)
     return steps;
 }
 
-// A page written beside its place, waiting for finish().
+// A page as the steps so far have worked it out, waiting for finish().
 struct PlayerInstall::StagedPage
 {
-    InstallStep step;
-    QByteArray entryStem; // the page's name in the entry line
+    QString path;
+    KneeboardSection section = KneeboardSection::Checklist;
+    QByteArray entryStem = {};             // the page's name in the entry line
+    std::optional<QByteArray> before = {}; // the page as it was, if it was there
+    QByteArray content = {};               // what it becomes
+    bool newFile = false;                  // a step asked for a page of its own
+    std::unique_ptr<AtomicFile> file = {}; // written beside its place; none when it stays as it was
+};
+
+// A file written beside its place, and what to give it back should the
+// install fail after it took that place.
+struct PlayerInstall::Placement
+{
     std::unique_ptr<AtomicFile> file;
-    // Added to what was on disk: run again, it would add the player again.
-    bool addedToDisk = false;
-    std::optional<QByteArray> before = {}; // that page as it was, if it was there
-    QByteArray content = {};
+    std::optional<QByteArray> before; // nothing: the file was not there
 };
 
 PlayerInstall::PlayerInstall(const Aircraft &aircraft, SimulatorCodePages &codePages)
@@ -52,14 +64,47 @@ PlayerInstall::~PlayerInstall() = default;
 bool PlayerInstall::fail(const FileError &error)
 {
     current.failure = error;
-    staged.clear(); // the pages written beside their places go
+    staged.clear(); // the files written beside their places go
     return false;
+}
+
+PlayerInstall::StagedPage PlayerInstall::takeStaged(const QString &path)
+{
+    const auto earlier =
+        std::find_if(staged.begin(), staged.end(), [&](const StagedPage &page) { return page.path == path; });
+    if (earlier != staged.end()) {
+        StagedPage page = std::move(*earlier);
+        staged.erase(earlier);
+        return page;
+    }
+    StagedPage page{path};
+    if (QFileInfo::exists(path)) {
+        QByteArray bytes;
+        FileError error;
+        if (!readWholeFile(path, &bytes, &error)) {
+            fail(error);
+            return page;
+        }
+        page.before = bytes;
+        page.content = bytes;
+    }
+    return page;
+}
+
+bool PlayerInstall::stageFile(std::unique_ptr<AtomicFile> &file, const QString &path, QByteArrayView content)
+{
+    file = std::make_unique<AtomicFile>(path);
+    return (file->open() && file->write(content) && file->prepare()) || fail(file->error());
 }
 
 bool PlayerInstall::stagePage(const InstallStep &step)
 {
     if (current.failed())
         return false;
+    if (!folderSwept) {
+        current.notes += TemporaryFiles::removeLeftovers(aircraft.folder);
+        folderSwept = true;
+    }
     const int codePage = codePages.codePageOf(aircraft.folder);
     const std::optional<QByteArray> stem =
         SimulatorCodePages::encode(pageNameOf(aircraft.name, step.section), codePage);
@@ -68,34 +113,35 @@ bool PlayerInstall::stagePage(const InstallStep &step)
         staged.clear();
         return false;
     }
-    const QString path = existingCaseOf(aircraft.filePath(pageFileNameOf(aircraft.name, step.section)));
-    StagedPage page{.step = step, .entryStem = *stem, .file = std::make_unique<AtomicFile>(path)};
-    // Added to a page that an earlier step wrote: to what that step wrote,
-    // which this page then replaces.
-    const auto earlier = std::find_if(staged.begin(), staged.end(), [&](const StagedPage &other) {
-        return other.file->fileName() == path;
-    });
-    if (step.addToExisting && earlier != staged.end()) {
-        page.content = earlier->content;
-        page.addedToDisk = earlier->addedToDisk;
-        page.before = earlier->before;
-    } else if (step.addToExisting) {
-        page.addedToDisk = true;
-        FileError error;
-        if (QFileInfo::exists(path) && !readWholeFile(path, &page.content, &error))
-            return fail(error);
-        if (QFileInfo::exists(path))
-            page.before = page.content;
+    StagedPage page =
+        takeStaged(existingCaseOf(aircraft.filePath(pageFileNameOf(aircraft.name, step.section))));
+    if (current.failed())
+        return false;
+    page.section = step.section;
+    page.entryStem = *stem;
+    const QByteArray player = buildPlayerPage() + "\r\n";
+    if (!step.addToExisting) {
+        page.content = player;
+        page.newFile = true;
+    } else if (!holdsPlayer(page.content)) {
+        page.content += player;
     }
-    if (earlier != staged.end())
-        staged.erase(earlier);
-    page.content += buildPlayerPage() + "\r\n";
-    if (!page.file->open() || !page.file->write(page.content) || !page.file->prepare())
-        return fail(page.file->error());
-    const InstallReport::PageAction action = !step.addToExisting ? InstallReport::PageAction::Written
-        : page.before                                            ? InstallReport::PageAction::AppendedTo
-                                                                 : InstallReport::PageAction::Created;
-    current.pages.append({step.section, path, action});
+    using Action = InstallReport::PageAction;
+    const bool unchanged = page.before && page.content == *page.before;
+    const Action action = unchanged ? Action::AlreadyHeld
+        : page.newFile              ? Action::Written
+        : page.before               ? Action::AppendedTo
+                                    : Action::Created;
+    page.file.reset();
+    if (!unchanged && !stageFile(page.file, page.path, page.content))
+        return false;
+    const auto reported =
+        std::find_if(current.pages.begin(), current.pages.end(),
+                     [&](const InstallReport::Page &other) { return other.path == page.path; });
+    if (reported != current.pages.end())
+        reported->action = action;
+    else
+        current.pages.append({step.section, page.path, action});
     staged.push_back(std::move(page));
     return true;
 }
@@ -113,18 +159,58 @@ bool PlayerInstall::configureCfg(bool backup)
         cfgAfter = cfg;
     }
     const StagedPage &page = staged.back();
-    const CfgPass pass = installPass(page.step.section, cfgAfter);
+    const CfgPass pass = installPass(page.section, cfgAfter);
+    const QByteArray entry = entryKeyOf(page.section) + '=' + page.entryStem;
     QList<QByteArray> matched;
-    cfgAfter = rewriteCfg(pass, cfgAfter, page.entryStem, &matched);
-    if (matched.isEmpty())
-        current.withoutEntry.append(page.step.section);
-    if (pass != CfgPass::Insertion)
-        current.replacedLines += matched;
-    const QByteArray entry = entryKeyOf(page.step.section) + '=' + page.entryStem;
-    for (qsizetype line = 0; line < matched.size(); ++line)
-        current.addedLines.append(entry);
+    const QByteArray rewritten = rewriteCfg(pass, cfgAfter, page.entryStem, &matched);
     current.cfgConfigured = true;
     backupWanted = backupWanted || backup;
+    if (matched.isEmpty()) {
+        if (!current.withoutEntry.contains(page.section))
+            current.withoutEntry.append(page.section);
+        return true;
+    }
+    // Entries that name the page already: the file stays as it is, without
+    // the blank line a rewrite would add at its end.
+    if (pass != CfgPass::Insertion
+        && std::all_of(matched.begin(), matched.end(),
+                       [&](const QByteArray &line) { return line == entry; })) {
+        if (!current.alreadyNamed.contains(page.section))
+            current.alreadyNamed.append(page.section);
+        return true;
+    }
+    cfgAfter = rewritten;
+    if (pass != CfgPass::Insertion)
+        current.replacedLines += matched;
+    for (qsizetype line = 0; line < matched.size(); ++line)
+        current.addedLines.append(entry);
+    return true;
+}
+
+bool PlayerInstall::stageBackup(std::vector<Placement> *placements)
+{
+    const QString path = existingCaseOf(aircraft.filePath(QStringLiteral("aircraft.bak")));
+    Placement backup;
+    if (QFileInfo::exists(path)) {
+        QByteArray bytes;
+        FileError error;
+        if (!readWholeFile(path, &bytes, &error))
+            return fail(error);
+        QList<SectionInstalls> installs;
+        const int codePage = codePages.codePageOf(aircraft.folder);
+        for (KneeboardSection section : {KneeboardSection::Checklist, KneeboardSection::Reference}) {
+            if (const auto stem = SimulatorCodePages::encode(pageNameOf(aircraft.name, section), codePage))
+                installs.append({section, *stem});
+        }
+        if (bytes == *cfgBefore || installsMake(installs, bytes, *cfgBefore)) {
+            current.backupKept = true;
+            return true;
+        }
+        backup.before = bytes;
+    }
+    if (!stageFile(backup.file, path, *cfgBefore))
+        return false;
+    placements->push_back(std::move(backup));
     return true;
 }
 
@@ -132,59 +218,56 @@ InstallReport PlayerInstall::finish()
 {
     if (current.failed())
         return current;
-    const QString cfgPath = aircraft.filePath(QStringLiteral("aircraft.cfg"));
-    FileError error;
-    if (backupWanted) {
-        if (!writeWholeFile(aircraft.filePath(QStringLiteral("aircraft.bak")), *cfgBefore, &error)) {
-            fail(error);
-            return current;
-        }
-        current.backupMade = true;
+    std::vector<Placement> placements;
+    const bool cfgChanges = current.cfgConfigured && cfgAfter != *cfgBefore;
+    if (cfgChanges && backupWanted && !stageBackup(&placements))
+        return current;
+    const bool backupPlaced = !placements.empty();
+    for (StagedPage &page : staged) {
+        if (page.file)
+            placements.push_back({std::move(page.file), page.before});
     }
-    if (current.cfgConfigured && cfgAfter != *cfgBefore) {
-        if (!writeWholeFile(cfgPath, cfgAfter, &error)) {
-            fail(error);
+    staged.clear();
+    if (cfgChanges) {
+        Placement cfg{{}, cfgBefore};
+        if (!stageFile(cfg.file, existingCaseOf(aircraft.filePath(QStringLiteral("aircraft.cfg"))), cfgAfter))
             return current;
-        }
-        current.cfgChanged = true;
+        placements.push_back(std::move(cfg));
     }
-    putPagesInPlace();
+    if (!place(placements))
+        return current;
+    current.cfgChanged = cfgChanges;
+    current.backupMade = backupPlaced;
+    if (!placements.empty() && !syncFolder(aircraft.folder))
+        fail({QStringLiteral("sync"), aircraft.folder, qt_error_string(errno)});
     return current;
 }
 
-bool PlayerInstall::putPagesInPlace()
+bool PlayerInstall::place(std::vector<Placement> &placements)
 {
-    for (std::size_t placed = 0; placed < staged.size(); ++placed) {
-        if (!staged[placed].file->commit()) {
-            const FileError error = staged[placed].file->error();
-            undoAfter(qsizetype(placed));
+    for (std::size_t placed = 0; placed < placements.size(); ++placed) {
+        if (!placements[placed].file->commit()) {
+            const FileError error = placements[placed].file->error();
+            undo(placements, placed);
             return fail(error);
         }
     }
-    staged.clear();
     return true;
 }
 
-// Gives the pages added to before page `placedPages`, and aircraft.cfg, their
-// bytes of before the install.
-void PlayerInstall::undoAfter(qsizetype placedPages)
+// Gives the first `placed` files their bytes of before the install, the last
+// first.
+void PlayerInstall::undo(const std::vector<Placement> &placements, std::size_t placed)
 {
-    FileError error;
-    for (qsizetype i = 0; i < placedPages; ++i) {
-        const StagedPage &page = staged[std::size_t(i)];
-        const QString path = page.file->fileName();
-        if (!page.addedToDisk)
-            continue;
-        if (page.before ? !writeWholeFile(path, *page.before, &error) : !QFile::remove(path))
-            current.notes.append(
-                QStringLiteral("\"%1\" could not be given its content of before the install.")
-                    .arg(QDir::toNativeSeparators(path)));
-    }
-    if (current.cfgChanged) {
-        if (writeWholeFile(aircraft.filePath(QStringLiteral("aircraft.cfg")), *cfgBefore, &error))
-            current.cfgChanged = false;
-        else
-            current.notes.append(error.message());
+    while (placed-- > 0) {
+        const Placement &placement = placements[placed];
+        const QString path = placement.file->fileName();
+        FileError error;
+        if (placement.before ? !writeWholeFile(path, *placement.before, &error) : !removeFile(path, &error))
+            current.notes.append(QCoreApplication::translate("PlayerInstall",
+                                                             "\"%1\" could not be given its content of "
+                                                             "before the install: %2")
+                                     .arg(QDir::toNativeSeparators(path), error.reason));
     }
 }
 

@@ -6,6 +6,7 @@
 #include "kneeboard/KneeboardSection.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class AtomicFile;
@@ -27,18 +28,28 @@ QList<InstallStep> installSteps(const InstallChoices &choices);
 // ask its questions between the steps: stage each section's page, configure
 // aircraft.cfg for it (or not), then finish.
 //
-// Nothing reaches the user's files before finish(), and finish() orders its
-// writes so that a failure at any of them, followed by the same install
-// again, ends where one uninterrupted install ends:
-//  1. aircraft.bak, when asked for, gets aircraft.cfg as it was before the
-//     install (once, however many sections);
-//  2. aircraft.cfg gets every section's entries at once;
-//  3. the pages, already written beside their places, take those places.
-// The pages come last because adding to a page cannot be repeated without
-// adding the player twice; aircraft.bak and aircraft.cfg come out the same
-// when written again. Should a page fail to take its place, the pages added
-// to and aircraft.cfg get their bytes of before back, so that the install
-// run again starts from where this one did.
+// The same install twice ends where it ends once: a page that holds the
+// player already gets no second copy, an aircraft.cfg whose entry lines are
+// already those the install writes is not written, and aircraft.bak is
+// written only when aircraft.cfg changes, and never over a backup from which
+// installs of the player made today's aircraft.cfg: the backup stays the
+// aircraft's own.
+//
+// Nothing reaches the user's files before finish(). It first writes every
+// new file beside its place, all of it on disk, then puts them in place in
+// this order, and syncs the folder before it reports:
+//  1. aircraft.bak, with aircraft.cfg as it is before the install;
+//  2. the pages;
+//  3. aircraft.cfg, with the entries naming the pages.
+// aircraft.cfg comes last, so that it never names a page that is not there;
+// the pages before it, since an install run again leaves a page that holds
+// the player as it is; the backup first, so that it holds aircraft.cfg
+// before anything else changes. Killed at any instant, each file is as it was
+// or as the install leaves it, and the same install run again (deleting the
+// temporary files left, see TemporaryFiles.h) ends where one uninterrupted
+// install ends. Should a file fail to take its place, those put in place
+// before it get their bytes of before back, the aircraft's own page that New
+// File replaced among them: a failed install changes nothing.
 class PlayerInstall
 {
 public:
@@ -46,9 +57,10 @@ public:
     PlayerInstall(const Aircraft &aircraft, SimulatorCodePages &codePages);
     ~PlayerInstall();
 
-    // Writes the section's page beside its place: the player alone, or after
-    // the last byte of the page there. False, with the report's failure,
-    // when it cannot be named or written.
+    // Works out the section's page: the player alone, or after the last byte
+    // of the page there, unless it holds the player already; writes it beside
+    // its place. False, with the report's failure, when it cannot be named,
+    // read or written.
     bool stagePage(const InstallStep &step);
     // Works out aircraft.cfg with the entry of the section staged last,
     // reading the file the first time; `backup` asks for aircraft.bak.
@@ -60,14 +72,19 @@ public:
 
 private:
     struct StagedPage;
+    struct Placement;
 
     bool fail(const FileError &error);
-    bool putPagesInPlace();
-    void undoAfter(qsizetype placedPages);
+    StagedPage takeStaged(const QString &path);
+    bool stageFile(std::unique_ptr<AtomicFile> &file, const QString &path, QByteArrayView content);
+    bool stageBackup(std::vector<Placement> *placements);
+    bool place(std::vector<Placement> &placements);
+    void undo(const std::vector<Placement> &placements, std::size_t placed);
 
     Aircraft aircraft;
     SimulatorCodePages &codePages;
     InstallReport current;
+    bool folderSwept = false;
     std::vector<StagedPage> staged;
     std::optional<QByteArray> cfgBefore; // as read, once
     QByteArray cfgAfter;

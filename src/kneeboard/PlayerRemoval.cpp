@@ -2,14 +2,20 @@
 
 #include "files/FileNames.h"
 #include "files/FileOperations.h"
+#include "files/SyncToDisk.h"
+#include "files/TemporaryFiles.h"
 #include "kneeboard/Aircraft.h"
+#include "kneeboard/BackupMatch.h"
 #include "kneeboard/CfgRewrite.h"
 #include "kneeboard/PageName.h"
 #include "kneeboard/PlayerPage.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
 
 namespace {
 
@@ -77,31 +83,6 @@ bool readIfThere(const QString &path, QByteArray *content, bool *found, QStringL
     return false;
 }
 
-// Whether installs into the sections of `removals`, in any order, each at
-// most as many times as its page holds the player, make `cfg` of `backup`.
-bool installsMake(const QList<SectionRemoval> &removals, const QByteArray &backup, const QByteArray &cfg)
-{
-    int installs = 0;
-    for (const SectionRemoval &removal : removals)
-        installs += removal.copies;
-    QList<QByteArray> reached{backup};
-    for (int round = 0; round < installs; ++round) {
-        QList<QByteArray> next;
-        for (const QByteArray &from : reached) {
-            for (const SectionRemoval &removal : removals) {
-                const QByteArray installed =
-                    rewriteCfg(installPass(removal.section, from), from, removal.pageStem);
-                if (installed == cfg)
-                    return true;
-                if (!next.contains(installed))
-                    next.append(installed);
-            }
-        }
-        reached = next;
-    }
-    return false;
-}
-
 } // namespace
 
 PlayerRemoval::PlayerRemoval()
@@ -116,6 +97,7 @@ RemovalReport PlayerRemoval::remove(const QString &airPath, const QList<Kneeboar
     if (!aircraft) {
         report.failures.append(tooShortToNameMessage(QFileInfo(airPath).fileName()));
     } else {
+        report.notes += TemporaryFiles::removeLeftovers(aircraft->folder);
         QList<SectionRemoval> removals;
         if (planPages(*aircraft, sections, &removals, &report) && !removals.isEmpty())
             removeFrom(aircraft->folder, removals, &report);
@@ -182,7 +164,10 @@ void PlayerRemoval::removeFrom(const QString &folder, QList<SectionRemoval> &rem
     // whether aircraft.bak may be restored can only be told while the pages
     // still hold the player, so that a removal cut short after aircraft.cfg
     // and run again restores nothing more and only deletes or cuts back the
-    // pages; and no entry is left naming a page that is gone.
+    // pages; and no entry is left naming a page that is gone. A page that
+    // cannot be deleted or cut back (on Windows, while FS2004 has it open)
+    // does not keep the others: the report names it, and the removal run
+    // again finishes it.
     FileError error;
     if (cfgFound && newCfg.bytes != cfg) {
         if (!writeWholeFile(cfgPath, newCfg.bytes, &error)) {
@@ -190,33 +175,41 @@ void PlayerRemoval::removeFrom(const QString &folder, QList<SectionRemoval> &rem
             return;
         }
         if (newCfg.restored)
-            report->done.append(QStringLiteral("aircraft.cfg restored from aircraft.bak"));
+            report->done.append(
+                QCoreApplication::translate("PlayerRemoval", "aircraft.cfg restored from aircraft.bak"));
         if (newCfg.entriesRemoved)
-            report->done.append(QStringLiteral("entries removed from aircraft.cfg"));
+            report->done.append(
+                QCoreApplication::translate("PlayerRemoval", "entries removed from aircraft.cfg"));
     }
     for (const SectionRemoval &removal : removals) {
         const QString section = sectionTitle(removal.section);
-        if (removal.page == PageState::OnlyPlayer) {
-            QFile page(removal.pagePath);
-            if (page.remove())
-                report->done.append(QStringLiteral("%1 page deleted").arg(section));
-            else
-                report->failures.append(
-                    FileError{QStringLiteral("delete"), removal.pagePath, page.errorString()}.message());
-        } else if (removal.page == PageState::PlayerAtEnd) {
-            if (writeWholeFile(removal.pagePath, removal.keptPage, &error))
-                report->done.append(QStringLiteral("player cut from the %1 page").arg(section));
-            else
-                report->failures.append(error.message());
+        if (removal.page == PageState::OnlyPlayer && removeFile(removal.pagePath, &error)) {
+            report->done.append(QCoreApplication::translate("PlayerRemoval", "%1 page deleted").arg(section));
+        } else if (removal.page == PageState::PlayerAtEnd
+                   && writeWholeFile(removal.pagePath, removal.keptPage, &error)) {
+            report->done.append(
+                QCoreApplication::translate("PlayerRemoval", "player cut from the %1 page").arg(section));
+        } else if (removal.page != PageState::Missing) {
+            report->failures.append(error.message());
+            report->notes.append(
+                QCoreApplication::translate("PlayerRemoval",
+                                            "The %1 page still holds the player: run the "
+                                            "removal again once no other program has it open.")
+                    .arg(section.toLower()));
         }
     }
+    if (!report->done.isEmpty() && !syncFolder(folder))
+        report->failures.append(FileError{QStringLiteral("sync"), folder, qt_error_string(errno)}.message());
 }
 
 PlayerRemoval::CfgResult PlayerRemoval::cfgAfter(QList<SectionRemoval> &removals, const QByteArray &cfg,
                                                  const QByteArray *backup, RemovalReport *report)
 {
     CfgResult result{cfg};
-    if (backup && installsMake(removals, *backup, cfg)) {
+    QList<SectionInstalls> installs;
+    for (const SectionRemoval &removal : removals)
+        installs.append({removal.section, removal.pageStem, removal.copies});
+    if (backup && installsMake(installs, *backup, cfg)) {
         result.bytes = *backup;
         result.restored = true;
     }

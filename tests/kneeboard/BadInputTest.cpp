@@ -11,15 +11,14 @@
 
 using namespace Qt::StringLiterals;
 
-TEST_F(BadInput, AFiftyMegabyteSingleLineThatMatchesNoTestComesBackWhole)
+TEST_F(BadInput, AFiftyMegabyteSingleLineThatMatchesNoTestIsLeftByteForByte)
 {
     const QByteArray line = "title=" + QByteArray(fiftyMegabytes, 'x');
     writeCfg(line);
     EXPECT_LT(install(Reference), generousMilliseconds);
     EXPECT_EQ(errorCount(), 0);
-    EXPECT_TRUE(cfg() == line + "\r\n\r\n");
-    EXPECT_TRUE(readBytes(path("aircraft.bak")) == line);
-    EXPECT_EQ(entriesOf(dir.path()), (QStringList{"aircraft.bak", "aircraft.cfg", "cessna172_ref.htm"}));
+    EXPECT_TRUE(cfg() == line);
+    EXPECT_EQ(entriesOf(dir.path()), (QStringList{"aircraft.cfg", "cessna172_ref.htm"}));
 }
 
 TEST_F(BadInput, AFiftyMegabyteChecklistLineGetsTheReferenceEntryAfterIt)
@@ -45,11 +44,21 @@ class BadBytes : public BadInput, public testing::WithParamInterface<RewriteCase
 
 TEST_P(BadBytes, EveryByteOfALineNoTestMatchesComesBack)
 {
-    writeCfg(GetParam().before);
-    install(GetParam().section);
+    RewriteCase row = GetParam();
+    // A file in which no line passes a test is left as it is: an entry line
+    // after the others has the install rewrite them.
+    if (!row.after.contains("cessna172")) {
+        const bool lineEndLast = row.before.endsWith('\r') || row.before.endsWith('\n');
+        row.before += (lineEndLast ? "" : "\r\n") + "kb_checklists=z"_ba;
+        row.after = row.after.chopped(2)
+            + (row.section == Checklist ? "kb_checklists=cessna172_check\r\n\r\n"
+                                        : "kb_checklists=z\r\nkb_reference=cessna172_ref\r\n\r\n");
+    }
+    writeCfg(row.before);
+    install(row.section);
     EXPECT_EQ(errorCount(), 0);
-    EXPECT_EQ(cfg(), GetParam().after);
-    EXPECT_EQ(readBytes(path("aircraft.bak")), GetParam().before);
+    EXPECT_EQ(cfg(), row.after);
+    EXPECT_EQ(readBytes(path("aircraft.bak")), row.before);
 }
 
 // All 256 byte values but CR and LF, in one line.

@@ -1,12 +1,11 @@
 // Fails each file operation of an install in turn, and checks after each that
-// the page and aircraft.cfg are byte for byte as before, that no temporary
-// file is left, that the user saw exactly one "Error" message, and that the
-// same install run again ends as one uninterrupted install does.
+// the page, aircraft.cfg and aircraft.bak are byte for byte as before, that no
+// temporary file is left, that the user saw exactly one "Error" message, and
+// that the same install run again ends as one uninterrupted install does.
 //
 // The install is the worst case: Reference section with the insertion pass
-// and a backup, over an existing page and an existing aircraft.bak (so that
-// every replacement goes through a temporary name and a rename); the one read
-// of aircraft.cfg also without a backup. The file
+// and a backup, over an existing page and an existing aircraft.bak of another
+// aircraft.cfg; the one read of aircraft.cfg also without a backup. The file
 // operations come from the real Qt through support/FaultInjection.h; the
 // tables below list them in the order an install makes them, and the test
 // CleanInstallMakesExactlyTheOperationsOfTheTable holds them to that.
@@ -26,19 +25,12 @@
 
 using faults::FaultInjector;
 using faults::Op;
-using faults::TempFiles;
 
 namespace {
 
 enum class Routine { NewFile, AddToExisting };
 // The step of the install that a failing operation belongs to.
-enum class Stage { Page, Read, Backup, WriteBack, PagePlace };
-
-// What the install does when the operation fails.
-enum class Outcome {
-    Stops,    // it stops at the failing step, with one "Error" message
-    Succeeds, // the failure does no harm and the install ends as usual
-};
+enum class Stage { Page, Read, Backup, WriteBack, Place };
 
 struct Operation
 {
@@ -46,32 +38,21 @@ struct Operation
     std::string what; // for the test's name
     Stage stage;
     const char *fileInError; // the file the "Error" message must name
-    Outcome outcome = Outcome::Stops;
 };
 
 const char *const cfgName = "aircraft.cfg";
 const char *const bakName = "aircraft.bak";
 const char *const pageName = "cessna172_ref.htm";
 
-// Replacing a file whole (AtomicFile, that is QSaveFile) over an existing one;
-// the steps that put it in its place belong to `placingStage`.
-std::vector<Operation> replaceFile(const char *what, Stage stage, const char *file, TempFiles temp,
-                                   Stage placingStage)
+// Writing a file whole beside its place (AtomicFile), then, among `placing`,
+// putting it in that place.
+void replaceFile(const char *what, Stage stage, const char *file, std::vector<Operation> *writing,
+                 std::vector<Operation> *placing)
 {
-    std::vector<Operation> ops;
-    for (const faults::ReplacementStep &step : replacementSteps(temp, true)) {
-        const Stage stepStage = step.placing ? placingStage : stage;
-        // The steps of putting the page in its place fail once (see below).
-        const bool harmless = step.harmless || (stepStage == Stage::PagePlace && step.retried);
-        ops.push_back({step.op, std::string(what) + "_" + step.name, stepStage, file,
-                       harmless ? Outcome::Succeeds : Outcome::Stops});
-    }
-    return ops;
-}
-
-std::vector<Operation> replaceFile(const char *what, Stage stage, const char *file, TempFiles temp)
-{
-    return replaceFile(what, stage, file, temp, stage);
+    for (const faults::ReplacementStep &step : faults::replacementSteps())
+        (step.placing ? placing : writing)
+            ->push_back(
+                {step.op, std::string(what) + "_" + step.name, step.placing ? Stage::Place : stage, file});
 }
 
 // Every read() returns at most this many bytes (FaultInjector::limitReads),
@@ -80,6 +61,7 @@ std::vector<Operation> replaceFile(const char *what, Stage stage, const char *fi
 constexpr int readChunk = 128;
 qsizetype cfgSize();
 qsizetype oldPageSize();
+qsizetype oldBackupSize();
 
 // Reading a file whole (readWholeFile): one read per chunk, then one that
 // finds the end (a failure there must not pass for the end).
@@ -94,22 +76,24 @@ std::vector<Operation> readFile(const char *what, Stage stage, const char *file,
     return ops;
 }
 
-// Every file operation of the install, in order.
-std::vector<Operation> installOperations(Routine routine, TempFiles temp, bool backup = true)
+// Every file operation of the install, in order: everything written beside
+// its place, then aircraft.bak, the page and aircraft.cfg put in place.
+std::vector<Operation> installOperations(bool backup = true)
 {
     std::vector<Operation> all;
+    std::vector<Operation> placing;
     auto add = [&all](const std::vector<Operation> &ops) { all.insert(all.end(), ops.begin(), ops.end()); };
-    if (routine == Routine::AddToExisting)
-        add(readFile("PageRead", Stage::Page, pageName, oldPageSize()));
-    std::vector<Operation> page = replaceFile("Page", Stage::Page, pageName, temp, Stage::PagePlace);
-    const auto placing = std::stable_partition(page.begin(), page.end(),
-                                               [](const Operation &op) { return op.stage == Stage::Page; });
-    all.insert(all.end(), page.begin(), placing);
+    add(readFile("PageRead", Stage::Page, pageName, oldPageSize()));
+    std::vector<Operation> pagePlacing;
+    replaceFile("Page", Stage::Page, pageName, &all, &pagePlacing);
     add(readFile("CfgRead", Stage::Read, cfgName, cfgSize()));
-    if (backup)
-        add(replaceFile("BackupCopy", Stage::Backup, bakName, temp));
-    add(replaceFile("WriteBack", Stage::WriteBack, cfgName, temp));
-    all.insert(all.end(), placing, page.end());
+    if (backup) {
+        add(readFile("BackupRead", Stage::Backup, bakName, oldBackupSize()));
+        replaceFile("BackupCopy", Stage::Backup, bakName, &all, &placing);
+    }
+    placing.insert(placing.end(), pagePlacing.begin(), pagePlacing.end());
+    replaceFile("WriteBack", Stage::WriteBack, cfgName, &all, &placing);
+    add(placing);
     return all;
 }
 
@@ -129,6 +113,7 @@ int errorFor(Op op)
     case Op::Sync:
     case Op::Link:
     case Op::Rename:
+    case Op::Unlink:
         return EIO;
     }
     return EIO;
@@ -137,7 +122,6 @@ int errorFor(Op op)
 struct FaultCase
 {
     Routine routine;
-    TempFiles temp;
     Operation operation;
     int nth; // which call of its kind, from 1
     bool backup = true;
@@ -153,26 +137,23 @@ void PrintTo(const FaultCase &c, std::ostream *out)
 std::string caseName(const FaultCase &c)
 {
     return std::string(c.routine == Routine::NewFile ? "NewFile_" : "AddToExisting_")
-        + (c.temp == TempFiles::Unnamed ? "" : "NamedTemp_") + (c.backup ? "" : "NoBackup_")
-        + c.operation.what;
+        + (c.backup ? "" : "NoBackup_") + c.operation.what;
 }
 
 std::vector<FaultCase> allCases()
 {
     std::vector<FaultCase> cases;
     for (Routine routine : {Routine::NewFile, Routine::AddToExisting}) {
-        for (TempFiles temp : {TempFiles::Unnamed, TempFiles::Named}) {
-            std::map<Op, int> seen;
-            for (const Operation &operation : installOperations(routine, temp))
-                cases.push_back({routine, temp, operation, ++seen[operation.op]});
-        }
+        std::map<Op, int> seen;
+        for (const Operation &operation : installOperations())
+            cases.push_back({routine, operation, ++seen[operation.op]});
     }
     // Without a backup, the one read of aircraft.cfg is not the source of a copy.
     std::map<Op, int> seen;
-    for (const Operation &operation : installOperations(Routine::NewFile, TempFiles::Unnamed, false)) {
+    for (const Operation &operation : installOperations(false)) {
         const int nth = ++seen[operation.op];
         if (operation.stage == Stage::Read)
-            cases.push_back({Routine::NewFile, TempFiles::Unnamed, operation, nth, false});
+            cases.push_back({Routine::NewFile, operation, nth, false});
     }
     return cases;
 }
@@ -220,7 +201,14 @@ qsizetype oldPageSize()
 {
     return oldPage.size();
 }
+
+// Not one that installs made the aircraft.cfg of: replaced by the backup.
 const QByteArray oldBackup = "[fltsim.0]\r\ntitle=an older backup\r\n";
+
+qsizetype oldBackupSize()
+{
+    return oldBackup.size();
+}
 
 class InstallFaults : public testing::TestWithParam<FaultCase>, protected InstallerInFolder
 {
@@ -247,34 +235,21 @@ TEST_P(InstallFaults, FailingOneOperationLeavesEverythingAsTheyWereAndTheNextIns
 {
     const FaultCase &c = GetParam();
     const Stage stage = c.operation.stage;
-    const bool stops = c.operation.outcome == Outcome::Stops;
     {
         FaultInjector injector(dir.path());
         injector.limitReads(readChunk);
-        if (c.temp == TempFiles::Named)
-            injector.withoutUnnamedTemporaryFiles();
-        // A page that cannot take its place fails once (another program held
-        // it, as on Windows): what was written is then undone.
-        if (stops && stage != Stage::PagePlace)
-            injector.failFrom(c.operation.op, c.nth, errorFor(c.operation.op));
-        else
+        // A file that cannot take its place fails once (another program held
+        // it, as on Windows): what was put in place before it is then undone.
+        if (stage == Stage::Place)
             injector.failOnly(c.operation.op, c.nth, errorFor(c.operation.op));
-        if (stage != Stage::Page || !stops)
+        else
+            injector.failFrom(c.operation.op, c.nth, errorFor(c.operation.op));
+        if (stage != Stage::Page)
             dialogs.answer(Answer::Yes).answer(c.backup ? Answer::Yes : Answer::No); // configure
         install(c.routine);
         ASSERT_TRUE(injector.injected())
             << "the install made no " << faults::name(c.operation.op) << " number " << c.nth << "; it made:\n"
             << faults::describe(injector.calls());
-    }
-
-    const QByteArray pageAfterInstall = c.routine == Routine::NewFile ? player() : oldPage + player();
-    if (!stops) {
-        EXPECT_EQ(dialogs.messages().size(), 2u) << "only the two questions";
-        EXPECT_EQ(readBytes(path(cfgName)), cfgAfter());
-        EXPECT_EQ(readBytes(path(pageName)), pageAfterInstall);
-        EXPECT_EQ(readBytes(path(bakName)), cfgBefore);
-        EXPECT_EQ(entriesOf(dir.path()), (QStringList{bakName, cfgName, pageName}));
-        return;
     }
 
     // Exactly one message titled "Error", the last, naming the file and the
@@ -294,10 +269,10 @@ TEST_P(InstallFaults, FailingOneOperationLeavesEverythingAsTheyWereAndTheNextIns
         << messages.back().text.toStdString();
     EXPECT_EQ(messages.size(), stage == Stage::Page ? 1u : 3u) << "questions asked after the page failed";
 
-    // What stays on disk: the page and aircraft.cfg as they were.
+    // A failed install changes nothing.
     EXPECT_EQ(readBytes(path(cfgName)), cfgBefore);
     EXPECT_EQ(readBytes(path(pageName)), oldPage);
-    EXPECT_EQ(readBytes(path(bakName)), stage <= Stage::Backup ? oldBackup : cfgBefore);
+    EXPECT_EQ(readBytes(path(bakName)), oldBackup);
     EXPECT_EQ(entriesOf(dir.path()), (QStringList{bakName, cfgName, pageName}))
         << "a temporary file was left";
 
@@ -307,15 +282,13 @@ TEST_P(InstallFaults, FailingOneOperationLeavesEverythingAsTheyWereAndTheNextIns
     {
         FaultInjector injector(dir.path());
         injector.limitReads(readChunk);
-        if (c.temp == TempFiles::Named)
-            injector.withoutUnnamedTemporaryFiles();
         dialogs.answer(Answer::Yes).answer(Answer::Yes);
         install(c.routine);
     }
     EXPECT_EQ(dialogs.messages().size(), 2u);
     EXPECT_EQ(readBytes(path(cfgName)), cfgAfter());
     EXPECT_EQ(readBytes(path(bakName)), cfgBefore);
-    EXPECT_EQ(readBytes(path(pageName)), pageAfterInstall);
+    EXPECT_EQ(readBytes(path(pageName)), c.routine == Routine::NewFile ? player() : oldPage + player());
     EXPECT_EQ(entriesOf(dir.path()), (QStringList{bakName, cfgName, pageName}));
 }
 
@@ -331,35 +304,30 @@ class InstallFaultTable : public InstallFaults
 TEST_F(InstallFaultTable, CleanInstallMakesExactlyTheOperationsOfTheTable)
 {
     for (Routine routine : {Routine::NewFile, Routine::AddToExisting}) {
-        for (TempFiles temp : {TempFiles::Unnamed, TempFiles::Named}) {
-            for (bool backup : {true, false}) {
-                SCOPED_TRACE(routine == Routine::NewFile ? "New File" : "Add to existing");
-                SCOPED_TRACE(temp == TempFiles::Unnamed ? "O_TMPFILE" : "named temporary files");
-                SCOPED_TRACE(backup ? "with a backup" : "without a backup");
-                writeBytes(path(cfgName), cfgBefore);
-                writeBytes(path(bakName), oldBackup);
-                writeBytes(path(pageName), oldPage);
-                std::vector<faults::Call> calls;
-                {
-                    FaultInjector injector(dir.path());
-                    injector.limitReads(readChunk);
-                    if (temp == TempFiles::Named)
-                        injector.withoutUnnamedTemporaryFiles();
-                    dialogs.answer(Answer::Yes).answer(backup ? Answer::Yes : Answer::No);
-                    install(routine);
-                    calls = injector.calls();
-                }
-                ASSERT_EQ(readBytes(path(cfgName)), cfgAfter());
-
-                std::vector<Op> expected;
-                for (const Operation &operation : installOperations(routine, temp, backup))
-                    expected.push_back(operation.op);
-                std::vector<Op> made;
-                for (const faults::Call &call : calls)
-                    made.push_back(call.op);
-                EXPECT_EQ(made, expected) << "the install made:\n" << faults::describe(calls);
-                dialogs.calls.clear();
+        for (bool backup : {true, false}) {
+            SCOPED_TRACE(routine == Routine::NewFile ? "New File" : "Add to existing");
+            SCOPED_TRACE(backup ? "with a backup" : "without a backup");
+            writeBytes(path(cfgName), cfgBefore);
+            writeBytes(path(bakName), oldBackup);
+            writeBytes(path(pageName), oldPage);
+            std::vector<faults::Call> calls;
+            {
+                FaultInjector injector(dir.path());
+                injector.limitReads(readChunk);
+                dialogs.answer(Answer::Yes).answer(backup ? Answer::Yes : Answer::No);
+                install(routine);
+                calls = injector.calls();
             }
+            ASSERT_EQ(readBytes(path(cfgName)), cfgAfter());
+
+            std::vector<Op> expected;
+            for (const Operation &operation : installOperations(backup))
+                expected.push_back(operation.op);
+            std::vector<Op> made;
+            for (const faults::Call &call : calls)
+                made.push_back(call.op);
+            EXPECT_EQ(made, expected) << "the install made:\n" << faults::describe(calls);
+            dialogs.calls.clear();
         }
     }
 }

@@ -71,12 +71,13 @@ INSTANTIATE_TEST_SUITE_P(
                     "reference =x\r\nkb_check\r\nkb_reference=cessna172_ref\r\n\r\n"},
         RewriteCase{"ChecklistKeyRenamed", Checklist, "checklists=OldPage\r\nkb_checklist_x=1\r\n",
                     "kb_checklists=cessna172_check\r\nkb_checklists=cessna172_check\r\n\r\n"},
-        RewriteCase{"BlankBeforeKeyIsNoEntry", Checklist, " kb_checklists=x\r\n", " kb_checklists=x\r\n\r\n"},
+        // No entry to replace: the file is left byte for byte, so that the
+        // install run again does not add a blank line each time.
+        RewriteCase{"BlankBeforeKeyIsNoEntry", Checklist, " kb_checklists=x\n", " kb_checklists=x\n"},
         RewriteCase{"NoMatchingLineChecklist", Checklist, "[fltsim.0]\r\ntitle=x\r\n",
-                    "[fltsim.0]\r\ntitle=x\r\n\r\n"},
-        RewriteCase{"NoMatchingLineReference", Reference, "[fltsim.0]\r\ntitle=x\r\n",
-                    "[fltsim.0]\r\ntitle=x\r\n\r\n"},
-        RewriteCase{"EmptyFile", Reference, "", "\r\n"},
+                    "[fltsim.0]\r\ntitle=x\r\n"},
+        RewriteCase{"NoMatchingLineReference", Reference, "[fltsim.0]\rtitle=x", "[fltsim.0]\rtitle=x"},
+        RewriteCase{"EmptyFile", Reference, "", ""},
         RewriteCase{"LastLineWithoutTerminator", Checklist, "a\r\nkb_checklists=x",
                     "a\r\nkb_checklists=cessna172_check\r\n\r\n"},
         RewriteCase{"LfOnly", Checklist, "[fltsim.0]\nkb_checklists=x\ntitle=y\n",
@@ -131,18 +132,29 @@ TEST_F(Install, NewFileReplacesAnExistingPage)
     EXPECT_EQ(readBytes(path("cessna172_check.htm")), player());
 }
 
-TEST_F(Install, BackupTwiceKeepsTheFileAsItWasBeforeTheSecondInstall)
+// The second install finds its work done, leaves every file as it was, the
+// backup of the aircraft's own aircraft.cfg among them, and says so.
+TEST_F(Install, TheSameInstallTwiceChangesNothingMoreAndSaysSo)
 {
     writeCfg(workedExample);
     configureWithBackup(true);
     installer.installNewPage(Reference);
     EXPECT_EQ(readBytes(path("aircraft.bak")), workedExample);
     const QByteArray afterFirst = cfg();
+    ASSERT_EQ(dialogs.messages().size(), 2u) << "no message after an install that did its work";
 
     configureWithBackup(true);
     installer.installNewPage(Reference);
-    EXPECT_EQ(readBytes(path("aircraft.bak")), afterFirst);
-    EXPECT_EQ(cfg(), afterFirst + "\r\n");
+    EXPECT_EQ(readBytes(path("aircraft.bak")), workedExample);
+    EXPECT_EQ(cfg(), afterFirst);
+    EXPECT_EQ(readBytes(path("cessna172_ref.htm")), player());
+    const std::vector<DialogCall> messages = dialogs.messages();
+    ASSERT_EQ(messages.size(), 5u);
+    EXPECT_EQ(messages.back().title, "Skylyre Configurator");
+    EXPECT_EQ(messages.back().style, okBox);
+    EXPECT_EQ(messages.back().text,
+              "The Reference page already holds the player: it was left as it was.\r\n"
+              "The kb_reference entry of aircraft.cfg already names the page: it was left as it was.");
 }
 
 TEST_F(Install, NoBackupWhenDeclined)
@@ -153,14 +165,15 @@ TEST_F(Install, NoBackupWhenDeclined)
     EXPECT_FALSE(QFile::exists(path("aircraft.bak")));
 }
 
-TEST_F(Install, AddToExistingAppendsAfterTheLastByteEachTime)
+// Two players on one page would both start.
+TEST_F(Install, AddToExistingAddsThePlayerOnceHoweverOftenItRuns)
 {
     const QByteArray existing = "<html><body>Checklist</body></html>";
     writeBytes(path("cessna172_check.htm"), existing);
     dialogs.answer(Answer::No).answer(Answer::No);
     installer.addToExistingPage(Checklist);
     installer.addToExistingPage(Checklist);
-    EXPECT_EQ(readBytes(path("cessna172_check.htm")), existing + player() + player());
+    EXPECT_EQ(readBytes(path("cessna172_check.htm")), existing + player());
 }
 
 TEST_F(Install, AddToExistingCreatesAMissingPage)
@@ -210,14 +223,15 @@ TEST_F(Install, EachInstallStartsFromAnEmptyBuffer)
 {
     QTemporaryDir other;
     writeCfg("kb_checklists=a\r\n");
-    writeBytes(other.filePath("aircraft.cfg"), "title=other\r\n");
+    writeBytes(other.filePath("aircraft.cfg"), "title=other\r\nchecklists=b\r\n");
     configureWithBackup(false);
     installer.installNewPage(Checklist);
 
     installer.chooseAircraft(other.filePath("Piper.air"));
     configureWithBackup(false);
     installer.installNewPage(Reference);
-    EXPECT_EQ(readBytes(other.filePath("aircraft.cfg")), "title=other\r\n\r\n");
+    EXPECT_EQ(readBytes(other.filePath("aircraft.cfg")),
+              "title=other\r\nchecklists=b\r\nkb_reference=piper_ref\r\n\r\n");
     EXPECT_EQ(readBytes(other.filePath("piper_ref.htm")), player());
 }
 
@@ -274,7 +288,7 @@ TEST_F(Install, AFailedBackupLeavesAircraftCfgUntouched)
     QDir(dir.path()).mkdir("aircraft.bak");
     configureWithBackup(true);
     installer.installNewPage(Checklist);
-    expectOneErrorNaming("aircraft.bak", "Filename refers to a directory");
+    expectOneErrorNaming("aircraft.bak", reasonOpening(path("aircraft.bak")));
     EXPECT_EQ(cfg(), workedExample);
 }
 

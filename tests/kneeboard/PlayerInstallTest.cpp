@@ -1,6 +1,7 @@
 // What the install core reports of each path it can take.
 
 #include "kneeboard/PlayerInstall.h"
+#include "kneeboard/PlayerPage.h"
 #include "simulator/SimulatorCodePages.h"
 
 #include "Files.h"
@@ -29,6 +30,8 @@ struct ReportCase
     bool cfgChanged;
     bool backupMade;
     QString failedFile = {}; // the file the failure names
+    QList<KneeboardSection> alreadyNamed = {};
+    bool backupKept = false;
 };
 
 void PrintTo(const ReportCase &row, std::ostream *out)
@@ -43,6 +46,7 @@ class InstallReports : public testing::TestWithParam<ReportCase>
 const InstallChoices newChecklist{.checklist = true, .newFile = true};
 const InstallChoices newReference{.reference = true, .newFile = true};
 const InstallChoices addChecklist{.checklist = true, .addToExisting = true};
+const QByteArray player = buildPlayerPage() + "\r\n";
 
 } // namespace
 
@@ -76,6 +80,12 @@ TEST_P(InstallReports, SayWhatWasDone)
     EXPECT_EQ(report.withoutEntry, row.withoutEntry);
     EXPECT_EQ(report.cfgChanged, row.cfgChanged);
     EXPECT_EQ(report.backupMade, row.backupMade);
+    EXPECT_EQ(report.alreadyNamed, row.alreadyNamed);
+    EXPECT_EQ(report.backupKept, row.backupKept);
+    for (const auto &[name, bytes] : row.files) {
+        if (name == "aircraft.bak" && !row.backupMade)
+            EXPECT_EQ(readBytes(dir.filePath(name)), bytes) << "a backup kept is not written";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -106,8 +116,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {},
                    {},
                    {Checklist},
-                   true,
-                   true},
+                   false,
+                   false},
         ReportCase{"CfgNotConfigured",
                    {{"aircraft.cfg", "kb_checklists=x\r\n"}, {"cessna172_check.htm", "<p>own</p>"}},
                    {.checklist = true, .addToExisting = true, .configureCfg = false, .backupCfg = false},
@@ -118,14 +128,62 @@ INSTANTIATE_TEST_SUITE_P(
                    false,
                    false},
         ReportCase{"PageCreatedWithoutBackup",
-                   {{"aircraft.cfg", "kb_checklists=cessna172_check\r\n"}},
+                   {{"aircraft.cfg", "KB_CHECKLISTS=cessna172_check\r\n"}},
                    {.checklist = true, .addToExisting = true, .backupCfg = false},
                    {{Checklist, Action::Created}},
-                   {"kb_checklists=cessna172_check"},
+                   {"KB_CHECKLISTS=cessna172_check"},
                    {"kb_checklists=cessna172_check"},
                    {},
                    true,
                    false},
+        ReportCase{"EverythingThereAlready",
+                   {{"aircraft.cfg", "kb_checklists=cessna172_check\r\nkb_reference=cessna172_ref\r\n"},
+                    {"cessna172_check.htm", "<p>own</p>" + player},
+                    {"cessna172_ref.htm", player}},
+                   {.checklist = true, .reference = true, .addToExisting = true},
+                   {{Reference, Action::AlreadyHeld}, {Checklist, Action::AlreadyHeld}},
+                   {},
+                   {},
+                   {},
+                   false,
+                   false,
+                   {},
+                   {Reference, Checklist}},
+        ReportCase{
+            "PlayerAmongOtherLinesIsNotAddedAgain",
+            {{"aircraft.cfg", "kb_checklists=old\r\n"}, {"cessna172_check.htm", player + "<p>mine</p>"}},
+            addChecklist,
+            {{Checklist, Action::AlreadyHeld}},
+            {"kb_checklists=old"},
+            {"kb_checklists=cessna172_check"},
+            {},
+            true,
+            true},
+        // aircraft.bak holds aircraft.cfg from before an earlier install: it
+        // stays the aircraft's own.
+        ReportCase{"BackupOfTheAircraftsOwnKept",
+                   {{"aircraft.cfg", "kb_checklists=cessna172_check\r\n\r\n"},
+                    {"aircraft.bak", "kb_checklists=own\r\n"}},
+                   newReference,
+                   {{Reference, Action::Written}},
+                   {},
+                   {"kb_reference=cessna172_ref"},
+                   {},
+                   true,
+                   false,
+                   {},
+                   {},
+                   true},
+        ReportCase{
+            "StaleBackupReplaced",
+            {{"aircraft.cfg", "kb_checklists=own\r\n"}, {"aircraft.bak", "title=another aircraft\r\n"}},
+            newChecklist,
+            {{Checklist, Action::Written}},
+            {"kb_checklists=own"},
+            {"kb_checklists=cessna172_check"},
+            {},
+            true,
+            true},
         ReportCase{"APageThatCannotBeRead",
                    {{"aircraft.cfg", "x"}, {"cessna172_check.htm/", {}}},
                    addChecklist,
@@ -138,7 +196,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "cessna172_check.htm"},
         ReportCase{"NoAircraftCfg", {}, newChecklist, {}, {}, {}, {}, false, false, "aircraft.cfg"},
         ReportCase{"ABackupThatCannotBeWritten",
-                   {{"aircraft.cfg", "x"}, {"aircraft.bak/", {}}},
+                   {{"aircraft.cfg", "kb_checklists=x"}, {"aircraft.bak/", {}}},
                    newChecklist,
                    {},
                    {},

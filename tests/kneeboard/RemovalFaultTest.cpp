@@ -24,7 +24,7 @@ struct RemovalFault
 {
     const char *name;
     Op op;
-    int nth; // 1: aircraft.cfg, written first; 2: the page cut back
+    int nth; // 1: aircraft.cfg, written first; 2: the page cut back; an unlink: the page deleted
 };
 
 void PrintTo(const RemovalFault &fault, std::ostream *out)
@@ -76,12 +76,20 @@ TEST_P(RemovalFaults, RunAgainEndsWhereOneRemovalEnds)
     const Files installed = filesOf(dir.path());
     {
         faults::FaultInjector injector(dir.path());
-        injector.failFrom(GetParam().op, GetParam().nth, GetParam().op == Op::Sync ? EIO : ENOSPC);
-        EXPECT_EQ(removeFrom(dir.path()).outcome, RemovalReport::Outcome::Failed);
+        injector.failFrom(GetParam().op, GetParam().nth,
+                          GetParam().op == Op::TempCreate || GetParam().op == Op::Write ? ENOSPC : EIO);
+        const RemovalReport report = removeFrom(dir.path());
+        EXPECT_EQ(report.outcome, RemovalReport::Outcome::Failed);
         ASSERT_TRUE(injector.injected()) << faults::describe(injector.calls());
+        // What was done is said beside what failed.
+        if (filesOf(dir.path()) != installed) {
+            EXPECT_FALSE(report.done.isEmpty());
+            EXPECT_TRUE(report.notes.join('\n').contains("still holds the player"))
+                << report.notes.join('\n').toStdString();
+        }
     }
     // aircraft.cfg is written first: when that fails, no page is touched.
-    if (GetParam().nth == 1) {
+    if (GetParam().nth == 1 && GetParam().op != Op::Unlink) {
         EXPECT_EQ(filesOf(dir.path()), installed);
     }
     const RemovalReport again = removeFrom(dir.path());
@@ -92,6 +100,8 @@ TEST_P(RemovalFaults, RunAgainEndsWhereOneRemovalEnds)
 INSTANTIATE_TEST_SUITE_P(
     EachWrite, RemovalFaults,
     testing::Values(RemovalFault{"CfgTempCreate", Op::TempCreate, 1}, RemovalFault{"CfgWrite", Op::Write, 1},
-                    RemovalFault{"CfgSync", Op::Sync, 1}, RemovalFault{"PageTempCreate", Op::TempCreate, 2},
-                    RemovalFault{"PageWrite", Op::Write, 2}, RemovalFault{"PageSync", Op::Sync, 3}),
+                    RemovalFault{"CfgSync", Op::Sync, 1}, RemovalFault{"CfgRename", Op::Rename, 1},
+                    RemovalFault{"PageTempCreate", Op::TempCreate, 2},
+                    RemovalFault{"PageWrite", Op::Write, 2}, RemovalFault{"PageSync", Op::Sync, 2},
+                    RemovalFault{"PageRename", Op::Rename, 2}, RemovalFault{"PageDelete", Op::Unlink, 1}),
     [](const testing::TestParamInfo<RemovalFault> &info) { return info.param.name; });

@@ -1,22 +1,22 @@
-// The libc functions that Qt 6.4 calls to read and replace files, defined in
-// the test program so that they come before libc in the dynamic linker's
-// search (the program is linked with -rdynamic for that). Found with
-// `strace` and `nm -D --undefined-only libQt6Core.so.6`:
+// The libc functions that Qt 6.4 and the program call to read, replace and
+// delete files, defined in the test program so that they come before libc in
+// the dynamic linker's search (the program is linked with -rdynamic for
+// that). Found with `strace` and `nm -D --undefined-only libQt6Core.so.6`:
 //
 //   QFile::open (read, append)        open64
 //   QFile::read, readAll              read
 //   QFile::write (unbuffered)         write
-//   QSaveFile::open                   open64(folder, O_TMPFILE | O_RDWR), or,
-//                                     where the file system has no O_TMPFILE,
-//                                     open64("name.XXXXXX", O_CREAT | O_EXCL)
-//   QSaveFile::commit                 fdatasync, then linkat(/proc/self/fd/N,
-//                                     name); when the name exists: linkat to
-//                                     "name.XXXXXX" and rename over the name
+//   QFile::open(NewOnly)              open64("name.skylyre-XXXXXX.tmp",
+//                                     O_CREAT | O_EXCL), AtomicFile's
+//   syncToDisk                        fdatasync
+//   moveOver                          rename
+//   QFile::remove                     unlink
 //
-// openat, openat64, fsync, renameat and renameat2 are covered as well, so that
-// a Qt that switches to them is still seen. Each call on a path under the
-// watched folder (or a descriptor opened on one) is counted, and the planned
-// one fails with its errno, as if the system had refused it.
+// openat, openat64, fsync, linkat, renameat, renameat2 and unlinkat are
+// covered as well, so that a Qt that switches to them (O_TMPFILE and linkat
+// are QSaveFile's) is still seen. Each call on a path under the watched folder
+// (or a descriptor opened on one) is counted, and the planned one fails with
+// its errno, as if the system had refused it, or kills the process.
 
 #include "FaultInjection.h"
 
@@ -27,6 +27,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdarg>
 #include <cstring>
 #include <mutex>
@@ -41,14 +42,15 @@ struct State
     std::mutex mutex;
     bool armed = false;
     std::string folder; // with a trailing '/'
-    bool noUnnamedTemporaryFiles = false;
     Op plannedOp = Op::OpenRead;
     int plannedNth = 0; // 0: nothing planned
     int plannedError = 0;
     bool plannedOnce = false;
     bool injected = false;
+    int killAt = 0; // 0: no kill planned
+    int diskChanges = 0;
     int readLimit = 0;
-    int counts[int(Op::Rename) + 1] = {};
+    int counts[int(Op::Unlink) + 1] = {};
     std::vector<Call> calls;
     bool tracked[maxDescriptors] = {};
     std::string paths[maxDescriptors];
@@ -82,6 +84,8 @@ bool isUnderOrIs(const State &s, const char *path)
 // Counts a call; returns the errno it must fail with, or 0 to let it through.
 int count(State &s, Op op, const char *path)
 {
+    if (changesDisk(op) && ++s.diskChanges == s.killAt)
+        std::raise(SIGKILL);
     const int nth = ++s.counts[int(op)];
     const bool fail =
         s.plannedNth != 0 && op == s.plannedOp && (s.plannedOnce ? nth == s.plannedNth : nth >= s.plannedNth);
@@ -119,8 +123,6 @@ int beforeOpen(const char *path, int flags, bool *track, Op *op)
     if (!s.armed || !isUnderOrIs(s, path))
         return 0;
     if (isTmpFile(flags)) {
-        if (s.noUnnamedTemporaryFiles)
-            return EOPNOTSUPP;
         *op = Op::TempCreate;
     } else if ((flags & O_DIRECTORY) != 0) {
         return 0; // listing a folder
@@ -233,8 +235,29 @@ const char *name(Op op)
         return "link";
     case Op::Rename:
         return "rename";
+    case Op::Unlink:
+        return "unlink";
     }
     return "?";
+}
+
+bool changesDisk(Op op)
+{
+    switch (op) {
+    case Op::OpenRead:
+    case Op::Read:
+        return false;
+    case Op::OpenAppend:
+    case Op::OpenWrite:
+    case Op::TempCreate:
+    case Op::Write:
+    case Op::Sync:
+    case Op::Link:
+    case Op::Rename:
+    case Op::Unlink:
+        return true;
+    }
+    return true;
 }
 
 std::string describe(const std::vector<Call> &calls)
@@ -252,7 +275,8 @@ FaultInjector::FaultInjector(const QString &folder)
     s.folder = folder.toStdString();
     if (s.folder.empty() || s.folder.back() != '/')
         s.folder += '/';
-    s.noUnnamedTemporaryFiles = false;
+    s.killAt = 0;
+    s.diskChanges = 0;
     s.readLimit = 0;
     s.plannedNth = 0;
     s.injected = false;
@@ -296,11 +320,11 @@ void FaultInjector::limitReads(int bytes)
     s.readLimit = bytes;
 }
 
-void FaultInjector::withoutUnnamedTemporaryFiles()
+void FaultInjector::killBefore(int nth)
 {
     State &s = state();
     std::lock_guard lock(s.mutex);
-    s.noUnnamedTemporaryFiles = true;
+    s.killAt = nth;
 }
 
 void FaultInjector::resetCount()
@@ -308,6 +332,7 @@ void FaultInjector::resetCount()
     State &s = state();
     std::lock_guard lock(s.mutex);
     std::fill(std::begin(s.counts), std::end(s.counts), 0);
+    s.diskChanges = 0;
     s.calls.clear();
 }
 
@@ -470,6 +495,28 @@ int renameat2(int olddirfd, const char *oldpath, int newdirfd, const char *newpa
     using RenameAt2 = int (*)(int, const char *, int, const char *, unsigned int);
     static const RenameAt2 next = real<RenameAt2>("renameat2");
     return next(olddirfd, oldpath, newdirfd, newpath, flags);
+}
+
+int unlink(const char *path) noexcept
+{
+    if (const int error = beforePathCall(path, Op::Unlink)) {
+        errno = error;
+        return -1;
+    }
+    using Unlink = int (*)(const char *);
+    static const Unlink next = real<Unlink>("unlink");
+    return next(path);
+}
+
+int unlinkat(int dirfd, const char *path, int flags) noexcept
+{
+    if (const int error = beforePathCall(path, Op::Unlink)) {
+        errno = error;
+        return -1;
+    }
+    using UnlinkAt = int (*)(int, const char *, int);
+    static const UnlinkAt next = real<UnlinkAt>("unlinkat");
+    return next(dirfd, path, flags);
 }
 
 } // extern "C"

@@ -9,9 +9,10 @@
 // program: FaultInjection.cpp defines the libc functions through which Qt
 // reaches files (open64, read, write, fdatasync, linkat, rename, ...) in the
 // test program itself, which comes first in the dynamic linker's search, so
-// Qt's calls land there and are passed on to libc (or the sanitizer runtime)
-// unless a fault is due. Only paths under the watched folder, and descriptors
-// opened on them, are counted; everything else passes untouched.
+// Qt's and the program's calls land there and are passed on to libc (or the
+// sanitizer runtime) unless a fault is due. Only paths under the watched
+// folder, and descriptors opened on them, are counted; everything else
+// passes untouched.
 //
 // A test program that uses this links it with skylyre_add_test(... FAULTS).
 namespace faults {
@@ -28,7 +29,11 @@ enum class Op {
     Sync,       // fsync() or fdatasync() on such a descriptor
     Link,       // linkat(): give an unnamed temporary file a name
     Rename,     // rename(), renameat(), renameat2()
+    Unlink,     // unlink(), unlinkat(): delete a file
 };
+
+// Whether `op` changes what is on disk (the calls a kill is planned at).
+bool changesDisk(Op op);
 
 const char *name(Op op);
 
@@ -59,13 +64,12 @@ public:
     void failFrom(Op op, int nth, int error);
     // Fails the `nth` call of `op` alone, as a passing fault would.
     void failOnly(Op op, int nth, int error);
+    // Kills the process (SIGKILL, as a crash or a power cut would end it)
+    // just before the `nth` call under the folder that changes the disk.
+    void killBefore(int nth);
     // Every read() under the folder returns at most `bytes` bytes, as read()
     // may (a network share, a signal); 0 lifts the limit.
     void limitReads(int bytes);
-    // Makes the folder behave like a file system without O_TMPFILE (some
-    // network and FUSE file systems): every such open fails with EOPNOTSUPP,
-    // so Qt falls back to named temporary files. Those opens are not counted.
-    void withoutUnnamedTemporaryFiles();
 
     // Counting starts anew (the planned fault stays planned).
     void resetCount();
