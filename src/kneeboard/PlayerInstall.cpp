@@ -119,6 +119,7 @@ bool PlayerInstall::stagePage(const InstallStep &step)
         return false;
     page.section = step.section;
     page.entryStem = *stem;
+    const QByteArray earlierContent = page.content;
     const QByteArray player = buildPlayerPage() + "\r\n";
     if (!step.addToExisting) {
         page.content = player;
@@ -132,8 +133,11 @@ bool PlayerInstall::stagePage(const InstallStep &step)
         : page.newFile              ? Action::Written
         : page.before               ? Action::AppendedTo
                                     : Action::Created;
-    page.file.reset();
-    if (!unchanged && !stageFile(page.file, page.path, page.content))
+    // What an earlier step wrote beside the page stays, unless this one
+    // changed it.
+    if (unchanged || page.content != earlierContent)
+        page.file.reset();
+    if (!unchanged && !page.file && !stageFile(page.file, page.path, page.content))
         return false;
     const auto reported =
         std::find_if(current.pages.begin(), current.pages.end(),

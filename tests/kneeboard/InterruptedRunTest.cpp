@@ -1,0 +1,307 @@
+// Every instant of an install and of a removal, as a user meets it when the
+// program is killed there (a crash, the power gone, the task manager) or when
+// the call fails instead (a full disk, a failing device), and the same
+// command run twice:
+//  - each file is as it was or as one uninterrupted run leaves it;
+//  - aircraft.cfg names no page that is not there, unless it did before;
+//  - the same command run again ends byte for byte where one uninterrupted
+//    run ends, and the removal after it where the removal after one run ends;
+//  - a failed install changes nothing; a failed removal changes nothing or
+//    says what it did and what it left;
+//  - the same command twice ends where it ends once.
+//
+// The kill comes in a child process (fork), just before the nth call of the
+// run that changes the disk (support/FaultInjection.h); the test then looks at
+// the folder and runs the command again itself.
+
+#include "kneeboard/CfgRewrite.h"
+#include "kneeboard/PlayerInstall.h"
+#include "kneeboard/PlayerPage.h"
+#include "kneeboard/PlayerRemoval.h"
+#include "simulator/SimulatorCodePages.h"
+
+#include "FaultInjection.h"
+#include "Files.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <csignal>
+#include <map>
+#include <optional>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+using faults::FaultInjector;
+using Files = std::map<QString, QByteArray>;
+
+namespace {
+
+using enum KneeboardSection;
+
+struct RunCase
+{
+    const char *name;
+    Files files;            // beside Cessna172.air
+    InstallChoices choices; // the install; a removal takes out the sections it chose
+    bool removal = false;   // the command is the removal, after the install
+};
+
+void PrintTo(const RunCase &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+const QByteArray player = buildPlayerPage() + "\r\n";
+const QByteArray ownCfg = "[fltsim.0]\r\ntitle=Cessna Skyhawk\r\nkb_checklists=own_notes\r\n"
+                          "[fltsim.1]\r\ntitle=Cessna Skyhawk Floats\r\nkb_checklists=own_notes\r\n";
+const QByteArray namingCfg = "[fltsim.0]\r\nkb_checklists=cessna172_check\r\nkb_reference=cessna172_ref\r\n";
+const QByteArray ownPage = "<p>Before take-off</p>\r\n";
+
+QString airPath(const QString &folder)
+{
+    return folder + "/Cessna172.air";
+}
+
+void put(const QString &folder, const Files &files)
+{
+    writeBytes(airPath(folder), "flight model");
+    for (const auto &[name, bytes] : files)
+        writeBytes(folder + '/' + name, bytes);
+}
+
+Files filesOf(const QString &folder)
+{
+    Files files;
+    for (const QString &name : entriesOf(folder)) {
+        if (name != "Cessna172.air")
+            files[name] = readBytes(folder + '/' + name);
+    }
+    return files;
+}
+
+struct Outcome
+{
+    bool failed;
+    bool changedNothing;
+    QStringList said; // what a removal did, and what it says of what it left
+};
+
+Outcome install(const QString &folder, const InstallChoices &choices)
+{
+    SimulatorCodePages codePages;
+    const InstallReport report = installPlayer(airPath(folder), choices, codePages);
+    return {report.failed(), report.changedNothing(), {}};
+}
+
+Outcome remove(const QString &folder, const InstallChoices &choices)
+{
+    QList<KneeboardSection> sections;
+    if (choices.checklist)
+        sections.append(Checklist);
+    if (choices.reference)
+        sections.append(Reference);
+    const RemovalReport report = PlayerRemoval().remove(airPath(folder), sections);
+    return {report.outcome == RemovalReport::Outcome::Failed,
+            report.outcome == RemovalReport::Outcome::NothingToRemove, report.done + report.notes};
+}
+
+Outcome runCommand(const RunCase &row, const QString &folder)
+{
+    return row.removal ? remove(folder, row.choices) : install(folder, row.choices);
+}
+
+// The pages the entries of `cfg` name, that are not there and that `before`
+// did not name.
+QStringList missingPagesNamed(const QString &folder, const QByteArray &cfg, const QByteArray &before)
+{
+    QStringList missing;
+    for (const QByteArray &line : cfg.split('\n')) {
+        const QByteArray entry = line.trimmed();
+        if ((!isChecklistEntry(entry) && !isReferenceEntry(entry)) || before.contains(entry))
+            continue;
+        const QString page = QString::fromLatin1(entry.mid(entry.indexOf('=') + 1)) + ".htm";
+        if (!QFileInfo::exists(folder + '/' + page))
+            missing.append(page);
+    }
+    return missing;
+}
+
+class InterruptedRun : public testing::TestWithParam<RunCase>
+{
+protected:
+    void SetUp() override
+    {
+        const RunCase &row = GetParam();
+        QTemporaryDir start;
+        put(start.path(), row.files);
+        if (row.removal)
+            ASSERT_FALSE(install(start.path(), row.choices).failed);
+        before = filesOf(start.path());
+
+        QTemporaryDir uninterrupted;
+        put(uninterrupted.path(), before);
+        ASSERT_FALSE(runCommand(row, uninterrupted.path()).failed);
+        oneRun = filesOf(uninterrupted.path());
+        if (!row.removal) {
+            ASSERT_FALSE(remove(uninterrupted.path(), row.choices).failed);
+            removedAfterOneRun = filesOf(uninterrupted.path());
+        }
+    }
+
+    // A run stopped early: each file as before or as one run leaves it, and
+    // no entry naming a page that is not there.
+    void expectEveryFileWhole(const QString &folder) const
+    {
+        Files now = filesOf(folder);
+        std::erase_if(now, [](const auto &file) { return file.first.contains(".skylyre-"); });
+        auto names = now;
+        names.insert(before.begin(), before.end());
+        names.insert(oneRun.begin(), oneRun.end());
+        const auto find = [](const Files &files, const QString &name) -> std::optional<QByteArray> {
+            const auto found = files.find(name);
+            return found == files.end() ? std::nullopt : std::optional(found->second);
+        };
+        for (const auto &[name, bytes] : names) {
+            const std::optional<QByteArray> file = find(now, name);
+            EXPECT_TRUE(file == find(before, name) || file == find(oneRun, name))
+                << name.toStdString() << " is neither as it was nor as one run leaves it";
+        }
+        const QByteArray cfg = now.count("aircraft.cfg") ? now.at("aircraft.cfg") : QByteArray();
+        const QByteArray cfgBefore = before.count("aircraft.cfg") ? before.at("aircraft.cfg") : QByteArray();
+        EXPECT_EQ(missingPagesNamed(folder, cfg, cfgBefore), QStringList{});
+    }
+
+    // The same command again ends where one run ends; after an install, the
+    // removal too.
+    void expectRunAgainToEndAsOne(const QString &folder) const
+    {
+        const Outcome again = runCommand(GetParam(), folder);
+        EXPECT_FALSE(again.failed);
+        EXPECT_EQ(filesOf(folder), oneRun);
+        if (!GetParam().removal) {
+            remove(folder, GetParam().choices);
+            EXPECT_EQ(filesOf(folder), removedAfterOneRun);
+        }
+    }
+
+    Files before;
+    Files oneRun;
+    Files removedAfterOneRun;
+};
+
+} // namespace
+
+TEST_P(InterruptedRun, KilledBeforeAnyChangeOfTheDisk)
+{
+    int kills = 0;
+    for (int change = 1;; ++change) {
+        QTemporaryDir dir;
+        put(dir.path(), before);
+        const pid_t child = fork();
+        ASSERT_NE(child, -1);
+        if (child == 0) {
+            FaultInjector injector(dir.path());
+            injector.killBefore(change);
+            runCommand(GetParam(), dir.path());
+            _exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        if (WIFEXITED(status)) {
+            EXPECT_EQ(WEXITSTATUS(status), 0);
+            break;
+        }
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+        ++kills;
+        SCOPED_TRACE("killed before change " + std::to_string(change) + " of the disk");
+        expectEveryFileWhole(dir.path());
+        expectRunAgainToEndAsOne(dir.path());
+    }
+    EXPECT_GE(kills, 4) << "the command changed the disk fewer times than a run does";
+}
+
+TEST_P(InterruptedRun, EachChangeOfTheDiskFailingChangesNothingOrSaysWhatIsLeft)
+{
+    std::vector<faults::Call> calls;
+    {
+        QTemporaryDir dir;
+        put(dir.path(), before);
+        FaultInjector injector(dir.path());
+        runCommand(GetParam(), dir.path());
+        calls = injector.calls();
+    }
+    std::map<faults::Op, int> seen;
+    for (const faults::Call &call : calls) {
+        const int nth = ++seen[call.op];
+        if (!faults::changesDisk(call.op))
+            continue;
+        SCOPED_TRACE(std::string(faults::name(call.op)) + " number " + std::to_string(nth) + " failing");
+        QTemporaryDir dir;
+        put(dir.path(), before);
+        Outcome failed;
+        {
+            FaultInjector injector(dir.path());
+            injector.failOnly(call.op, nth, call.op == faults::Op::Write ? ENOSPC : EIO);
+            failed = runCommand(GetParam(), dir.path());
+            ASSERT_TRUE(injector.injected());
+        }
+        EXPECT_TRUE(failed.failed);
+        if (GetParam().removal && filesOf(dir.path()) != before) {
+            EXPECT_TRUE(failed.said.join('\n').contains("still holds the player"))
+                << failed.said.join('\n').toStdString();
+            expectEveryFileWhole(dir.path());
+        } else {
+            EXPECT_EQ(filesOf(dir.path()), before) << "a failed command changed a file";
+        }
+        expectRunAgainToEndAsOne(dir.path());
+    }
+}
+
+TEST_P(InterruptedRun, TheSameCommandTwiceEndsWhereItEndsOnce)
+{
+    QTemporaryDir dir;
+    put(dir.path(), before);
+    ASSERT_FALSE(runCommand(GetParam(), dir.path()).failed);
+    const Outcome again = runCommand(GetParam(), dir.path());
+    EXPECT_FALSE(again.failed);
+    EXPECT_TRUE(again.changedNothing);
+    EXPECT_EQ(filesOf(dir.path()), oneRun);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, InterruptedRun,
+    testing::Values(RunCase{"NewFileOverTheAircraftsOwnEntry",
+                            {{"aircraft.cfg", ownCfg}, {"own_notes.htm", ownPage}},
+                            {.checklist = true, .newFile = true}},
+                    RunCase{"NewFileBothSectionsOverTheAircraftsOwnPage",
+                            {{"aircraft.cfg", "[fltsim.0]\r\nkb_checklists=cessna172_check\r\n"},
+                             {"cessna172_check.htm", ownPage}},
+                            {.checklist = true, .reference = true, .newFile = true}},
+                    RunCase{"AddToExistingBothPagesThere",
+                            {{"aircraft.cfg", namingCfg},
+                             {"cessna172_check.htm", ownPage},
+                             {"cessna172_ref.htm", ownPage}},
+                            {.checklist = true, .reference = true, .addToExisting = true}},
+                    RunCase{"NewFileAndAddToExistingOnePageThere",
+                            {{"aircraft.cfg", ownCfg}, {"cessna172_check.htm", ownPage}},
+                            {.checklist = true, .newFile = true, .addToExisting = true}},
+                    RunCase{"ReferenceAddedWithoutBackup",
+                            {{"aircraft.cfg", ownCfg}},
+                            {.reference = true, .addToExisting = true, .backupCfg = false}},
+                    RunCase{"OverAStaleBackup",
+                            {{"aircraft.cfg", ownCfg}, {"aircraft.bak", "[fltsim.0]\r\ntitle=Another\r\n"}},
+                            {.checklist = true, .reference = true, .newFile = true}},
+                    RunCase{"RemovalFromTheAircraftsOwnPageAndANewOne",
+                            {{"aircraft.cfg", namingCfg}, {"cessna172_check.htm", ownPage}},
+                            {.checklist = true, .reference = true, .addToExisting = true},
+                            true},
+                    RunCase{"RemovalRestoringTheAircraftsOwnEntry",
+                            {{"aircraft.cfg", ownCfg}, {"own_notes.htm", ownPage}},
+                            {.checklist = true, .reference = true, .newFile = true},
+                            true}),
+    [](const testing::TestParamInfo<RunCase> &info) { return std::string(info.param.name); });
