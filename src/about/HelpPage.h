@@ -2,6 +2,7 @@
 
 #include <QString>
 
-// The help page, in the folder the program is started in; both windows open
-// it with the desktop's default program.
-inline const QString helpPage = QStringLiteral("help.htm");
+// The help page, in the folder the program is started in, in the language
+// the program speaks: "help_de.htm" when that folder has it, else
+// "help.htm". Both windows open it with the desktop's default program.
+QString helpPage();

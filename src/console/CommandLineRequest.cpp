@@ -44,8 +44,10 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     QCommandLineParser parser;
     setUpCommandLine(
         parser,
-        QStringLiteral("Lists the FS2004 aircraft that hold the Skylyre music player in their "
-                       "kneeboard, installs it into any number of aircraft and removes it again."));
+        QT_TRANSLATE_NOOP("CommandLine",
+                          "Lists the FS2004 aircraft that hold the Skylyre music player in their "
+                          "kneeboard, installs it into any number of aircraft and removes it "
+                          "again."));
     parser.addOptions({
         {QStringLiteral("checklist"), QStringLiteral("install, remove: the Checklist section.")},
         {QStringLiteral("reference"), QStringLiteral("install, remove: the Reference section.")},
@@ -83,7 +85,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     if (found == commandNames().cend())
         return usageError(QStringLiteral("Unknown command '%1': list, install or remove.").arg(name));
     for (const QString &option : parser.optionNames()) {
-        if (!found->options.contains(option))
+        if (!found->options.contains(option) && option != QLatin1String("language"))
             return usageError(QStringLiteral("%1 does not take --%2.").arg(name, option));
     }
 

@@ -1,3 +1,4 @@
+#include "about/CommandLine.h"
 #include "console/ConsoleProgram.h"
 
 #include <QCoreApplication>
@@ -9,6 +10,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("skylyre"));
+    speakAskedLanguage(QCoreApplication::arguments());
     QTextStream out(stdout);
     QTextStream err(stderr);
     return runConsoleProgram(QCoreApplication::arguments(), out, err);

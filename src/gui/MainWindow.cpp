@@ -202,7 +202,7 @@ void MainWindow::startUp()
 {
     versionLabel->setText(
         QStringLiteral("Skylyre for FS2004 %1 9/13/03 By Arandel").arg(ProgramVersion::programVersionText()));
-    if (!fileExists(helpPage)) {
+    if (!fileExists(helpPage())) {
         dialogs.messageBox(QStringLiteral("Help file not found\rHelp will not be available."),
                            Dialogs::Buttons::Ok, MessageTitles::error, Dialogs::Icon::Error);
         helpButton->hide();
@@ -229,7 +229,7 @@ void MainWindow::checkForUpdate()
 
 void MainWindow::showHelp()
 {
-    dialogs.shellOpen(helpPage);
+    dialogs.shellOpen(helpPage());
 }
 
 void MainWindow::visitWebSite()

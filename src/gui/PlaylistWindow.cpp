@@ -85,7 +85,7 @@ void PlaylistWindow::createActions()
 void PlaylistWindow::load(const QIcon &icon)
 {
     setWindowIcon(icon);
-    if (!fileExists(helpPage))
+    if (!fileExists(helpPage()))
         helpAction->setEnabled(false);
 
     adjustSize();
@@ -177,7 +177,7 @@ void PlaylistWindow::closePlaylist()
 
 void PlaylistWindow::showHelp()
 {
-    dialogs.shellOpen(helpPage);
+    dialogs.shellOpen(helpPage());
 }
 
 void PlaylistWindow::about()

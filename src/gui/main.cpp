@@ -5,15 +5,22 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+namespace {
+
+const char *const description =
+    QT_TRANSLATE_NOOP("CommandLine",
+                      "Installs the Skylyre music player into the kneeboard of an FS2004 "
+                      "aircraft, and edits its playlists.");
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
-    QCommandLineParser commandLine;
-    setUpCommandLine(
-        commandLine,
-        QStringLiteral("Installs the Skylyre music player into the kneeboard of an FS2004 aircraft, "
-                       "and edits its playlists."));
-    answerHelpOrVersion(commandLine, argc, argv);
+    answerHelpOrVersion(argc, argv, description);
     QApplication app(argc, argv);
+    speakAskedLanguage(QApplication::arguments());
+    QCommandLineParser commandLine;
+    setUpCommandLine(commandLine, description);
     commandLine.process(app);
 
     QtDialogs dialogs;
