@@ -3,6 +3,7 @@
 #include "files/FileNames.h"
 #include "files/FileOperations.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -10,6 +11,6 @@ AirFile airFileOf(const QString &argument)
 {
     const QString path = existingCaseOf(QDir::cleanPath(QFileInfo(argument).absoluteFilePath()));
     if (!fileExists(path))
-        return {path, QStringLiteral("there is no such .air file")};
+        return {path, QCoreApplication::translate("AirFile", "there is no such .air file")};
     return {path, {}};
 }

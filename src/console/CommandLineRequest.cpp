@@ -32,6 +32,12 @@ const std::vector<CommandName> &commandNames()
     return names;
 }
 
+// What the command line says, in the language spoken.
+struct CommandLineWords
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLineRequest)
+};
+
 ParsedCommandLine usageError(const QString &reason)
 {
     return {ParsedCommandLine::Kind::UsageError, {}, reason};
@@ -49,22 +55,25 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
                           "kneeboard, installs it into any number of aircraft and removes it "
                           "again."));
     parser.addOptions({
-        {QStringLiteral("checklist"), QStringLiteral("install, remove: the Checklist section.")},
-        {QStringLiteral("reference"), QStringLiteral("install, remove: the Reference section.")},
-        {QStringLiteral("new"), QStringLiteral("install: a page of its own (New File).")},
-        {QStringLiteral("add"), QStringLiteral("install: added to the aircraft's page (Add to existing).")},
+        {QStringLiteral("checklist"), CommandLineWords::tr("install, remove: the Checklist section.")},
+        {QStringLiteral("reference"), CommandLineWords::tr("install, remove: the Reference section.")},
+        {QStringLiteral("new"), CommandLineWords::tr("install: a page of its own (New File).")},
+        {QStringLiteral("add"),
+         CommandLineWords::tr("install: added to the aircraft's page (Add to existing).")},
         {QStringLiteral("backup"),
-         QStringLiteral("install: aircraft.cfg backed up to aircraft.bak (the default).")},
-        {QStringLiteral("no-backup"), QStringLiteral("install: no backup of aircraft.cfg.")},
-        {QStringLiteral("no-cfg"), QStringLiteral("install: the page alone, aircraft.cfg left as it is.")},
-        {QStringLiteral("json"), QStringLiteral("list: JSON, for scripts.")},
+         CommandLineWords::tr("install: aircraft.cfg backed up to aircraft.bak (the default).")},
+        {QStringLiteral("no-backup"), CommandLineWords::tr("install: no backup of aircraft.cfg.")},
+        {QStringLiteral("no-cfg"),
+         CommandLineWords::tr("install: the page alone, aircraft.cfg left as it is.")},
+        {QStringLiteral("json"), CommandLineWords::tr("list: JSON, for scripts.")},
     });
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("list, install or remove."),
+    parser.addPositionalArgument(QStringLiteral("command"), CommandLineWords::tr("list, install or remove."),
                                  QStringLiteral("list|install|remove"));
-    parser.addPositionalArgument(QStringLiteral("paths"),
-                                 QStringLiteral("list: the folders to search (by default every FS2004 "
-                                                "Aircraft folder found); install, remove: the .air files."),
-                                 QStringLiteral("[FOLDER...|AIR...]"));
+    parser.addPositionalArgument(
+        QStringLiteral("paths"),
+        CommandLineWords::tr("list: the folders to search (by default every FS2004 Aircraft folder found); "
+                             "install, remove: the .air files."),
+        QStringLiteral("[FOLDER...|AIR...]"));
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
     if (parser.isSet(QStringLiteral("help")))
@@ -77,16 +86,16 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
 
     QStringList paths = parser.positionalArguments();
     if (paths.isEmpty())
-        return usageError(QStringLiteral("No command given: list, install or remove."));
+        return usageError(CommandLineWords::tr("No command given: list, install or remove."));
     const QString name = paths.takeFirst();
     const auto found =
         std::find_if(commandNames().cbegin(), commandNames().cend(),
                      [&](const CommandName &command) { return name == QLatin1String(command.name); });
     if (found == commandNames().cend())
-        return usageError(QStringLiteral("Unknown command '%1': list, install or remove.").arg(name));
+        return usageError(CommandLineWords::tr("Unknown command '%1': list, install or remove.").arg(name));
     for (const QString &option : parser.optionNames()) {
         if (!found->options.contains(option) && option != QLatin1String("language"))
-            return usageError(QStringLiteral("%1 does not take --%2.").arg(name, option));
+            return usageError(CommandLineWords::tr("%1 does not take --%2.").arg(name, option));
     }
 
     CommandLineRequest request;
@@ -103,7 +112,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     if (request.command == Command::List)
         return {ParsedCommandLine::Kind::Request, request};
     if (request.paths.isEmpty())
-        return usageError(QStringLiteral("%1 needs the .air file of at least one aircraft.").arg(name));
+        return usageError(CommandLineWords::tr("%1 needs the .air file of at least one aircraft.").arg(name));
     if (request.command == Command::Remove) {
         // Neither section: both.
         if (!choices.checklist && !choices.reference)
@@ -111,13 +120,13 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
         return {ParsedCommandLine::Kind::Request, request};
     }
     if (!choices.checklist && !choices.reference)
-        return usageError(QStringLiteral("install needs --checklist or --reference."));
+        return usageError(CommandLineWords::tr("install needs --checklist or --reference."));
     if (!choices.newFile && !choices.addToExisting)
-        return usageError(QStringLiteral("install needs --new or --add."));
+        return usageError(CommandLineWords::tr("install needs --new or --add."));
     if (parser.isSet(QStringLiteral("backup")) && parser.isSet(QStringLiteral("no-backup")))
-        return usageError(QStringLiteral("install takes --backup or --no-backup, not both."));
+        return usageError(CommandLineWords::tr("install takes --backup or --no-backup, not both."));
     if (parser.isSet(QStringLiteral("backup")) && !choices.configureCfg)
-        return usageError(
-            QStringLiteral("install --no-cfg leaves aircraft.cfg as it is: there is no backup to make."));
+        return usageError(CommandLineWords::tr(
+            "install --no-cfg leaves aircraft.cfg as it is: there is no backup to make."));
     return {ParsedCommandLine::Kind::Request, request};
 }

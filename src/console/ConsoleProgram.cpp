@@ -4,6 +4,7 @@
 #include "console/CommandLineRequest.h"
 #include "console/ListCommand.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 int runConsoleProgram(const QStringList &arguments, QTextStream &out, QTextStream &err)
@@ -15,7 +16,8 @@ int runConsoleProgram(const QStringList &arguments, QTextStream &out, QTextStrea
         out << line.text << (line.text.endsWith(QLatin1Char('\n')) ? "" : "\n") << Qt::flush;
         return 0;
     case ParsedCommandLine::Kind::UsageError:
-        err << line.text << "\nSee skylyre --help." << Qt::endl;
+        err << line.text << '\n'
+            << QCoreApplication::translate("ConsoleProgram", "See skylyre --help.") << Qt::endl;
         return 2;
     case ParsedCommandLine::Kind::Request:
         break;

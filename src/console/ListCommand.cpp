@@ -4,6 +4,7 @@
 #include "kneeboard/AircraftListing.h"
 #include "simulator/SimulatorFolders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -13,13 +14,35 @@
 
 namespace {
 
+// What the command line says, in the language spoken.
+struct ListWords
+{
+    Q_DECLARE_TR_FUNCTIONS(ListCommand)
+};
+
+// The state of a page in the line: stateWord's, in the language spoken.
+QString stateText(ListedPage::State state)
+{
+    switch (state) {
+    case ListedPage::State::Player:
+        return ListWords::tr("player");
+    case ListedPage::State::NoPlayer:
+        return ListWords::tr("no player");
+    case ListedPage::State::Missing:
+        return ListWords::tr("no page");
+    case ListedPage::State::Unreadable:
+        return ListWords::tr("unreadable");
+    }
+    Q_UNREACHABLE();
+}
+
 QString textOf(const QList<ListedPage> &pages)
 {
     if (pages.isEmpty())
-        return QStringLiteral("none");
+        return ListWords::tr("none");
     QStringList text;
     for (const ListedPage &page : pages) {
-        text.append(QStringLiteral("%1 (%2)").arg(page.text, stateWord(page.state)));
+        text.append(QStringLiteral("%1 (%2)").arg(page.text, stateText(page.state)));
         if (!page.problem.isEmpty())
             text.last() += QStringLiteral(": ") + page.problem;
     }
@@ -30,9 +53,10 @@ QString textOf(const ListedAircraft &aircraft)
 {
     const QString air = aircraft.folder + QDir::separator() + aircraft.airFile + QStringLiteral(": ");
     if (!aircraft.problem.isEmpty())
-        return air + QStringLiteral("unreadable: ") + aircraft.problem;
-    return air + QStringLiteral("checklist ") + textOf(aircraft.checklist) + QStringLiteral("; reference ")
-        + textOf(aircraft.reference);
+        return air + ListWords::tr("unreadable: %1").arg(aircraft.problem);
+    return air
+        + ListWords::tr("checklist %1; reference %2")
+              .arg(textOf(aircraft.checklist), textOf(aircraft.reference));
 }
 
 QJsonArray jsonOf(const QList<ListedPage> &pages)
@@ -69,7 +93,8 @@ int runList(const CommandLineRequest &request, QTextStream &out, QTextStream &er
         for (const LabelledFolder &folder : findSimulatorFolders())
             folders.append(folder.path);
         if (folders.isEmpty())
-            err << "No FS2004 Aircraft folder was found: name the folders to list." << Qt::endl;
+            err << ListWords::tr("No FS2004 Aircraft folder was found: name the folders to list.")
+                << Qt::endl;
     }
     int exitCode = 0;
     AircraftListing listing;
@@ -78,8 +103,7 @@ int runList(const CommandLineRequest &request, QTextStream &out, QTextStream &er
     qsizetype withPlayer = 0;
     for (const QString &folder : folders) {
         if (!QFileInfo(folder).isDir()) {
-            err << QStringLiteral("\"%1\" is not a folder.").arg(QDir::toNativeSeparators(folder))
-                << Qt::endl;
+            err << ListWords::tr("\"%1\" is not a folder.").arg(QDir::toNativeSeparators(folder)) << Qt::endl;
             exitCode = 1;
             continue;
         }
@@ -99,7 +123,7 @@ int runList(const CommandLineRequest &request, QTextStream &out, QTextStream &er
     if (request.json)
         out << QJsonDocument(json).toJson();
     else
-        out << QStringLiteral("%1 aircraft, %2 with the player.").arg(listed).arg(withPlayer) << '\n';
+        out << ListWords::tr("%1 aircraft, %2 with the player.").arg(listed).arg(withPlayer) << '\n';
     out.flush();
     return exitCode;
 }

@@ -10,7 +10,9 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("skylyre"));
-    speakAskedLanguage(QCoreApplication::arguments());
+    // Scripts read --json in English, whatever the user's language.
+    if (!QCoreApplication::arguments().contains(QStringLiteral("--json")))
+        speakAskedLanguage(QCoreApplication::arguments());
     QTextStream out(stdout);
     QTextStream err(stderr);
     return runConsoleProgram(QCoreApplication::arguments(), out, err);

@@ -1,19 +1,19 @@
 #pragma once
 
-#include <QDir>
+#include <QCoreApplication>
 #include <QString>
 
 // A file operation that could not be done: what was tried, on which file, and
 // the system's reason.
 struct FileError
 {
-    QString action; // "read", "write", "append to"
+    Q_DECLARE_TR_FUNCTIONS(FileError)
+
+public:
+    QString action; // "read", "write", "delete", "sync"
     QString path;
     QString reason;
 
-    QString message() const
-    {
-        return QStringLiteral("Could not %1 \"%2\":\r\n%3")
-            .arg(action, QDir::toNativeSeparators(path), reason);
-    }
+    // "Could not read "<path>":" and the reason on a line of its own.
+    QString message() const;
 };

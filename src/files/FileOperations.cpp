@@ -20,7 +20,7 @@ bool readWholeFile(const QString &path, QByteArray *content, FileError *error)
     // device such as /dev/zero never ends. A folder is left to QFile.
     const QFileInfo info(file.fileName());
     if (info.exists() && !info.isFile() && !info.isDir()) {
-        *error = {QStringLiteral("read"), file.fileName(), QStringLiteral("Not a regular file")};
+        *error = {QStringLiteral("read"), file.fileName(), FileError::tr("Not a regular file")};
         return false;
     }
     if (file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {

@@ -2,16 +2,16 @@
 
 #include "about/MessageTitles.h"
 #include "dialogs/Dialogs.h"
-#include "gui/InstallQuestions.h"
 #include "kneeboard/PageName.h"
 #include "kneeboard/PlayerPage.h"
 #include "kneeboard/ReportText.h"
 
 #include <QFileInfo>
 
-namespace {
-const QString cfgTitle = QStringLiteral("Aircraft.cfg");
-} // namespace
+QString Installer::cfgTitle()
+{
+    return tr("Aircraft.cfg");
+}
 
 Installer::Installer(Dialogs &dialogs, SimulatorSearch findSimulators)
     : dialogs(dialogs)
@@ -22,7 +22,7 @@ Installer::Installer(Dialogs &dialogs, SimulatorSearch findSimulators)
 
 bool Installer::openCommand()
 {
-    aircraftDialog.setFilter(QStringLiteral("AIR Files (*.air)|*.air"));
+    aircraftDialog.setFilter(tr("AIR Files (*.air)|*.air"));
     aircraftDialog.setSidebarFolders(findSimulators());
     if (chosen)
         aircraftDialog.setStartFolder(chosen->folder);
@@ -39,7 +39,7 @@ bool Installer::chooseAircraft(const QString &airPath)
     const std::optional<Aircraft> aircraft = Aircraft::fromAirPath(airPath);
     if (!aircraft) {
         dialogs.messageBox(tooShortToNameMessage(QFileInfo(airPath).fileName()), Dialogs::Buttons::Ok,
-                           MessageTitles::error, Dialogs::Icon::Error);
+                           MessageTitles::error(), Dialogs::Icon::Error);
         return false;
     }
     chosen = aircraft;
@@ -49,22 +49,22 @@ bool Installer::chooseAircraft(const QString &airPath)
 void Installer::writeCommand(const InstallChoices &choices)
 {
     if (!chosen) {
-        dialogs.messageBox(QStringLiteral("No AIR file has been opened."), Dialogs::Buttons::Ok,
-                           MessageTitles::error, Dialogs::Icon::Error);
+        dialogs.messageBox(tr("No AIR file has been opened."), Dialogs::Buttons::Ok, MessageTitles::error(),
+                           Dialogs::Icon::Error);
         return;
     }
     if (!choices.checklist && !choices.reference) {
-        dialogs.messageBox(QStringLiteral("Please choose a File Option."), Dialogs::Buttons::Ok,
-                           MessageTitles::program);
+        dialogs.messageBox(tr("Please choose a File Option."), Dialogs::Buttons::Ok,
+                           MessageTitles::program());
         return;
     }
     if (!choices.newFile && !choices.addToExisting) {
         // "Pleae" as the program has always said it.
-        dialogs.messageBox(QStringLiteral("Pleae choose a Location."), Dialogs::Buttons::Ok,
-                           MessageTitles::program);
+        dialogs.messageBox(tr("Pleae choose a Location."), Dialogs::Buttons::Ok, MessageTitles::program());
         return;
     }
-    if (dialogs.messageBox(InstallQuestions::confirm, Dialogs::Buttons::OkCancel, MessageTitles::program)
+    if (dialogs.messageBox(tr("Are you sure you want to add the Skylyre? This option is not reversible."),
+                           Dialogs::Buttons::OkCancel, MessageTitles::program())
         == Dialogs::Answer::Cancel)
         return;
 
@@ -87,21 +87,22 @@ void Installer::install(const QList<InstallStep> &steps)
     for (const InstallStep &step : steps) {
         if (!install.stagePage(step))
             break;
-        if (dialogs.messageBox(InstallQuestions::configureCfg, Dialogs::Buttons::YesNo, cfgTitle)
+        if (dialogs.messageBox(tr("Configure aircraft.cfg?"), Dialogs::Buttons::YesNo, cfgTitle())
             == Dialogs::Answer::No) {
-            dialogs.messageBox(QStringLiteral("You will have to manually configure Aircraft.cfg for the "
-                                              "respective aircraft. See Help for more information."),
-                               Dialogs::Buttons::Ok, cfgTitle);
+            dialogs.messageBox(tr("You will have to manually configure Aircraft.cfg for the "
+                                  "respective aircraft. See Help for more information."),
+                               Dialogs::Buttons::Ok, cfgTitle());
             continue;
         }
-        const bool backup = dialogs.messageBox(InstallQuestions::backupCfg, Dialogs::Buttons::YesNo, cfgTitle)
+        const bool backup =
+            dialogs.messageBox(tr("Backup aircraft.cfg? (Recommended)"), Dialogs::Buttons::YesNo, cfgTitle())
             == Dialogs::Answer::Yes;
         if (!install.configureCfg(backup))
             break;
     }
     const InstallReport report = install.finish();
     if (report.failed()) {
-        dialogs.messageBox(report.failureMessage(), Dialogs::Buttons::Ok, MessageTitles::error,
+        dialogs.messageBox(report.failureMessage(), Dialogs::Buttons::Ok, MessageTitles::error(),
                            Dialogs::Icon::Error);
         return;
     }
@@ -110,5 +111,5 @@ void Installer::install(const QList<InstallStep> &steps)
     const QStringList leftAsItWas = ReportText::leftAsItWas(report);
     if (!leftAsItWas.isEmpty())
         dialogs.messageBox(leftAsItWas.join(QStringLiteral("\r\n")), Dialogs::Buttons::Ok,
-                           MessageTitles::program);
+                           MessageTitles::program());
 }

@@ -7,6 +7,8 @@
 #include "simulator/SimulatorCodePages.h"
 #include "simulator/SimulatorFolders.h"
 
+#include <QCoreApplication>
+
 #include <functional>
 
 class Dialogs;
@@ -15,6 +17,8 @@ class Dialogs;
 // commands of the main window and the two install routines behind Write.
 class Installer
 {
+    Q_DECLARE_TR_FUNCTIONS(Installer)
+
 public:
     using SimulatorSearch = std::function<QList<LabelledFolder>()>;
 
@@ -45,6 +49,8 @@ public:
 private:
     // Takes the steps, asking Write's two questions after each page.
     void install(const QList<InstallStep> &steps);
+    // The title of those questions: "Aircraft.cfg".
+    static QString cfgTitle();
 
     Dialogs &dialogs;
     SimulatorSearch findSimulators;

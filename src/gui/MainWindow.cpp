@@ -82,7 +82,7 @@ MainWindow::MainWindow(Dialogs &dialogs, const QString &makerHost, Installer::Si
     , updateCheck(dialogs, waitingBox, makerHost)
 {
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowTitle(MessageTitles::program);
+    setWindowTitle(MessageTitles::program());
     setWindowIcon(programIcon());
     setFont(windowFont());
     createClientArea();
@@ -98,7 +98,7 @@ void MainWindow::createControls()
     versionLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     webLink = place(new LinkLabel(QStringLiteral("Velmora"), clientArea), "webLink",
-                    twipsRect(1320, 240, 1335, 255), QStringLiteral("Visit Velmora"));
+                    twipsRect(1320, 240, 1335, 255), tr("Visit Velmora"));
     webLink->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QFont underlined = webLink->font();
     underlined.setUnderline(true);
@@ -109,24 +109,19 @@ void MainWindow::createControls()
     webLink->setCursor(QCursor(QPixmap(QStringLiteral(":/hand.xpm")), 4, 0));
     connect(webLink, &LinkLabel::clicked, this, &MainWindow::visitWebSite);
 
-    auto *fileOptionGroup = place(new QGroupBox(QStringLiteral("File Option"), clientArea), "fileOptionGroup",
+    auto *fileOptionGroup = place(new QGroupBox(tr("File Option"), clientArea), "fileOptionGroup",
                                   twipsRect(120, 480, 1815, 855));
-    checklistOption =
-        option(fileOptionGroup, "checklistOption", QStringLiteral("Checklist"),
-               twipsRect(120, 240, 1215, 255), QStringLiteral("Add the Skylyre to a checklist"));
-    referenceOption =
-        option(fileOptionGroup, "referenceOption", QStringLiteral("Reference"),
-               twipsRect(120, 480, 1215, 255), QStringLiteral("Add the Skylyre to a reference sheet"));
+    checklistOption = option(fileOptionGroup, "checklistOption", tr("Checklist"),
+                             twipsRect(120, 240, 1215, 255), tr("Add the Skylyre to a checklist"));
+    referenceOption = option(fileOptionGroup, "referenceOption", tr("Reference"),
+                             twipsRect(120, 480, 1215, 255), tr("Add the Skylyre to a reference sheet"));
 
     // The Location options lie over their frame, in front of it, on the client area itself.
-    place(new QGroupBox(QStringLiteral("Location"), clientArea), "locationGroup",
-          twipsRect(2040, 480, 1815, 855));
-    newFileOption =
-        option(clientArea, "newFileOption", QStringLiteral("New File"), twipsRect(2160, 720, 1215, 195),
-               QStringLiteral("Create a new file with only the Skylyre"));
-    addToExistingOption =
-        option(clientArea, "addToExistingOption", QStringLiteral("Add to existing"),
-               twipsRect(2160, 960, 1455, 255), QStringLiteral("Add the Skylyre to an existing file"));
+    place(new QGroupBox(tr("Location"), clientArea), "locationGroup", twipsRect(2040, 480, 1815, 855));
+    newFileOption = option(clientArea, "newFileOption", tr("New File"), twipsRect(2160, 720, 1215, 195),
+                           tr("Create a new file with only the Skylyre"));
+    addToExistingOption = option(clientArea, "addToExistingOption", tr("Add to existing"),
+                                 twipsRect(2160, 960, 1455, 255), tr("Add the Skylyre to an existing file"));
     auto *fileOption = new QButtonGroup(this);
     fileOption->addButton(checklistOption);
     fileOption->addButton(referenceOption);
@@ -135,27 +130,24 @@ void MainWindow::createControls()
     location->addButton(addToExistingOption);
 
     // Right-aligned, so it may reach further left where a wider font needs room.
-    auto *currentFileCaption = place(new QLabel(QStringLiteral("Current File:"), clientArea),
-                                     "currentFileCaption", twipsRect(0, 1440, 975, 255));
+    auto *currentFileCaption = place(new QLabel(tr("Current File:"), clientArea), "currentFileCaption",
+                                     twipsRect(0, 1440, 975, 255));
     currentFileCaption->setAlignment(Qt::AlignRight | Qt::AlignTop);
     fileNameLabel = place(new QLabel(clientArea), "fileNameLabel", twipsRect(1080, 1440, 2775, 255));
 
-    openButton = commandButton(clientArea, "openButton", QStringLiteral("&Open"),
-                               twipsRect(120, 1800, 1095, 375), QStringLiteral("Open aircraft for editing"));
-    writeButton = commandButton(clientArea, "writeButton", QStringLiteral("&Write"),
-                                twipsRect(1440, 1800, 1095, 375), QStringLiteral("Add Skylyre to aircraft"));
-    playlistEditorButton =
-        commandButton(clientArea, "playlistEditorButton", QStringLiteral("&Playlist Editor"),
-                      twipsRect(2760, 1800, 1095, 375), QStringLiteral("Launch the Playlist Editor"));
-    updateButton =
-        commandButton(clientArea, "updateButton", QStringLiteral("&Update"), twipsRect(120, 2280, 1095, 375),
-                      QStringLiteral("Check the Internet for software upgrades"));
-    helpButton =
-        commandButton(clientArea, "helpButton", QStringLiteral("&Help"), twipsRect(1440, 2280, 1095, 375),
-                      QStringLiteral("View the Help documentation"));
+    openButton = commandButton(clientArea, "openButton", tr("&Open"), twipsRect(120, 1800, 1095, 375),
+                               tr("Open aircraft for editing"));
+    writeButton = commandButton(clientArea, "writeButton", tr("&Write"), twipsRect(1440, 1800, 1095, 375),
+                                tr("Add Skylyre to aircraft"));
+    playlistEditorButton = commandButton(clientArea, "playlistEditorButton", tr("&Playlist Editor"),
+                                         twipsRect(2760, 1800, 1095, 375), tr("Launch the Playlist Editor"));
+    updateButton = commandButton(clientArea, "updateButton", tr("&Update"), twipsRect(120, 2280, 1095, 375),
+                                 tr("Check the Internet for software upgrades"));
+    helpButton = commandButton(clientArea, "helpButton", tr("&Help"), twipsRect(1440, 2280, 1095, 375),
+                               tr("View the Help documentation"));
     helpButton->setCursor(Qt::WhatsThisCursor);
-    exitButton = commandButton(clientArea, "exitButton", QStringLiteral("E&xit"),
-                               twipsRect(2760, 2280, 1095, 375), QStringLiteral("Exit Skylyre Configurator"));
+    exitButton = commandButton(clientArea, "exitButton", tr("E&xit"), twipsRect(2760, 2280, 1095, 375),
+                               tr("Exit Skylyre Configurator"));
 
     connect(openButton, &QPushButton::clicked, this, &MainWindow::openAircraft);
     connect(writeButton, &QPushButton::clicked, this, &MainWindow::writeToAircraft);
@@ -171,10 +163,9 @@ void MainWindow::createClientArea()
 {
     auto *menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("menuBar"));
-    QMenu *aircraftMenu = menuBar->addMenu(QStringLiteral("&Aircraft"));
+    QMenu *aircraftMenu = menuBar->addMenu(tr("&Aircraft"));
     aircraftMenu->setObjectName(QStringLiteral("aircraftMenu"));
-    QAction *allAircraft =
-        aircraftMenu->addAction(QStringLiteral("&All Aircraft…"), this, &MainWindow::showHangar);
+    QAction *allAircraft = aircraftMenu->addAction(tr("&All Aircraft…"), this, &MainWindow::showHangar);
     allAircraft->setObjectName(QStringLiteral("allAircraftAction"));
     allAircraft->setShortcut(Qt::CTRL | Qt::Key_L);
     clientArea = new QWidget(this);
@@ -201,10 +192,10 @@ void MainWindow::setTabOrder()
 void MainWindow::startUp()
 {
     versionLabel->setText(
-        QStringLiteral("Skylyre for FS2004 %1 9/13/03 By Arandel").arg(ProgramVersion::programVersionText()));
+        tr("Skylyre for FS2004 %1 9/13/03 By Arandel").arg(ProgramVersion::programVersionText()));
     if (!fileExists(helpPage())) {
-        dialogs.messageBox(QStringLiteral("Help file not found\rHelp will not be available."),
-                           Dialogs::Buttons::Ok, MessageTitles::error, Dialogs::Icon::Error);
+        dialogs.messageBox(tr("Help file not found\rHelp will not be available."), Dialogs::Buttons::Ok,
+                           MessageTitles::error(), Dialogs::Icon::Error);
         helpButton->hide();
     }
     updateButton->setCursor(webLink->cursor());
@@ -240,9 +231,9 @@ void MainWindow::visitWebSite()
 void MainWindow::exitProgram()
 {
     // Titled "Playlist Editor", as the program's Exit box has always been.
-    if (dialogs.messageBox(QStringLiteral("Are you sure you want to exit Skylyre Configurator? "
-                                          "All unsaved changes will be lost."),
-                           Dialogs::Buttons::YesNo, MessageTitles::playlistEditor)
+    if (dialogs.messageBox(tr("Are you sure you want to exit Skylyre Configurator? "
+                              "All unsaved changes will be lost."),
+                           Dialogs::Buttons::YesNo, MessageTitles::playlistEditor())
         == Dialogs::Answer::No)
         return;
     close();

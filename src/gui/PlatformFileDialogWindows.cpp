@@ -3,6 +3,7 @@
 #include "about/MessageTitles.h"
 #include "gui/CommonItemDialog.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 QString askWithPlatformFileDialog(QWidget *owner, const FileDialogSetup &setup, Dialogs &dialogs)
@@ -11,7 +12,8 @@ QString askWithPlatformFileDialog(QWidget *owner, const FileDialogSetup &setup, 
     const QString chosen = dialog.show(owner ? reinterpret_cast<HWND>(owner->window()->winId()) : nullptr);
     if (FAILED(dialog.status()))
         dialogs.messageBox(
-            QStringLiteral("The file dialog could not be shown: %1").arg(qt_error_string(dialog.status())),
-            Dialogs::Buttons::Ok, MessageTitles::error, Dialogs::Icon::Error);
+            QCoreApplication::translate("PlatformFileDialog", "The file dialog could not be shown: %1")
+                .arg(qt_error_string(dialog.status())),
+            Dialogs::Buttons::Ok, MessageTitles::error(), Dialogs::Icon::Error);
     return chosen;
 }

@@ -14,12 +14,6 @@
 #include <QScreen>
 #include <QStyle>
 
-namespace {
-
-const QString m3uFilter = QStringLiteral("M3U Files (*.m3u)|*.m3u");
-
-} // namespace
-
 PlaylistWindow::PlaylistWindow(Dialogs &dialogs, const QIcon &icon, QWidget *parent)
     : QMainWindow(parent,
                   Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
@@ -29,7 +23,7 @@ PlaylistWindow::PlaylistWindow(Dialogs &dialogs, const QIcon &icon, QWidget *par
 {
     setObjectName(QStringLiteral("playlistWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(MessageTitles::playlistEditor);
+    setWindowTitle(MessageTitles::playlistEditor());
 
     auto *client = new QWidget(this);
     client->setFixedSize(twipsRect(0, 0, 3975, 2430).size());
@@ -53,7 +47,7 @@ PlaylistWindow::PlaylistWindow(Dialogs &dialogs, const QIcon &icon, QWidget *par
 
 void PlaylistWindow::createActions()
 {
-    QMenu *fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *fileMenu = menuBar()->addMenu(tr("&File"));
     fileMenu->setObjectName(QStringLiteral("fileMenu"));
     const auto add = [this](QMenu *menu, const char *name, const QString &caption,
                             const QKeySequence &shortcut, void (PlaylistWindow::*command)()) {
@@ -62,24 +56,21 @@ void PlaylistWindow::createActions()
         action->setShortcut(shortcut);
         return action;
     };
-    add(fileMenu, "newPlaylistAction", QStringLiteral("New Playlist"), Qt::CTRL | Qt::Key_N,
+    add(fileMenu, "newPlaylistAction", tr("New Playlist"), Qt::CTRL | Qt::Key_N,
         &PlaylistWindow::newPlaylist);
-    add(fileMenu, "openPlaylistAction", QStringLiteral("Open Playlist"), Qt::CTRL | Qt::Key_O,
+    add(fileMenu, "openPlaylistAction", tr("Open Playlist"), Qt::CTRL | Qt::Key_O,
         &PlaylistWindow::openPlaylist);
-    add(fileMenu, "addSongAction", QStringLiteral("Add Song"), Qt::CTRL | Qt::Key_A,
-        &PlaylistWindow::addSong);
-    add(fileMenu, "savePlaylistAction", QStringLiteral("Save Playlist"), Qt::CTRL | Qt::Key_S,
+    add(fileMenu, "addSongAction", tr("Add Song"), Qt::CTRL | Qt::Key_A, &PlaylistWindow::addSong);
+    add(fileMenu, "savePlaylistAction", tr("Save Playlist"), Qt::CTRL | Qt::Key_S,
         &PlaylistWindow::savePlaylist);
-    add(fileMenu, "saveAsTextAction", QStringLiteral("Save Playlist as Text"), Qt::CTRL | Qt::Key_T,
+    add(fileMenu, "saveAsTextAction", tr("Save Playlist as Text"), Qt::CTRL | Qt::Key_T,
         &PlaylistWindow::saveAsText);
-    add(fileMenu, "closeAction", QStringLiteral("Close"), Qt::CTRL | Qt::Key_X,
-        &PlaylistWindow::closePlaylist);
+    add(fileMenu, "closeAction", tr("Close"), Qt::CTRL | Qt::Key_X, &PlaylistWindow::closePlaylist);
 
-    QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu *helpMenu = menuBar()->addMenu(tr("&Help"));
     helpMenu->setObjectName(QStringLiteral("helpMenu"));
-    helpAction =
-        add(helpMenu, "helpAction", QStringLiteral("Help"), Qt::CTRL | Qt::Key_H, &PlaylistWindow::showHelp);
-    add(helpMenu, "aboutAction", QStringLiteral("About"), QKeySequence(), &PlaylistWindow::about);
+    helpAction = add(helpMenu, "helpAction", tr("Help"), Qt::CTRL | Qt::Key_H, &PlaylistWindow::showHelp);
+    add(helpMenu, "aboutAction", tr("About"), QKeySequence(), &PlaylistWindow::about);
 }
 
 void PlaylistWindow::load(const QIcon &icon)
@@ -97,18 +88,17 @@ void PlaylistWindow::load(const QIcon &icon)
 
 void PlaylistWindow::newPlaylist()
 {
-    if (dialogs.messageBox(QStringLiteral("Save changes to playlist?"), Dialogs::Buttons::YesNo,
-                           QStringLiteral("Save Changes"))
+    if (dialogs.messageBox(tr("Save changes to playlist?"), Dialogs::Buttons::YesNo, tr("Save Changes"))
         == Dialogs::Answer::Yes)
         savePlaylist();
     document.clear();
     songList->clear();
-    setWindowTitle(MessageTitles::playlistEditor);
+    setWindowTitle(MessageTitles::playlistEditor());
 }
 
 void PlaylistWindow::openPlaylist()
 {
-    fileDialog.setFilter(m3uFilter);
+    fileDialog.setFilter(m3uFilter());
     fileDialog.showOpen();
     if (fileDialog.fileName().isEmpty())
         return;
@@ -116,12 +106,12 @@ void PlaylistWindow::openPlaylist()
     if (!succeeded(document.readPlaylist(fileDialog.fileName())))
         return;
     listEntriesFrom(before);
-    setWindowTitle(MessageTitles::playlistEditor + QStringLiteral(" - ") + fileDialog.fileTitle());
+    setWindowTitle(MessageTitles::playlistEditor() + QStringLiteral(" - ") + fileDialog.fileTitle());
 }
 
 void PlaylistWindow::addSong()
 {
-    fileDialog.setFilter(QStringLiteral("MP3 Files (*.mp3)|*.mp3"));
+    fileDialog.setFilter(tr("MP3 Files (*.mp3)|*.mp3"));
     fileDialog.showOpen();
     if (fileDialog.fileName().isEmpty())
         return;
@@ -133,19 +123,18 @@ void PlaylistWindow::addSong()
 
 void PlaylistWindow::savePlaylist()
 {
-    save(m3uFilter, &Playlist::writePlaylist);
+    save(m3uFilter(), &Playlist::writePlaylist);
 }
 
 void PlaylistWindow::saveAsText()
 {
-    save(QStringLiteral("TXT Files (*.txt)|*.txt"), &Playlist::writeTextListing);
+    save(tr("TXT Files (*.txt)|*.txt"), &Playlist::writeTextListing);
 }
 
 void PlaylistWindow::save(const QString &filter, PlaylistResult (Playlist::*write)(const QString &))
 {
     if (document.count() == 0) {
-        dialogs.messageBox(QStringLiteral("No playlist to save."), Dialogs::Buttons::Ok,
-                           MessageTitles::error);
+        dialogs.messageBox(tr("No playlist to save."), Dialogs::Buttons::Ok, MessageTitles::error());
         return;
     }
     fileDialog.setFilter(filter);
@@ -160,16 +149,21 @@ bool PlaylistWindow::succeeded(const PlaylistResult &result)
     if (!result.failed())
         return true;
     dialogs.messageBox(result.failureMessage(), Dialogs::Buttons::Ok,
-                       result.failure ? MessageTitles::error : MessageTitles::playlistEditor,
+                       result.failure ? MessageTitles::error() : MessageTitles::playlistEditor(),
                        Dialogs::Icon::Error);
     return false;
 }
 
+QString PlaylistWindow::m3uFilter()
+{
+    return tr("M3U Files (*.m3u)|*.m3u");
+}
+
 void PlaylistWindow::closePlaylist()
 {
-    if (dialogs.messageBox(QStringLiteral("Are you sure you want to close the playlist? All "
-                                          "unsaved changes will be lost."),
-                           Dialogs::Buttons::YesNo, MessageTitles::playlistEditor)
+    if (dialogs.messageBox(tr("Are you sure you want to close the playlist? All "
+                              "unsaved changes will be lost."),
+                           Dialogs::Buttons::YesNo, MessageTitles::playlistEditor())
         == Dialogs::Answer::No)
         return;
     close();
@@ -183,11 +177,11 @@ void PlaylistWindow::showHelp()
 void PlaylistWindow::about()
 {
     const QStringList lines{
-        QStringLiteral("Playlist Editor 1.0 by Arandel"),
-        QStringLiteral("Web: ") + MakerSite::webSiteAddress,
-        QStringLiteral("E-Mail: ") + MakerSite::contactEmail,
+        tr("Playlist Editor 1.0 by Arandel"),
+        tr("Web: ") + MakerSite::webSiteAddress,
+        tr("E-Mail: ") + MakerSite::contactEmail,
     };
-    dialogs.messageBox(lines.join(QLatin1String("\r\n")), Dialogs::Buttons::Ok, QStringLiteral("About"));
+    dialogs.messageBox(lines.join(QLatin1String("\r\n")), Dialogs::Buttons::Ok, tr("About"));
 }
 
 void PlaylistWindow::removeSelectedSong()

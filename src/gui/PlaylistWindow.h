@@ -46,6 +46,8 @@ private:
     void createActions();
     void load(const QIcon &icon);
     void save(const QString &filter, PlaylistResult (Playlist::*write)(const QString &));
+    // The file dialog's filter of playlists: "M3U Files (*.m3u)|*.m3u".
+    static QString m3uFilter();
     // Shows why `result` failed, if it did; true when it did not.
     bool succeeded(const PlaylistResult &result);
     void listEntriesFrom(int position);

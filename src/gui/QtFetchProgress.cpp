@@ -13,7 +13,7 @@ void QtFetchProgress::begin(const QString &text, const QString &title, std::func
 {
     end();
     // A range of 0 to 0 shows a busy bar: how long the page takes is unknown.
-    box = std::make_unique<QProgressDialog>(text, QStringLiteral("Cancel"), 0, 0, window);
+    box = std::make_unique<QProgressDialog>(text, QProgressDialog::tr("Cancel"), 0, 0, window);
     box->setWindowTitle(title);
     box->setWindowModality(Qt::ApplicationModal);
     box->setAutoClose(false);

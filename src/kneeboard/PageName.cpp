@@ -1,5 +1,7 @@
 #include "kneeboard/PageName.h"
 
+#include <QCoreApplication>
+
 std::optional<QString> aircraftNameOf(const QString &airFileTitle)
 {
     if (airFileTitle.size() <= airExtensionLength)
@@ -9,15 +11,19 @@ std::optional<QString> aircraftNameOf(const QString &airFileTitle)
 
 QString tooShortToNameMessage(const QString &airFileTitle)
 {
-    return QStringLiteral("\"%1\" is too short to name an aircraft. Please choose the aircraft's .air file.")
+    return QCoreApplication::translate("PageName",
+                                       "\"%1\" is too short to name an aircraft. Please choose "
+                                       "the aircraft's .air file.")
         .arg(airFileTitle);
 }
 
 QString codePageRefusal(const QString &airFileTitle, int codePage)
 {
-    return QStringLiteral(
-               "The name of \"%1\" has characters that FS2004 cannot read in aircraft.cfg, which it "
-               "reads in the code page Windows-%2. Nothing was written.")
+    return QCoreApplication::translate(
+               "PageName",
+               "The name of \"%1\" has characters that FS2004 cannot read in "
+               "aircraft.cfg, which it reads in the code page Windows-%2. Nothing was "
+               "written.")
         .arg(airFileTitle)
         .arg(codePage);
 }

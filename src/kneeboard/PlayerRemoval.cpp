@@ -131,10 +131,11 @@ bool PlayerRemoval::planPages(const Aircraft &aircraft, const QList<KneeboardSec
             classify(page, playerCopy, &removal);
         if (removal.page == PageState::PlayerElsewhere)
             report->failures.append(
-                QStringLiteral("The %1 page \"%2\" holds the player among other lines, or "
-                               "was changed after the install: it was left as it was, and "
-                               "so was its entry in aircraft.cfg.")
-                    .arg(sectionTitle(section).toLower(), QDir::toNativeSeparators(removal.pagePath)));
+                QCoreApplication::translate("PlayerRemoval",
+                                            "The %1 page \"%2\" holds the player among other lines, or "
+                                            "was changed after the install: it was left as it was, and "
+                                            "so was its entry in aircraft.cfg.")
+                    .arg(sectionNoun(section), QDir::toNativeSeparators(removal.pagePath)));
         if (removal.page != PageState::PlayerElsewhere && removal.page != PageState::WithoutPlayer)
             removals->append(removal);
     }
@@ -195,7 +196,7 @@ void PlayerRemoval::removeFrom(const QString &folder, QList<SectionRemoval> &rem
                 QCoreApplication::translate("PlayerRemoval",
                                             "The %1 page still holds the player: run the "
                                             "removal again once no other program has it open.")
-                    .arg(section.toLower()));
+                    .arg(sectionNoun(removal.section)));
         }
     }
     if (!report->done.isEmpty() && !syncFolder(folder))
@@ -221,12 +222,14 @@ PlayerRemoval::CfgResult PlayerRemoval::cfgAfter(QList<SectionRemoval> &removals
             continue;
         result.bytes = without;
         result.entriesRemoved = true;
-        report->notes.append(QStringLiteral("The %1 entry that the install replaced could not be restored: "
-                                            "%2. Only the entries naming %3 were removed.")
-                                 .arg(sectionTitle(removal.section).toLower(),
-                                      backup ? QStringLiteral("aircraft.bak did not match aircraft.cfg")
-                                             : QStringLiteral("there is no aircraft.bak"),
-                                      QString::fromLocal8Bit(removal.pageStem)));
+        const QString why = backup
+            ? QCoreApplication::translate("PlayerRemoval", "aircraft.bak did not match aircraft.cfg")
+            : QCoreApplication::translate("PlayerRemoval", "there is no aircraft.bak");
+        report->notes.append(
+            QCoreApplication::translate("PlayerRemoval",
+                                        "The %1 entry that the install replaced could not be "
+                                        "restored: %2. Only the entries naming %3 were removed.")
+                .arg(sectionNoun(removal.section), why, QString::fromLocal8Bit(removal.pageStem)));
     }
     return result;
 }

@@ -52,7 +52,7 @@ bool Playlist::isSong(QByteArrayView line)
 PlaylistResult Playlist::appendSong(const QByteArray &path, const QByteArray &title)
 {
     if (count() >= maxEntries)
-        return tooLong(QStringLiteral("Adding \"%1\"").arg(QString::fromLocal8Bit(title)), 1);
+        return tooLong(tr("Adding \"%1\"").arg(QString::fromLocal8Bit(title)), 1);
     names.append(displayNameOfTitle(title));
     songPaths.append(path);
     return {};
@@ -88,7 +88,7 @@ PlaylistResult Playlist::readPlaylist(const QString &path)
     if (!channel.closeFile())
         return {.failure = channel.error()};
     if (readPaths.size() > maxEntries - count())
-        return tooLong(QStringLiteral("Opening \"%1\"").arg(QFileInfo(path).fileName()), readPaths.size());
+        return tooLong(tr("Opening \"%1\"").arg(QFileInfo(path).fileName()), readPaths.size());
     names.append(readNames);
     songPaths.append(readPaths);
     return {};
@@ -117,7 +117,7 @@ PlaylistResult Playlist::writeLines(const QString &path, const QList<QByteArray>
 
 PlaylistResult Playlist::tooLong(const QString &what, qsizetype adding) const
 {
-    return {.refusal = QStringLiteral("%1 would give the playlist %2 songs, but it can hold at "
-                                      "most %3.\r\nNothing was added.")
+    return {.refusal = tr("%1 would give the playlist %2 songs, but it can hold at most %3.\r\nNothing was "
+                          "added.")
                            .arg(what, number(count() + adding), number(maxEntries))};
 }

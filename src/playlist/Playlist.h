@@ -4,6 +4,7 @@
 #include "playlist/PlaylistResult.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -17,6 +18,8 @@
 // window to show, and leaves the document as it was.
 class Playlist
 {
+    Q_DECLARE_TR_FUNCTIONS(Playlist)
+
 public:
     // Positions and counts are 16-bit signed integers.
     static constexpr int maxEntries = 32767;

@@ -9,21 +9,6 @@
 
 namespace {
 
-const QString updateTitle = QStringLiteral("Update");
-
-const QString askToCheck =
-    QStringLiteral("Check the Internet for upgrades? An Internet connection is required.");
-const QString waiting = QStringLiteral("Checking for updates...");
-const QString connectionMessage =
-    QStringLiteral("Connection to Velmora could not be established. Please try again later.");
-const QString latestVersion =
-    QStringLiteral("You have the latest version of Skylyre Configurator. No updates are needed.");
-const QString askToDownload =
-    QStringLiteral("You do not have the latest version. Would you like to download the latest version? (");
-const QString notWebAddress =
-    QStringLiteral("The download address given by Velmora is not a web address, so it was not opened. "
-                   "Please try again later.");
-
 // The page's bytes as text: characters of the system code page.
 QString pageText(const QByteArray &page)
 {
@@ -44,7 +29,9 @@ UpdateCheck::UpdateCheck(Dialogs &dialogs, FetchProgress &progress, const QStrin
 void UpdateCheck::run()
 {
     // Nothing is fetched on No.
-    if (dialogs.messageBox(askToCheck, Dialogs::Buttons::YesNo, updateTitle) == Dialogs::Answer::No)
+    if (dialogs.messageBox(tr("Check the Internet for upgrades? An Internet connection is required."),
+                           Dialogs::Buttons::YesNo, title())
+        == Dialogs::Answer::No)
         return;
 
     // The version page holds exactly four characters.
@@ -58,12 +45,16 @@ void UpdateCheck::run()
 
     // Exact and case-sensitive; versions are not ordered.
     if (version == ProgramVersion::programVersionText()) {
-        dialogs.messageBox(latestVersion, Dialogs::Buttons::Ok, updateTitle);
+        dialogs.messageBox(tr("You have the latest version of Skylyre Configurator. No updates are needed."),
+                           Dialogs::Buttons::Ok, title());
         return;
     }
 
     // Newer or older: offer the download.
-    if (dialogs.messageBox(askToDownload + version + QLatin1Char(')'), Dialogs::Buttons::YesNo, updateTitle)
+    if (dialogs.messageBox(tr("You do not have the latest version. Would you like to download the latest "
+                              "version? (%1)")
+                               .arg(version),
+                           Dialogs::Buttons::YesNo, title())
         == Dialogs::Answer::No)
         return;
 
@@ -73,7 +64,9 @@ void UpdateCheck::run()
         return;
     const QString address = pageText(fetchedPage);
     if (!isWebAddress(address)) {
-        dialogs.messageBox(notWebAddress, Dialogs::Buttons::Ok, updateTitle);
+        dialogs.messageBox(tr("The download address given by Velmora is not a web address, so it was not "
+                              "opened. Please try again later."),
+                           Dialogs::Buttons::Ok, title());
         return;
     }
     dialogs.shellOpen(address);
@@ -91,7 +84,7 @@ bool UpdateCheck::isWebAddress(const QString &text)
 bool UpdateCheck::fetchPage(const QString &path)
 {
     QByteArray page;
-    progress.begin(waiting, updateTitle, [this] { fetch.cancel(); });
+    progress.begin(tr("Checking for updates..."), title(), [this] { fetch.cancel(); });
     const PageFetch::Outcome outcome = fetch.get(QUrl(host + path), page);
     progress.end();
 
@@ -110,5 +103,11 @@ bool UpdateCheck::fetchPage(const QString &path)
 
 void UpdateCheck::connectionFailed()
 {
-    dialogs.messageBox(connectionMessage, Dialogs::Buttons::Ok, MessageTitles::error);
+    dialogs.messageBox(tr("Connection to Velmora could not be established. Please try again later."),
+                       Dialogs::Buttons::Ok, MessageTitles::error());
+}
+
+QString UpdateCheck::title()
+{
+    return tr("Update");
 }

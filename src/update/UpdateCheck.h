@@ -4,6 +4,7 @@
 #include "update/PageFetch.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 class Dialogs;
@@ -16,6 +17,8 @@ class FetchProgress;
 // is on its way `progress` shows the waiting box.
 class UpdateCheck
 {
+    Q_DECLARE_TR_FUNCTIONS(UpdateCheck)
+
 public:
     // `host` is the scheme and host the two page paths are appended to; the
     // program uses the maker's, tests a local server of their own.
@@ -36,6 +39,8 @@ private:
     // is to end (after the connection message, or quietly after Cancel).
     bool fetchPage(const QString &path);
     void connectionFailed();
+    // The title of its boxes: "Update".
+    static QString title();
 
     Dialogs &dialogs;
     FetchProgress &progress;
