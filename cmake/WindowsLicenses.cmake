@@ -31,3 +31,5 @@ install(FILES "${PROJECT_SOURCE_DIR}/cmake/mingw-w64-x86_64.cmake" DESTINATION l
 install(FILES /usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright
     DESTINATION licenses RENAME gcc-runtime.txt)
 install(FILES /usr/share/doc/mingw-w64-x86-64-dev/copyright DESTINATION licenses RENAME mingw-w64.txt)
+skylyre_debian_version(qt6-translations-l10n SKYLYRE_QT_TRANSLATIONS_DEBIAN_VERSION)
+install(FILES /usr/share/doc/qt6-translations-l10n/copyright DESTINATION licenses RENAME qt-translations.txt)

@@ -2,7 +2,10 @@
 # libraries it links (TARGET_RUNTIME_DLLS), Qt's Windows platform and style
 # plugins, its TLS plugin (Windows' own Schannel), without which no https
 # address can be fetched, its JPEG plugin, without which the hangar shows no
-# aircraft's thumbnail, and the MinGW runtime.
+# aircraft's thumbnail, Qt's catalogues of the languages the program speaks
+# (translations\qtbase_<language>.qm, the words of Qt's own dialogs and
+# buttons), and the MinGW runtime.
+include(Translations)
 
 set(skylyre_mingw_runtime)
 foreach(runtime IN ITEMS libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
@@ -24,7 +27,7 @@ function(skylyre_copy_windows_runtime target)
         COMMAND ${CMAKE_COMMAND} -E copy_if_different
             $<TARGET_RUNTIME_DLLS:${target}> ${skylyre_mingw_runtime} "${here}"
         COMMAND ${CMAKE_COMMAND} -E make_directory
-            "${here}/platforms" "${here}/styles" "${here}/tls" "${here}/imageformats"
+            "${here}/platforms" "${here}/styles" "${here}/tls" "${here}/imageformats" "${here}/translations"
         COMMAND ${CMAKE_COMMAND} -E copy_if_different
             "$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>"
             "$<TARGET_FILE:Qt6::QOffscreenIntegrationPlugin>" "${here}/platforms"
@@ -34,6 +37,7 @@ function(skylyre_copy_windows_runtime target)
             "$<TARGET_FILE:Qt6::QSchannelBackendPlugin>" "${here}/tls"
         COMMAND ${CMAKE_COMMAND} -E copy_if_different
             "$<TARGET_FILE:Qt6::QJpegPlugin>" "${here}/imageformats"
+        COMMAND ${CMAKE_COMMAND} -E copy_if_different ${SKYLYRE_QT_CATALOGUES} "${here}/translations"
         COMMAND_EXPAND_LISTS VERBATIM)
 endfunction()
 
@@ -44,4 +48,5 @@ function(skylyre_install_windows_runtime target)
     install(FILES "$<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>" DESTINATION styles)
     install(FILES "$<TARGET_FILE:Qt6::QSchannelBackendPlugin>" DESTINATION tls)
     install(FILES "$<TARGET_FILE:Qt6::QJpegPlugin>" DESTINATION imageformats)
+    install(FILES ${SKYLYRE_QT_CATALOGUES} DESTINATION translations)
 endfunction()

@@ -44,7 +44,7 @@ files="$build/installed-files.nsh"
     find . -type f | sort | sed 's|^\./||; s|/|\\|g; s|.*|Delete "$INSTDIR\\&"|'
     find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|RMDir "$INSTDIR\\&"|'
 ) >"$files"
-makensis -V2 -DVERSION="$version" -DSTAGE="$(realpath "$stage")" -DFILES="$(realpath "$files")" \
+makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSTAGE="$(realpath "$stage")" -DFILES="$(realpath "$files")" \
     -DICON="$(realpath "$build/icon/skylyre-configurator.ico")" -DLICENSE="$PWD/LICENSE" \
     -DOUTFILE="$(realpath "$build")/$name-setup.exe" resources/windows/installer.nsi
 

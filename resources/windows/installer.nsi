@@ -33,14 +33,27 @@ VIAddVersionKey "ProductVersion" "${VERSION}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\${EXE}"
 ; The GPL asks no one to accept it to install or use the program: Next, not I Agree.
 !define MUI_LICENSEPAGE_BUTTON "$(^NextBtn)"
-!define MUI_LICENSEPAGE_TEXT_BOTTOM "Skylyre Configurator is free software under this license. Click Next to continue."
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "$(LicenseBottom)"
 !insertmacro MUI_PAGE_LICENSE "${LICENSE}"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+; The setup speaks the languages the program speaks, chosen as Windows' own
+; display language; English otherwise.
 !insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "German"
+!insertmacro MUI_LANGUAGE "French"
+!insertmacro MUI_LANGUAGE "Spanish"
+!insertmacro MUI_LANGUAGE "Italian"
+!insertmacro MUI_LANGUAGE "PortugueseBR"
+LangString LicenseBottom ${LANG_ENGLISH} "Skylyre Configurator is free software under this license. Click Next to continue."
+LangString LicenseBottom ${LANG_GERMAN} "Skylyre Configurator ist freie Software unter dieser Lizenz. Klicken Sie auf Weiter, um fortzufahren."
+LangString LicenseBottom ${LANG_FRENCH} "Skylyre Configurator est un logiciel libre sous cette licence. Cliquez sur Suivant pour continuer."
+LangString LicenseBottom ${LANG_SPANISH} "Skylyre Configurator es software libre bajo esta licencia. Haga clic en Siguiente para continuar."
+LangString LicenseBottom ${LANG_ITALIAN} "Skylyre Configurator è software libero sotto questa licenza. Fai clic su Avanti per continuare."
+LangString LicenseBottom ${LANG_PORTUGUESEBR} "O Skylyre Configurator é software livre sob esta licença. Clique em Avançar para continuar."
 
 Function .onInit
     SetShellVarContext all
