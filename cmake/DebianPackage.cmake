@@ -30,6 +30,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${SKYLYRE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${SKYLYRE_HOMEPAGE}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own words (the buttons of a message box, the file dialog) in the
+# language the program speaks; without them they stay English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 # The desktop entry names the installed folders, so the package installs there too.
