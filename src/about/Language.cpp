@@ -5,6 +5,9 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <memory>
+#include <vector>
+
 namespace {
 
 const QString english = QStringLiteral("en");
@@ -38,12 +41,23 @@ QString catalogueFor(const QString &language)
     return {};
 }
 
-// Installs `translator`, which the application keeps until it ends.
-bool installed(QTranslator *translator, bool loaded)
+// The catalogues installed: the program's, then Qt's.
+std::vector<std::unique_ptr<QTranslator>> &catalogues()
 {
-    if (loaded && QCoreApplication::installTranslator(translator))
-        return true;
-    delete translator;
+    static std::vector<std::unique_ptr<QTranslator>> installed;
+    return installed;
+}
+
+// Installs a catalogue of `name` (a resource, or a file in one of `folders`).
+bool installed(const QString &name, const QStringList &folders)
+{
+    auto translator = std::make_unique<QTranslator>();
+    for (const QString &folder : folders) {
+        if (translator->load(name, folder) && QCoreApplication::installTranslator(translator.get())) {
+            catalogues().push_back(std::move(translator));
+            return true;
+        }
+    }
     return false;
 }
 
@@ -86,19 +100,18 @@ QString Language::askedIn(const QStringList &arguments)
 
 QString Language::install(const QString &language)
 {
-    auto *program = new QTranslator(QCoreApplication::instance());
+    for (const std::unique_ptr<QTranslator> &catalogue : catalogues())
+        QCoreApplication::removeTranslator(catalogue.get());
+    catalogues().clear();
+    spoken = english;
     if (language == english
-        || !installed(program, program->load(QStringLiteral(":/translations/skylyre_") + language))) {
-        spoken = english;
+        || !installed(QStringLiteral("skylyre_") + language, {QStringLiteral(":/translations")}))
         return spoken;
-    }
     // Qt's catalogue beside the program (Windows), else where Qt keeps it.
     // Without it Qt's own words stay English.
-    auto *qt = new QTranslator(QCoreApplication::instance());
-    const QString name = QStringLiteral("qtbase_") + language;
-    installed(qt,
-              qt->load(name, QCoreApplication::applicationDirPath() + QStringLiteral("/translations"))
-                  || qt->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+    installed(QStringLiteral("qtbase_") + language,
+              {QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
+               QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
     spoken = language;
     return spoken;
 }
