@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds Skylyre Configurator with its tests and runs every test, without a
 # display. Exits non-zero when anything fails. In order:
-#   0. every C++ source is formatted as .clang-format says;
+#   0. every C++ source is formatted as .clang-format says, and every
+#      catalogue of the languages holds every word of the sources, translated
+#      (scripts/check-translations.sh);
 #   1. the normal build (g++, Debug; the benchmarks are compiled, not run)
 #      and its tests, among them the console program on three aircraft
 #      (scripts/test-command-line.sh);
@@ -41,6 +43,9 @@ home_state >"$home_before"
 
 echo "== Formatting"
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+
+echo "== Catalogues of the languages"
+bash scripts/check-translations.sh
 
 # run_suite <preset>: configures, builds and runs the tests of a preset
 # (its workflow in CMakePresets.json), in build/<preset>.
