@@ -5,6 +5,13 @@
 set(SKYLYRE_LANGUAGES de es fr it pt_BR)
 set(SKYLYRE_TRANSLATIONS_DIR "${PROJECT_SOURCE_DIR}/resources/translations")
 
+# The help page, help.htm, and its translation into each language,
+# help_<language>.htm, in resources/.
+set(SKYLYRE_HELP_PAGES help.htm)
+foreach(language IN LISTS SKYLYRE_LANGUAGES)
+    list(APPEND SKYLYRE_HELP_PAGES help_${language}.htm)
+endforeach()
+
 # Qt's lrelease (Debian's qt6-l10n-tools) runs on the building machine, also
 # for a Windows build.
 find_program(SKYLYRE_LRELEASE lrelease HINTS /usr/lib/qt6/bin REQUIRED)

@@ -5,7 +5,6 @@
 # aircraft's thumbnail, Qt's catalogues of the languages the program speaks
 # (translations\qtbase_<language>.qm, the words of Qt's own dialogs and
 # buttons), and the MinGW runtime.
-include(Translations)
 
 set(skylyre_mingw_runtime)
 foreach(runtime IN ITEMS libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)

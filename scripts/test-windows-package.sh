@@ -24,12 +24,12 @@ setup="$build/SkylyreConfigurator-$version-setup.exe"
 
 folder="SkylyreConfigurator-$version-win64"
 listing=$(cmake -E tar tf "$zip")
-for file in skylyre-configurator.exe skylyre.exe help.htm Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6Network.dll \
+for file in skylyre-configurator.exe skylyre.exe help.htm help_de.htm translations/qtbase_de.qm Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6Network.dll \
     platforms/qwindows.dll styles/qwindowsvistastyle.dll tls/qschannelbackend.dll imageformats/qjpeg.dll \
     libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
     grep -qx "$folder/$file" <<<"$listing" || fail "the zip has no $folder/$file"
 done
-checked "the zip holds the program, the console program, its help page, Qt, its plugins (TLS and JPEG too) and the MinGW runtime"
+checked "the zip holds the program, the console program, its help pages, Qt, its plugins (TLS and JPEG too), its catalogues and the MinGW runtime"
 headers=$(x86_64-w64-mingw32-objdump -p "$build/$folder/skylyre.exe") || fail "objdump could not read skylyre.exe"
 grep -q '^Subsystem.*(Windows CUI)' <<<"$headers" || fail "skylyre.exe is not a console program"
 checked "skylyre.exe is a console program"
