@@ -5,127 +5,127 @@
     <name>AirFile</name>
     <message>
         <source>there is no such .air file</source>
-        <translation type="unfinished"></translation>
+        <translation>diese .air-Datei gibt es nicht</translation>
     </message>
 </context>
 <context>
     <name>AtomicFile</name>
     <message>
         <source>It is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Es handelt sich um einen Ordner</translation>
     </message>
     <message>
         <source>It is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Es handelt sich nicht um eine reguläre Datei</translation>
     </message>
     <message>
         <source>The file is not writable</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist schreibgeschützt</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Maker&apos;s site: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Website des Entwicklers: %1</translation>
     </message>
     <message>
         <source>The language to speak: %1 (by default the system&apos;s, else English).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache des Programms: %1 (standardmäßig die des Systems, sonst Englisch).</translation>
     </message>
     <message>
         <source>code</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachcode</translation>
     </message>
     <message>
         <source>Lists the FS2004 aircraft that hold the Skylyre music player in their kneeboard, installs it into any number of aircraft and removes it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listet die FS2004-Flugzeuge auf, deren Kniebrett den Musikplayer Skylyre enthält, installiert ihn in beliebig viele Flugzeuge und entfernt ihn wieder.</translation>
     </message>
     <message>
         <source>Installs the Skylyre music player into the kneeboard of an FS2004 aircraft, and edits its playlists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Installiert den Musikplayer Skylyre auf dem Kniebrett eines FS2004-Flugzeugs und bearbeitet seine Playlists.</translation>
     </message>
 </context>
 <context>
     <name>CommandLineRequest</name>
     <message>
         <source>install, remove: the Checklist section.</source>
-        <translation type="unfinished"></translation>
+        <translation>install, remove: der Bereich Checkliste.</translation>
     </message>
     <message>
         <source>install, remove: the Reference section.</source>
-        <translation type="unfinished"></translation>
+        <translation>install, remove: der Bereich Referenz.</translation>
     </message>
     <message>
         <source>install: a page of its own (New File).</source>
-        <translation type="unfinished"></translation>
+        <translation>install: eine eigene Seite (Neue Datei).</translation>
     </message>
     <message>
         <source>install: added to the aircraft&apos;s page (Add to existing).</source>
-        <translation type="unfinished"></translation>
+        <translation>install: an die Seite des Flugzeugs angehängt (Zu vorhandener hinzufügen).</translation>
     </message>
     <message>
         <source>install: aircraft.cfg backed up to aircraft.bak (the default).</source>
-        <translation type="unfinished"></translation>
+        <translation>install: aircraft.cfg wird in aircraft.bak gesichert (Standard).</translation>
     </message>
     <message>
         <source>install: no backup of aircraft.cfg.</source>
-        <translation type="unfinished"></translation>
+        <translation>install: keine Sicherung von aircraft.cfg.</translation>
     </message>
     <message>
         <source>install: the page alone, aircraft.cfg left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>install: nur die Seite, aircraft.cfg bleibt unverändert.</translation>
     </message>
     <message>
         <source>list: JSON, for scripts.</source>
-        <translation type="unfinished"></translation>
+        <translation>list: JSON, für Skripte.</translation>
     </message>
     <message>
         <source>list, install or remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>list, install oder remove.</translation>
     </message>
     <message>
         <source>list: the folders to search (by default every FS2004 Aircraft folder found); install, remove: the .air files.</source>
-        <translation type="unfinished"></translation>
+        <translation>list: die zu durchsuchenden Ordner (standardmäßig jeder gefundene FS2004-Ordner Aircraft); install, remove: die .air-Dateien.</translation>
     </message>
     <message>
         <source>No command given: list, install or remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Befehl angegeben: list, install oder remove.</translation>
     </message>
     <message>
         <source>Unknown command &apos;%1&apos;: list, install or remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Befehl &apos;%1&apos;: list, install oder remove.</translation>
     </message>
     <message>
         <source>%1 does not take --%2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kennt keine Option --%2.</translation>
     </message>
     <message>
         <source>%1 needs the .air file of at least one aircraft.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 benötigt die .air-Datei mindestens eines Flugzeugs.</translation>
     </message>
     <message>
         <source>install needs --checklist or --reference.</source>
-        <translation type="unfinished"></translation>
+        <translation>install benötigt --checklist oder --reference.</translation>
     </message>
     <message>
         <source>install needs --new or --add.</source>
-        <translation type="unfinished"></translation>
+        <translation>install benötigt --new oder --add.</translation>
     </message>
     <message>
         <source>install takes --backup or --no-backup, not both.</source>
-        <translation type="unfinished"></translation>
+        <translation>install akzeptiert --backup oder --no-backup, nicht beides.</translation>
     </message>
     <message>
         <source>install --no-cfg leaves aircraft.cfg as it is: there is no backup to make.</source>
-        <translation type="unfinished"></translation>
+        <translation>install --no-cfg lässt aircraft.cfg unverändert: Es gibt nichts zu sichern.</translation>
     </message>
 </context>
 <context>
     <name>ConsoleProgram</name>
     <message>
         <source>See skylyre --help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siehe skylyre --help.</translation>
     </message>
 </context>
 <context>
@@ -133,548 +133,553 @@
     <message>
         <source>Could not read &quot;%1&quot;:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; konnte nicht gelesen werden:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Could not write &quot;%1&quot;:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; konnte nicht geschrieben werden:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Could not delete &quot;%1&quot;:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; konnte nicht gelöscht werden:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Could not sync &quot;%1&quot;:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; konnte nicht mit dem Datenträger synchronisiert werden:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine reguläre Datei</translation>
     </message>
 </context>
 <context>
     <name>Installer</name>
     <message>
         <source>Aircraft.cfg</source>
-        <translation type="unfinished"></translation>
+        <translation>Aircraft.cfg</translation>
     </message>
     <message>
         <source>AIR Files (*.air)|*.air</source>
-        <translation type="unfinished"></translation>
+        <translation>AIR-Dateien (*.air)|*.air</translation>
     </message>
     <message>
         <source>No AIR file has been opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde keine AIR-Datei geöffnet.</translation>
     </message>
     <message>
         <source>Please choose a File Option.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie eine Dateioption.</translation>
     </message>
     <message>
         <source>Pleae choose a Location.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie einen Speicherort.</translation>
     </message>
     <message>
         <source>Are you sure you want to add the Skylyre? This option is not reversible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie den Skylyre wirklich hinzufügen? Dieser Vorgang kann nicht rückgängig gemacht werden.</translation>
     </message>
     <message>
         <source>Configure aircraft.cfg?</source>
-        <translation type="unfinished"></translation>
+        <translation>aircraft.cfg konfigurieren?</translation>
     </message>
     <message>
         <source>You will have to manually configure Aircraft.cfg for the respective aircraft. See Help for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie müssen Aircraft.cfg für das betreffende Flugzeug von Hand konfigurieren. Weitere Informationen finden Sie in der Hilfe.</translation>
     </message>
     <message>
         <source>Backup aircraft.cfg? (Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>aircraft.cfg sichern? (Empfohlen)</translation>
     </message>
 </context>
 <context>
     <name>KneeboardSection</name>
     <message>
         <source>Checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>Checkliste</translation>
     </message>
     <message>
         <source>Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Referenz</translation>
     </message>
     <message>
         <source>checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>Checkliste</translation>
     </message>
     <message>
         <source>reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Referenz</translation>
     </message>
 </context>
 <context>
     <name>ListCommand</name>
     <message>
         <source>player</source>
-        <translation type="unfinished"></translation>
+        <translation>Player</translation>
     </message>
     <message>
         <source>no player</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Player</translation>
     </message>
     <message>
         <source>no page</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Seite</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht lesbar</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Eintrag</translation>
     </message>
     <message>
         <source>unreadable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht lesbar: %1</translation>
     </message>
     <message>
         <source>checklist %1; reference %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Checkliste: %1; Referenz: %2</translation>
     </message>
     <message>
         <source>No FS2004 Aircraft folder was found: name the folders to list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein FS2004-Ordner Aircraft gefunden: Geben Sie die aufzulistenden Ordner an.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist kein Ordner.</translation>
     </message>
     <message>
         <source>%1 aircraft, %2 with the player.</source>
-        <translation type="unfinished"></translation>
+        <translation>Flugzeuge: %1, davon mit dem Player: %2.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Visit Velmora</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora besuchen</translation>
     </message>
     <message>
         <source>File Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateioption</translation>
     </message>
     <message>
         <source>Checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>Checkliste</translation>
     </message>
     <message>
         <source>Add the Skylyre to a checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Skylyre zu einer Checkliste hinzufügen</translation>
     </message>
     <message>
         <source>Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Referenz</translation>
     </message>
     <message>
         <source>Add the Skylyre to a reference sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Skylyre zu einer Referenzseite hinzufügen</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherort</translation>
     </message>
     <message>
         <source>New File</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Datei</translation>
     </message>
     <message>
         <source>Create a new file with only the Skylyre</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine neue Datei anlegen, die nur den Skylyre enthält</translation>
     </message>
     <message>
         <source>Add to existing</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhängen</translation>
     </message>
     <message>
         <source>Add the Skylyre to an existing file</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Skylyre an eine vorhandene Datei anhängen</translation>
     </message>
     <message>
         <source>Current File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei:</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Öffnen</translation>
     </message>
     <message>
         <source>Open aircraft for editing</source>
-        <translation type="unfinished"></translation>
+        <translation>Flugzeug zum Bearbeiten öffnen</translation>
     </message>
     <message>
         <source>&amp;Write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schreiben</translation>
     </message>
     <message>
         <source>Add Skylyre to aircraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Skylyre zum Flugzeug hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Playlist Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Playlist-Editor</translation>
     </message>
     <message>
         <source>Launch the Playlist Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Playlist-Editor starten</translation>
     </message>
     <message>
         <source>&amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aktualisieren</translation>
     </message>
     <message>
         <source>Check the Internet for software upgrades</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Internet nach Updates suchen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>View the Help documentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfe anzeigen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Exit Skylyre Configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Skylyre Configurator beenden</translation>
     </message>
     <message>
         <source>&amp;Aircraft</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Flugzeuge</translation>
     </message>
     <message>
         <source>&amp;All Aircraft…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle Flugzeuge…</translation>
     </message>
     <message>
         <source>Skylyre for FS2004 %1 9/13/03 By Arandel</source>
-        <translation type="unfinished"></translation>
+        <translation>Skylyre für FS2004 %1 9/13/03 von Arandel</translation>
     </message>
     <message>
         <source>Help file not found<byte value="xd"/>Help will not be available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfedatei nicht gefunden<byte value="xd"/>Die Hilfe ist nicht verfügbar.</translation>
     </message>
     <message>
         <source>Are you sure you want to exit Skylyre Configurator? All unsaved changes will be lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie Skylyre Configurator wirklich beenden? Alle nicht gespeicherten Änderungen gehen verloren.</translation>
     </message>
 </context>
 <context>
     <name>MessageTitles</name>
     <message>
         <source>Skylyre Configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Skylyre Configurator</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Playlist Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Playlist-Editor</translation>
     </message>
 </context>
 <context>
     <name>PageName</name>
     <message>
         <source>&quot;%1&quot; is too short to name an aircraft. Please choose the aircraft&apos;s .air file.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist zu kurz, um ein Flugzeug zu benennen. Bitte wählen Sie die .air-Datei des Flugzeugs.</translation>
     </message>
     <message>
         <source>The name of &quot;%1&quot; has characters that FS2004 cannot read in aircraft.cfg, which it reads in the code page Windows-%2. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name von &quot;%1&quot; enthält Zeichen, die FS2004 in aircraft.cfg nicht lesen kann, da es diese Datei in der Codepage Windows-%2 liest. Es wurde nichts geschrieben.</translation>
     </message>
 </context>
 <context>
     <name>PlatformFileDialog</name>
     <message>
         <source>The file dialog could not be shown: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Dateidialog konnte nicht angezeigt werden: %1</translation>
     </message>
 </context>
 <context>
     <name>PlayerBatch</name>
     <message>
         <source>failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>Installed into %1 of %2 aircraft</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 von %2 Flugzeugen installiert</translation>
     </message>
     <message>
         <source>Removed from %1 of %2 aircraft; %3 had nothing to remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus %1 von %2 Flugzeugen entfernt; bei %3 war nichts zu entfernen</translation>
     </message>
     <message>
         <source>; %1 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>; %1 fehlgeschlagen</translation>
     </message>
     <message>
         <source> Cancelled: %1 aircraft were left as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation> Abgebrochen: %1 unverändert gelassen.</translation>
     </message>
 </context>
 <context>
     <name>PlayerInstall</name>
     <message>
         <source>&quot;%1&quot; could not be given its content of before the install: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; konnte nicht in den Zustand vor der Installation zurückversetzt werden: %2</translation>
     </message>
 </context>
 <context>
     <name>PlayerRemoval</name>
     <message>
         <source>aircraft.cfg restored from aircraft.bak</source>
-        <translation type="unfinished"></translation>
+        <translation>aircraft.cfg aus aircraft.bak wiederhergestellt</translation>
     </message>
     <message>
         <source>entries removed from aircraft.cfg</source>
-        <translation type="unfinished"></translation>
+        <translation>Einträge aus aircraft.cfg entfernt</translation>
     </message>
     <message>
         <source>%1 page deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite im Bereich %1 gelöscht</translation>
     </message>
     <message>
         <source>player cut from the %1 page</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite im Bereich %1 um den Player gekürzt</translation>
     </message>
     <message>
         <source>The %1 page still holds the player: run the removal again once no other program has it open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite im Bereich %1 enthält den Player noch: Führen Sie das Entfernen erneut aus, sobald kein anderes Programm die Seite geöffnet hat.</translation>
     </message>
     <message>
         <source>The %1 page &quot;%2&quot; holds the player among other lines, or was changed after the install: it was left as it was, and so was its entry in aircraft.cfg.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite &quot;%2&quot; im Bereich %1 enthält den Player zwischen anderen Zeilen oder wurde nach der Installation geändert: Sie blieb unverändert, ebenso ihr Eintrag in aircraft.cfg.</translation>
     </message>
     <message>
         <source>aircraft.bak did not match aircraft.cfg</source>
-        <translation type="unfinished"></translation>
+        <translation>aircraft.bak passte nicht zu aircraft.cfg</translation>
     </message>
     <message>
         <source>there is no aircraft.bak</source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt keine aircraft.bak</translation>
     </message>
     <message>
         <source>The %1 entry that the install replaced could not be restored: %2. Only the entries naming %3 were removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Eintrag für den Bereich %1, den die Installation ersetzt hatte, konnte nicht wiederhergestellt werden: %2. Es wurden nur die Einträge entfernt, die %3 nennen.</translation>
     </message>
 </context>
 <context>
     <name>Playlist</name>
     <message>
         <source>Adding &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Hinzufügen von &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Opening &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Öffnen von &quot;%1&quot;</translation>
     </message>
     <message>
         <source>%1 would give the playlist %2 songs, but it can hold at most %3.<byte value="xd"/>
 Nothing was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 würde die Playlist auf %2 Titel bringen, sie kann aber höchstens %3 aufnehmen.<byte value="xd"/>
+Es wurde nichts hinzugefügt.</translation>
     </message>
 </context>
 <context>
     <name>PlaylistWindow</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>New Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Playlist</translation>
     </message>
     <message>
         <source>Open Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Playlist öffnen</translation>
     </message>
     <message>
         <source>Add Song</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel hinzufügen</translation>
     </message>
     <message>
         <source>Save Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Playlist speichern</translation>
     </message>
     <message>
         <source>Save Playlist as Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Playlist als Text speichern</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Save changes to playlist?</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen an der Playlist speichern?</translation>
     </message>
     <message>
         <source>Save Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen speichern</translation>
     </message>
     <message>
         <source>MP3 Files (*.mp3)|*.mp3</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3-Dateien (*.mp3)|*.mp3</translation>
     </message>
     <message>
         <source>TXT Files (*.txt)|*.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.txt)|*.txt</translation>
     </message>
     <message>
         <source>No playlist to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Playlist zum Speichern.</translation>
     </message>
     <message>
         <source>M3U Files (*.m3u)|*.m3u</source>
-        <translation type="unfinished"></translation>
+        <translation>M3U-Dateien (*.m3u)|*.m3u</translation>
     </message>
     <message>
         <source>Are you sure you want to close the playlist? All unsaved changes will be lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Playlist wirklich schließen? Alle nicht gespeicherten Änderungen gehen verloren.</translation>
     </message>
     <message>
         <source>Playlist Editor 1.0 by Arandel</source>
-        <translation type="unfinished"></translation>
+        <translation>Playlist-Editor 1.0 von Arandel</translation>
     </message>
     <message>
         <source>Web: </source>
-        <translation type="unfinished"></translation>
+        <translation>Web: </translation>
     </message>
     <message>
         <source>E-Mail: </source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail: </translation>
     </message>
 </context>
 <context>
     <name>QProgressDialog</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>ReportText</name>
     <message>
         <source>%1 page written</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite im Bereich %1 geschrieben</translation>
     </message>
     <message>
         <source>player added to the %1 page</source>
-        <translation type="unfinished"></translation>
+        <translation>Player an die Seite im Bereich %1 angehängt</translation>
     </message>
     <message>
         <source>%1 page created with the player</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite im Bereich %1 mit dem Player angelegt</translation>
     </message>
     <message>
         <source>%1 page already holds the player</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite im Bereich %1 enthält den Player bereits</translation>
     </message>
     <message>
         <source>failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>no %1 entry to replace</source>
-        <translation type="unfinished"></translation>
+        <translation>kein zu ersetzender Eintrag %1</translation>
     </message>
     <message>
         <source>%1 entry already names the page</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag %1 nennt die Seite bereits</translation>
     </message>
     <message>
         <source>aircraft.cfg updated</source>
-        <translation type="unfinished"></translation>
+        <translation>aircraft.cfg aktualisiert</translation>
     </message>
     <message>
         <source>aircraft.cfg left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>aircraft.cfg unverändert</translation>
     </message>
     <message>
         <source>backup made</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung angelegt</translation>
     </message>
     <message>
         <source>aircraft.bak kept, as it holds aircraft.cfg from before the player</source>
-        <translation type="unfinished"></translation>
+        <translation>aircraft.bak beibehalten, da sie aircraft.cfg noch im Zustand vor dem Player enthält</translation>
     </message>
     <message>
         <source>nothing to remove</source>
-        <translation type="unfinished"></translation>
+        <translation>nichts zu entfernen</translation>
     </message>
     <message>
         <source> Done: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation> Erledigt: %1.</translation>
     </message>
     <message>
         <source>The %1 page already holds the player: it was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite im Bereich %1 enthält den Player bereits und wurde nicht geändert.</translation>
     </message>
     <message>
         <source>The %1 entry of aircraft.cfg already names the page: it was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Eintrag %1 in aircraft.cfg nennt die Seite bereits und wurde nicht geändert.</translation>
     </message>
 </context>
 <context>
     <name>UpdateCheck</name>
     <message>
         <source>Check the Internet for upgrades? An Internet connection is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Internet nach Updates suchen? Dafür ist eine Internetverbindung erforderlich.</translation>
     </message>
     <message>
         <source>You have the latest version of Skylyre Configurator. No updates are needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben die neueste Version von Skylyre Configurator. Es sind keine Updates nötig.</translation>
     </message>
     <message>
         <source>You do not have the latest version. Would you like to download the latest version? (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben nicht die neueste Version. Möchten Sie die neueste Version herunterladen? (%1)</translation>
     </message>
     <message>
         <source>The download address given by Velmora is not a web address, so it was not opened. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die von Velmora angegebene Downloadadresse ist keine Webadresse und wurde deshalb nicht geöffnet. Bitte versuchen Sie es später erneut.</translation>
     </message>
     <message>
         <source>Checking for updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Updates...</translation>
     </message>
     <message>
         <source>Connection to Velmora could not be established. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung zu Velmora konnte nicht hergestellt werden. Bitte versuchen Sie es später erneut.</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren</translation>
     </message>
 </context>
 </TS>
