@@ -5,127 +5,127 @@
     <name>AirFile</name>
     <message>
         <source>there is no such .air file</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe ese archivo .air</translation>
     </message>
 </context>
 <context>
     <name>AtomicFile</name>
     <message>
         <source>It is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Es una carpeta</translation>
     </message>
     <message>
         <source>It is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo normal</translation>
     </message>
     <message>
         <source>The file is not writable</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en el archivo</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Maker&apos;s site: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitio web del desarrollador: %1</translation>
     </message>
     <message>
         <source>The language to speak: %1 (by default the system&apos;s, else English).</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma del programa: %1 (por defecto, el del sistema o, si no está disponible, el inglés).</translation>
     </message>
     <message>
         <source>code</source>
-        <translation type="unfinished"></translation>
+        <translation>código</translation>
     </message>
     <message>
         <source>Lists the FS2004 aircraft that hold the Skylyre music player in their kneeboard, installs it into any number of aircraft and removes it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra los aviones de FS2004 que tienen el reproductor de música Skylyre en su tablilla de rodilla, lo instala en cualquier número de aviones y vuelve a quitarlo.</translation>
     </message>
     <message>
         <source>Installs the Skylyre music player into the kneeboard of an FS2004 aircraft, and edits its playlists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Instala el reproductor de música Skylyre en la tablilla de rodilla de un avión de FS2004 y edita sus listas de reproducción.</translation>
     </message>
 </context>
 <context>
     <name>CommandLineRequest</name>
     <message>
         <source>install, remove: the Checklist section.</source>
-        <translation type="unfinished"></translation>
+        <translation>install, remove: la sección Lista de comprobación.</translation>
     </message>
     <message>
         <source>install, remove: the Reference section.</source>
-        <translation type="unfinished"></translation>
+        <translation>install, remove: la sección Referencia.</translation>
     </message>
     <message>
         <source>install: a page of its own (New File).</source>
-        <translation type="unfinished"></translation>
+        <translation>install: una página propia (Archivo nuevo).</translation>
     </message>
     <message>
         <source>install: added to the aircraft&apos;s page (Add to existing).</source>
-        <translation type="unfinished"></translation>
+        <translation>install: añadido a la página del avión (Añadir al existente).</translation>
     </message>
     <message>
         <source>install: aircraft.cfg backed up to aircraft.bak (the default).</source>
-        <translation type="unfinished"></translation>
+        <translation>install: copia de seguridad de aircraft.cfg en aircraft.bak (opción predeterminada).</translation>
     </message>
     <message>
         <source>install: no backup of aircraft.cfg.</source>
-        <translation type="unfinished"></translation>
+        <translation>install: sin copia de seguridad de aircraft.cfg.</translation>
     </message>
     <message>
         <source>install: the page alone, aircraft.cfg left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>install: solo la página; aircraft.cfg se deja como está.</translation>
     </message>
     <message>
         <source>list: JSON, for scripts.</source>
-        <translation type="unfinished"></translation>
+        <translation>list: JSON, para scripts.</translation>
     </message>
     <message>
         <source>list, install or remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>list, install o remove.</translation>
     </message>
     <message>
         <source>list: the folders to search (by default every FS2004 Aircraft folder found); install, remove: the .air files.</source>
-        <translation type="unfinished"></translation>
+        <translation>list: las carpetas en las que buscar (por defecto, todas las carpetas Aircraft de FS2004 que se encuentren); install, remove: los archivos .air.</translation>
     </message>
     <message>
         <source>No command given: list, install or remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha indicado ningún comando: list, install o remove.</translation>
     </message>
     <message>
         <source>Unknown command &apos;%1&apos;: list, install or remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando desconocido &apos;%1&apos;: list, install o remove.</translation>
     </message>
     <message>
         <source>%1 does not take --%2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no admite --%2.</translation>
     </message>
     <message>
         <source>%1 needs the .air file of at least one aircraft.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita el archivo .air de al menos un avión.</translation>
     </message>
     <message>
         <source>install needs --checklist or --reference.</source>
-        <translation type="unfinished"></translation>
+        <translation>install necesita --checklist o --reference.</translation>
     </message>
     <message>
         <source>install needs --new or --add.</source>
-        <translation type="unfinished"></translation>
+        <translation>install necesita --new o --add.</translation>
     </message>
     <message>
         <source>install takes --backup or --no-backup, not both.</source>
-        <translation type="unfinished"></translation>
+        <translation>install admite --backup o --no-backup, pero no ambas.</translation>
     </message>
     <message>
         <source>install --no-cfg leaves aircraft.cfg as it is: there is no backup to make.</source>
-        <translation type="unfinished"></translation>
+        <translation>install --no-cfg deja aircraft.cfg como está: no hay ninguna copia de seguridad que hacer.</translation>
     </message>
 </context>
 <context>
     <name>ConsoleProgram</name>
     <message>
         <source>See skylyre --help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Consulte skylyre --help.</translation>
     </message>
 </context>
 <context>
@@ -133,548 +133,553 @@
     <message>
         <source>Could not read &quot;%1&quot;:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer &quot;%1&quot;:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Could not write &quot;%1&quot;:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir &quot;%1&quot;:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Could not delete &quot;%1&quot;:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar &quot;%1&quot;:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Could not sync &quot;%1&quot;:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo sincronizar &quot;%1&quot; con el disco:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo normal</translation>
     </message>
 </context>
 <context>
     <name>Installer</name>
     <message>
         <source>Aircraft.cfg</source>
-        <translation type="unfinished"></translation>
+        <translation>Aircraft.cfg</translation>
     </message>
     <message>
         <source>AIR Files (*.air)|*.air</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos AIR (*.air)|*.air</translation>
     </message>
     <message>
         <source>No AIR file has been opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha abierto ningún archivo AIR.</translation>
     </message>
     <message>
         <source>Please choose a File Option.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una opción de archivo.</translation>
     </message>
     <message>
         <source>Pleae choose a Location.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una ubicación.</translation>
     </message>
     <message>
         <source>Are you sure you want to add the Skylyre? This option is not reversible.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Está seguro de que desea añadir el Skylyre? Esta acción no se puede deshacer.</translation>
     </message>
     <message>
         <source>Configure aircraft.cfg?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Configurar aircraft.cfg?</translation>
     </message>
     <message>
         <source>You will have to manually configure Aircraft.cfg for the respective aircraft. See Help for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tendrá que configurar a mano el archivo aircraft.cfg del avión correspondiente. Consulte la Ayuda para obtener más información.</translation>
     </message>
     <message>
         <source>Backup aircraft.cfg? (Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Hacer copia de seguridad de aircraft.cfg? (Recomendado)</translation>
     </message>
 </context>
 <context>
     <name>KneeboardSection</name>
     <message>
         <source>Checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de comprobación</translation>
     </message>
     <message>
         <source>Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Referencia</translation>
     </message>
     <message>
         <source>checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>lista de comprobación</translation>
     </message>
     <message>
         <source>reference</source>
-        <translation type="unfinished"></translation>
+        <translation>referencia</translation>
     </message>
 </context>
 <context>
     <name>ListCommand</name>
     <message>
         <source>player</source>
-        <translation type="unfinished"></translation>
+        <translation>con reproductor</translation>
     </message>
     <message>
         <source>no player</source>
-        <translation type="unfinished"></translation>
+        <translation>sin reproductor</translation>
     </message>
     <message>
         <source>no page</source>
-        <translation type="unfinished"></translation>
+        <translation>sin página</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna</translation>
     </message>
     <message>
         <source>unreadable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer: %1</translation>
     </message>
     <message>
         <source>checklist %1; reference %2</source>
-        <translation type="unfinished"></translation>
+        <translation>lista de comprobación: %1; referencia: %2</translation>
     </message>
     <message>
         <source>No FS2004 Aircraft folder was found: name the folders to list.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado ninguna carpeta Aircraft de FS2004: indique las carpetas que desea listar.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es una carpeta.</translation>
     </message>
     <message>
         <source>%1 aircraft, %2 with the player.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviones: %1; con el reproductor: %2.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Visit Velmora</source>
-        <translation type="unfinished"></translation>
+        <translation>Visitar el sitio web de Velmora</translation>
     </message>
     <message>
         <source>File Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Opción de archivo</translation>
     </message>
     <message>
         <source>Checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>Checklist</translation>
     </message>
     <message>
         <source>Add the Skylyre to a checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir el Skylyre a una lista de comprobación</translation>
     </message>
     <message>
         <source>Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Referencia</translation>
     </message>
     <message>
         <source>Add the Skylyre to a reference sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir el Skylyre a una hoja de referencia</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación</translation>
     </message>
     <message>
         <source>New File</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <source>Create a new file with only the Skylyre</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear un archivo nuevo que solo contenga el Skylyre</translation>
     </message>
     <message>
         <source>Add to existing</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Add the Skylyre to an existing file</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir el Skylyre a un archivo existente</translation>
     </message>
     <message>
         <source>Current File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo:</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir</translation>
     </message>
     <message>
         <source>Open aircraft for editing</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir un avión para modificarlo</translation>
     </message>
     <message>
         <source>&amp;Write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escribir</translation>
     </message>
     <message>
         <source>Add Skylyre to aircraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir el Skylyre al avión</translation>
     </message>
     <message>
         <source>&amp;Playlist Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Listas</translation>
     </message>
     <message>
         <source>Launch the Playlist Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el editor de listas de reproducción</translation>
     </message>
     <message>
         <source>&amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Ac&amp;tualizar</translation>
     </message>
     <message>
         <source>Check the Internet for software upgrades</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en Internet actualizaciones del programa</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>View the Help documentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver la documentación de ayuda</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Exit Skylyre Configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de Skylyre Configurator</translation>
     </message>
     <message>
         <source>&amp;Aircraft</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;viones</translation>
     </message>
     <message>
         <source>&amp;All Aircraft…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Todos los aviones…</translation>
     </message>
     <message>
         <source>Skylyre for FS2004 %1 9/13/03 By Arandel</source>
-        <translation type="unfinished"></translation>
+        <translation>Skylyre para FS2004 %1 9/13/03 por Arandel</translation>
     </message>
     <message>
         <source>Help file not found<byte value="xd"/>Help will not be available.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado el archivo de ayuda<byte value="xd"/>La ayuda no estará disponible.</translation>
     </message>
     <message>
         <source>Are you sure you want to exit Skylyre Configurator? All unsaved changes will be lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Está seguro de que desea salir de Skylyre Configurator? Se perderán todos los cambios no guardados.</translation>
     </message>
 </context>
 <context>
     <name>MessageTitles</name>
     <message>
         <source>Skylyre Configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Skylyre Configurator</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Playlist Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor de listas de reproducción</translation>
     </message>
 </context>
 <context>
     <name>PageName</name>
     <message>
         <source>&quot;%1&quot; is too short to name an aircraft. Please choose the aircraft&apos;s .air file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre &quot;%1&quot; es demasiado corto para identificar un avión. Elija el archivo .air del avión.</translation>
     </message>
     <message>
         <source>The name of &quot;%1&quot; has characters that FS2004 cannot read in aircraft.cfg, which it reads in the code page Windows-%2. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de &quot;%1&quot; contiene caracteres que FS2004 no puede leer en aircraft.cfg, que lee con la página de códigos Windows-%2. No se ha escrito nada.</translation>
     </message>
 </context>
 <context>
     <name>PlatformFileDialog</name>
     <message>
         <source>The file dialog could not be shown: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo mostrar el cuadro de diálogo de archivos: %1</translation>
     </message>
 </context>
 <context>
     <name>PlayerBatch</name>
     <message>
         <source>failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>error: %1</translation>
     </message>
     <message>
         <source>Installed into %1 of %2 aircraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviones en los que se instaló: %1 de %2</translation>
     </message>
     <message>
         <source>Removed from %1 of %2 aircraft; %3 had nothing to remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviones de los que se quitó: %1 de %2; sin nada que quitar: %3</translation>
     </message>
     <message>
         <source>; %1 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>; con error: %1</translation>
     </message>
     <message>
         <source> Cancelled: %1 aircraft were left as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation> Cancelado; aviones que se dejaron como estaban: %1.</translation>
     </message>
 </context>
 <context>
     <name>PlayerInstall</name>
     <message>
         <source>&quot;%1&quot; could not be given its content of before the install: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo devolver a &quot;%1&quot; el contenido que tenía antes de la instalación: %2</translation>
     </message>
 </context>
 <context>
     <name>PlayerRemoval</name>
     <message>
         <source>aircraft.cfg restored from aircraft.bak</source>
-        <translation type="unfinished"></translation>
+        <translation>aircraft.cfg restaurado a partir de aircraft.bak</translation>
     </message>
     <message>
         <source>entries removed from aircraft.cfg</source>
-        <translation type="unfinished"></translation>
+        <translation>entradas quitadas de aircraft.cfg</translation>
     </message>
     <message>
         <source>%1 page deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>página de %1 eliminada</translation>
     </message>
     <message>
         <source>player cut from the %1 page</source>
-        <translation type="unfinished"></translation>
+        <translation>reproductor quitado de la página de %1</translation>
     </message>
     <message>
         <source>The %1 page still holds the player: run the removal again once no other program has it open.</source>
-        <translation type="unfinished"></translation>
+        <translation>La página de %1 todavía contiene el reproductor: vuelva a quitarlo cuando ningún otro programa la tenga abierta.</translation>
     </message>
     <message>
         <source>The %1 page &quot;%2&quot; holds the player among other lines, or was changed after the install: it was left as it was, and so was its entry in aircraft.cfg.</source>
-        <translation type="unfinished"></translation>
+        <translation>La página de %1 &quot;%2&quot; contiene el reproductor entre otras líneas, o se modificó después de la instalación: se dejó como estaba, igual que su entrada en aircraft.cfg.</translation>
     </message>
     <message>
         <source>aircraft.bak did not match aircraft.cfg</source>
-        <translation type="unfinished"></translation>
+        <translation>aircraft.bak no coincidía con aircraft.cfg</translation>
     </message>
     <message>
         <source>there is no aircraft.bak</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe aircraft.bak</translation>
     </message>
     <message>
         <source>The %1 entry that the install replaced could not be restored: %2. Only the entries naming %3 were removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo restaurar la entrada de %1 que la instalación sustituyó: %2. Solo se quitaron las entradas que nombran %3.</translation>
     </message>
 </context>
 <context>
     <name>Playlist</name>
     <message>
         <source>Adding &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Opening &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &quot;%1&quot;</translation>
     </message>
     <message>
         <source>%1 would give the playlist %2 songs, but it can hold at most %3.<byte value="xd"/>
 Nothing was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dejaría la lista de reproducción con %2 canciones, pero admite como máximo %3.<byte value="xd"/>
+No se ha añadido nada.</translation>
     </message>
 </context>
 <context>
     <name>PlaylistWindow</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>New Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva lista de reproducción</translation>
     </message>
     <message>
         <source>Open Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir lista de reproducción</translation>
     </message>
     <message>
         <source>Add Song</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir canción</translation>
     </message>
     <message>
         <source>Save Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar lista de reproducción</translation>
     </message>
     <message>
         <source>Save Playlist as Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar lista de reproducción como texto</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Save changes to playlist?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea guardar los cambios en la lista de reproducción?</translation>
     </message>
     <message>
         <source>Save Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar cambios</translation>
     </message>
     <message>
         <source>MP3 Files (*.mp3)|*.mp3</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos MP3 (*.mp3)|*.mp3</translation>
     </message>
     <message>
         <source>TXT Files (*.txt)|*.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de texto (*.txt)|*.txt</translation>
     </message>
     <message>
         <source>No playlist to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna lista de reproducción que guardar.</translation>
     </message>
     <message>
         <source>M3U Files (*.m3u)|*.m3u</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos M3U (*.m3u)|*.m3u</translation>
     </message>
     <message>
         <source>Are you sure you want to close the playlist? All unsaved changes will be lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Está seguro de que desea cerrar la lista de reproducción? Se perderán todos los cambios no guardados.</translation>
     </message>
     <message>
         <source>Playlist Editor 1.0 by Arandel</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor de listas de reproducción 1.0, por Arandel</translation>
     </message>
     <message>
         <source>Web: </source>
-        <translation type="unfinished"></translation>
+        <translation>Web: </translation>
     </message>
     <message>
         <source>E-Mail: </source>
-        <translation type="unfinished"></translation>
+        <translation>Correo electrónico: </translation>
     </message>
 </context>
 <context>
     <name>QProgressDialog</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>ReportText</name>
     <message>
         <source>%1 page written</source>
-        <translation type="unfinished"></translation>
+        <translation>página de %1 escrita</translation>
     </message>
     <message>
         <source>player added to the %1 page</source>
-        <translation type="unfinished"></translation>
+        <translation>reproductor añadido a la página de %1</translation>
     </message>
     <message>
         <source>%1 page created with the player</source>
-        <translation type="unfinished"></translation>
+        <translation>página de %1 creada con el reproductor</translation>
     </message>
     <message>
         <source>%1 page already holds the player</source>
-        <translation type="unfinished"></translation>
+        <translation>la página de %1 ya contiene el reproductor</translation>
     </message>
     <message>
         <source>failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>error: %1</translation>
     </message>
     <message>
         <source>no %1 entry to replace</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ninguna entrada %1 que sustituir</translation>
     </message>
     <message>
         <source>%1 entry already names the page</source>
-        <translation type="unfinished"></translation>
+        <translation>la entrada %1 ya nombra la página</translation>
     </message>
     <message>
         <source>aircraft.cfg updated</source>
-        <translation type="unfinished"></translation>
+        <translation>aircraft.cfg actualizado</translation>
     </message>
     <message>
         <source>aircraft.cfg left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>aircraft.cfg sin cambios</translation>
     </message>
     <message>
         <source>backup made</source>
-        <translation type="unfinished"></translation>
+        <translation>copia de seguridad creada</translation>
     </message>
     <message>
         <source>aircraft.bak kept, as it holds aircraft.cfg from before the player</source>
-        <translation type="unfinished"></translation>
+        <translation>aircraft.bak conservado, porque contiene el aircraft.cfg de antes del reproductor</translation>
     </message>
     <message>
         <source>nothing to remove</source>
-        <translation type="unfinished"></translation>
+        <translation>nada que quitar</translation>
     </message>
     <message>
         <source> Done: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation> Hecho: %1.</translation>
     </message>
     <message>
         <source>The %1 page already holds the player: it was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>La página de %1 ya contiene el reproductor: se dejó como estaba.</translation>
     </message>
     <message>
         <source>The %1 entry of aircraft.cfg already names the page: it was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada %1 de aircraft.cfg ya nombra la página: se dejó como estaba.</translation>
     </message>
 </context>
 <context>
     <name>UpdateCheck</name>
     <message>
         <source>Check the Internet for upgrades? An Internet connection is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea buscar actualizaciones en Internet? Se necesita una conexión a Internet.</translation>
     </message>
     <message>
         <source>You have the latest version of Skylyre Configurator. No updates are needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiene la versión más reciente de Skylyre Configurator. No es necesario actualizar.</translation>
     </message>
     <message>
         <source>You do not have the latest version. Would you like to download the latest version? (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>No tiene la versión más reciente. ¿Desea descargar la versión más reciente? (%1)</translation>
     </message>
     <message>
         <source>The download address given by Velmora is not a web address, so it was not opened. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección de descarga que indica Velmora no es una dirección web, así que no se ha abierto. Vuelva a intentarlo más tarde.</translation>
     </message>
     <message>
         <source>Checking for updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando actualizaciones...</translation>
     </message>
     <message>
         <source>Connection to Velmora could not be established. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo establecer la conexión con Velmora. Vuelva a intentarlo más tarde.</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar</translation>
     </message>
 </context>
 </TS>
