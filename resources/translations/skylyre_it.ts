@@ -5,127 +5,127 @@
     <name>AirFile</name>
     <message>
         <source>there is no such .air file</source>
-        <translation type="unfinished"></translation>
+        <translation>il file .air non esiste</translation>
     </message>
 </context>
 <context>
     <name>AtomicFile</name>
     <message>
         <source>It is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>È una cartella</translation>
     </message>
     <message>
         <source>It is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è un file normale</translation>
     </message>
     <message>
         <source>The file is not writable</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file non è scrivibile</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Maker&apos;s site: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sito dello sviluppatore: %1</translation>
     </message>
     <message>
         <source>The language to speak: %1 (by default the system&apos;s, else English).</source>
-        <translation type="unfinished"></translation>
+        <translation>La lingua da usare: %1 (per impostazione predefinita quella del sistema, altrimenti l&apos;inglese).</translation>
     </message>
     <message>
         <source>code</source>
-        <translation type="unfinished"></translation>
+        <translation>codice</translation>
     </message>
     <message>
         <source>Lists the FS2004 aircraft that hold the Skylyre music player in their kneeboard, installs it into any number of aircraft and removes it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenca gli aerei di FS2004 che hanno il lettore musicale Skylyre nel cosciale, lo installa in un numero qualsiasi di aerei e lo rimuove.</translation>
     </message>
     <message>
         <source>Installs the Skylyre music player into the kneeboard of an FS2004 aircraft, and edits its playlists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Installa il lettore musicale Skylyre nel cosciale di un aereo di FS2004 e ne modifica le playlist.</translation>
     </message>
 </context>
 <context>
     <name>CommandLineRequest</name>
     <message>
         <source>install, remove: the Checklist section.</source>
-        <translation type="unfinished"></translation>
+        <translation>install, remove: la sezione Checklist.</translation>
     </message>
     <message>
         <source>install, remove: the Reference section.</source>
-        <translation type="unfinished"></translation>
+        <translation>install, remove: la sezione Riferimento.</translation>
     </message>
     <message>
         <source>install: a page of its own (New File).</source>
-        <translation type="unfinished"></translation>
+        <translation>install: una pagina a sé (Nuovo file).</translation>
     </message>
     <message>
         <source>install: added to the aircraft&apos;s page (Add to existing).</source>
-        <translation type="unfinished"></translation>
+        <translation>install: aggiunto alla pagina dell&apos;aereo (Aggiungi a esistente).</translation>
     </message>
     <message>
         <source>install: aircraft.cfg backed up to aircraft.bak (the default).</source>
-        <translation type="unfinished"></translation>
+        <translation>install: backup di aircraft.cfg in aircraft.bak (impostazione predefinita).</translation>
     </message>
     <message>
         <source>install: no backup of aircraft.cfg.</source>
-        <translation type="unfinished"></translation>
+        <translation>install: nessun backup di aircraft.cfg.</translation>
     </message>
     <message>
         <source>install: the page alone, aircraft.cfg left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>install: solo la pagina, aircraft.cfg resta com&apos;è.</translation>
     </message>
     <message>
         <source>list: JSON, for scripts.</source>
-        <translation type="unfinished"></translation>
+        <translation>list: JSON, per gli script.</translation>
     </message>
     <message>
         <source>list, install or remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>list, install o remove.</translation>
     </message>
     <message>
         <source>list: the folders to search (by default every FS2004 Aircraft folder found); install, remove: the .air files.</source>
-        <translation type="unfinished"></translation>
+        <translation>list: le cartelle in cui cercare (per impostazione predefinita ogni cartella Aircraft di FS2004 trovata); install, remove: i file .air.</translation>
     </message>
     <message>
         <source>No command given: list, install or remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun comando indicato: list, install o remove.</translation>
     </message>
     <message>
         <source>Unknown command &apos;%1&apos;: list, install or remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando sconosciuto &apos;%1&apos;: list, install o remove.</translation>
     </message>
     <message>
         <source>%1 does not take --%2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non accetta --%2.</translation>
     </message>
     <message>
         <source>%1 needs the .air file of at least one aircraft.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 richiede il file .air di almeno un aereo.</translation>
     </message>
     <message>
         <source>install needs --checklist or --reference.</source>
-        <translation type="unfinished"></translation>
+        <translation>install richiede --checklist o --reference.</translation>
     </message>
     <message>
         <source>install needs --new or --add.</source>
-        <translation type="unfinished"></translation>
+        <translation>install richiede --new o --add.</translation>
     </message>
     <message>
         <source>install takes --backup or --no-backup, not both.</source>
-        <translation type="unfinished"></translation>
+        <translation>install accetta --backup o --no-backup, non entrambi.</translation>
     </message>
     <message>
         <source>install --no-cfg leaves aircraft.cfg as it is: there is no backup to make.</source>
-        <translation type="unfinished"></translation>
+        <translation>install --no-cfg lascia aircraft.cfg com&apos;è: non c&apos;è alcun backup da eseguire.</translation>
     </message>
 </context>
 <context>
     <name>ConsoleProgram</name>
     <message>
         <source>See skylyre --help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vedere skylyre --help.</translation>
     </message>
 </context>
 <context>
@@ -133,548 +133,553 @@
     <message>
         <source>Could not read &quot;%1&quot;:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere &quot;%1&quot;:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Could not write &quot;%1&quot;:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere &quot;%1&quot;:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Could not delete &quot;%1&quot;:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eliminare &quot;%1&quot;:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Could not sync &quot;%1&quot;:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile sincronizzare &quot;%1&quot; con il disco:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è un file normale</translation>
     </message>
 </context>
 <context>
     <name>Installer</name>
     <message>
         <source>Aircraft.cfg</source>
-        <translation type="unfinished"></translation>
+        <translation>Aircraft.cfg</translation>
     </message>
     <message>
         <source>AIR Files (*.air)|*.air</source>
-        <translation type="unfinished"></translation>
+        <translation>File AIR (*.air)|*.air</translation>
     </message>
     <message>
         <source>No AIR file has been opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato aperto alcun file AIR.</translation>
     </message>
     <message>
         <source>Please choose a File Option.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere un&apos;opzione nel riquadro Opzione file.</translation>
     </message>
     <message>
         <source>Pleae choose a Location.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere un&apos;opzione nel riquadro Posizione.</translation>
     </message>
     <message>
         <source>Are you sure you want to add the Skylyre? This option is not reversible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungere lo Skylyre? Questa operazione non è reversibile.</translation>
     </message>
     <message>
         <source>Configure aircraft.cfg?</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurare aircraft.cfg?</translation>
     </message>
     <message>
         <source>You will have to manually configure Aircraft.cfg for the respective aircraft. See Help for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sarà necessario configurare a mano il file Aircraft.cfg dell&apos;aereo. Per ulteriori informazioni, vedere la Guida.</translation>
     </message>
     <message>
         <source>Backup aircraft.cfg? (Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eseguire il backup di aircraft.cfg? (Consigliato)</translation>
     </message>
 </context>
 <context>
     <name>KneeboardSection</name>
     <message>
         <source>Checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>Checklist</translation>
     </message>
     <message>
         <source>Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Riferimento</translation>
     </message>
     <message>
         <source>checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>checklist</translation>
     </message>
     <message>
         <source>reference</source>
-        <translation type="unfinished"></translation>
+        <translation>riferimento</translation>
     </message>
 </context>
 <context>
     <name>ListCommand</name>
     <message>
         <source>player</source>
-        <translation type="unfinished"></translation>
+        <translation>lettore</translation>
     </message>
     <message>
         <source>no player</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun lettore</translation>
     </message>
     <message>
         <source>no page</source>
-        <translation type="unfinished"></translation>
+        <translation>pagina mancante</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>illeggibile</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna voce</translation>
     </message>
     <message>
         <source>unreadable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>illeggibile: %1</translation>
     </message>
     <message>
         <source>checklist %1; reference %2</source>
-        <translation type="unfinished"></translation>
+        <translation>checklist: %1; riferimento: %2</translation>
     </message>
     <message>
         <source>No FS2004 Aircraft folder was found: name the folders to list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stata trovata alcuna cartella Aircraft di FS2004: indicare le cartelle da elencare.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; non è una cartella.</translation>
     </message>
     <message>
         <source>%1 aircraft, %2 with the player.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aerei: %1, con il lettore: %2.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Visit Velmora</source>
-        <translation type="unfinished"></translation>
+        <translation>Visita il sito di Velmora</translation>
     </message>
     <message>
         <source>File Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzione file</translation>
     </message>
     <message>
         <source>Checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>Checklist</translation>
     </message>
     <message>
         <source>Add the Skylyre to a checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge lo Skylyre a una checklist</translation>
     </message>
     <message>
         <source>Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Riferimento</translation>
     </message>
     <message>
         <source>Add the Skylyre to a reference sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge lo Skylyre a una pagina di riferimento</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione</translation>
     </message>
     <message>
         <source>New File</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo file</translation>
     </message>
     <message>
         <source>Create a new file with only the Skylyre</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un nuovo file che contiene solo lo Skylyre</translation>
     </message>
     <message>
         <source>Add to existing</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi al file</translation>
     </message>
     <message>
         <source>Add the Skylyre to an existing file</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge lo Skylyre a un file esistente</translation>
     </message>
     <message>
         <source>Current File:</source>
-        <translation type="unfinished"></translation>
+        <translation>File:</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri</translation>
     </message>
     <message>
         <source>Open aircraft for editing</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre un aereo da modificare</translation>
     </message>
     <message>
         <source>&amp;Write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Scrivi</translation>
     </message>
     <message>
         <source>Add Skylyre to aircraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge lo Skylyre all&apos;aereo</translation>
     </message>
     <message>
         <source>&amp;Playlist Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor &amp;playlist</translation>
     </message>
     <message>
         <source>Launch the Playlist Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia l&apos;editor playlist</translation>
     </message>
     <message>
         <source>&amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggi&amp;orna</translation>
     </message>
     <message>
         <source>Check the Internet for software upgrades</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca aggiornamenti del software su Internet</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guida</translation>
     </message>
     <message>
         <source>View the Help documentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualizza la guida</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Es&amp;ci</translation>
     </message>
     <message>
         <source>Exit Skylyre Configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiude Skylyre Configurator</translation>
     </message>
     <message>
         <source>&amp;Aircraft</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;erei</translation>
     </message>
     <message>
         <source>&amp;All Aircraft…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tutti gli aerei…</translation>
     </message>
     <message>
         <source>Skylyre for FS2004 %1 9/13/03 By Arandel</source>
-        <translation type="unfinished"></translation>
+        <translation>Skylyre per FS2004 %1 9/13/03 di Arandel</translation>
     </message>
     <message>
         <source>Help file not found<byte value="xd"/>Help will not be available.</source>
-        <translation type="unfinished"></translation>
+        <translation>File della guida non trovato<byte value="xd"/>La guida non sarà disponibile.</translation>
     </message>
     <message>
         <source>Are you sure you want to exit Skylyre Configurator? All unsaved changes will be lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uscire da Skylyre Configurator? Tutte le modifiche non salvate andranno perse.</translation>
     </message>
 </context>
 <context>
     <name>MessageTitles</name>
     <message>
         <source>Skylyre Configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Skylyre Configurator</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>Playlist Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor playlist</translation>
     </message>
 </context>
 <context>
     <name>PageName</name>
     <message>
         <source>&quot;%1&quot; is too short to name an aircraft. Please choose the aircraft&apos;s .air file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome &quot;%1&quot; è troppo corto per indicare un aereo. Scegliere il file .air dell&apos;aereo.</translation>
     </message>
     <message>
         <source>The name of &quot;%1&quot; has characters that FS2004 cannot read in aircraft.cfg, which it reads in the code page Windows-%2. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome di &quot;%1&quot; contiene caratteri che FS2004 non può leggere in aircraft.cfg, perché legge questo file con la tabella codici Windows-%2. Non è stato scritto nulla.</translation>
     </message>
 </context>
 <context>
     <name>PlatformFileDialog</name>
     <message>
         <source>The file dialog could not be shown: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile visualizzare la finestra di dialogo per la scelta del file: %1</translation>
     </message>
 </context>
 <context>
     <name>PlayerBatch</name>
     <message>
         <source>failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>non riuscito: %1</translation>
     </message>
     <message>
         <source>Installed into %1 of %2 aircraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Installato in %1 su %2 aerei</translation>
     </message>
     <message>
         <source>Removed from %1 of %2 aircraft; %3 had nothing to remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimosso da %1 su %2 aerei; nulla da rimuovere in %3</translation>
     </message>
     <message>
         <source>; %1 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>; non riusciti: %1</translation>
     </message>
     <message>
         <source> Cancelled: %1 aircraft were left as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation> Operazione annullata: %1 aerei lasciati com&apos;erano.</translation>
     </message>
 </context>
 <context>
     <name>PlayerInstall</name>
     <message>
         <source>&quot;%1&quot; could not be given its content of before the install: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile riportare &quot;%1&quot; al contenuto che aveva prima dell&apos;installazione: %2</translation>
     </message>
 </context>
 <context>
     <name>PlayerRemoval</name>
     <message>
         <source>aircraft.cfg restored from aircraft.bak</source>
-        <translation type="unfinished"></translation>
+        <translation>aircraft.cfg ripristinato da aircraft.bak</translation>
     </message>
     <message>
         <source>entries removed from aircraft.cfg</source>
-        <translation type="unfinished"></translation>
+        <translation>voci rimosse da aircraft.cfg</translation>
     </message>
     <message>
         <source>%1 page deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>pagina %1 eliminata</translation>
     </message>
     <message>
         <source>player cut from the %1 page</source>
-        <translation type="unfinished"></translation>
+        <translation>lettore tolto dalla pagina %1</translation>
     </message>
     <message>
         <source>The %1 page still holds the player: run the removal again once no other program has it open.</source>
-        <translation type="unfinished"></translation>
+        <translation>La pagina di %1 contiene ancora il lettore: ripetere la rimozione quando nessun altro programma la tiene aperta.</translation>
     </message>
     <message>
         <source>The %1 page &quot;%2&quot; holds the player among other lines, or was changed after the install: it was left as it was, and so was its entry in aircraft.cfg.</source>
-        <translation type="unfinished"></translation>
+        <translation>La pagina di %1 &quot;%2&quot; contiene il lettore insieme ad altre righe, oppure è stata modificata dopo l&apos;installazione: è stata lasciata com&apos;era, così come la sua voce in aircraft.cfg.</translation>
     </message>
     <message>
         <source>aircraft.bak did not match aircraft.cfg</source>
-        <translation type="unfinished"></translation>
+        <translation>aircraft.bak non corrispondeva ad aircraft.cfg</translation>
     </message>
     <message>
         <source>there is no aircraft.bak</source>
-        <translation type="unfinished"></translation>
+        <translation>aircraft.bak non esiste</translation>
     </message>
     <message>
         <source>The %1 entry that the install replaced could not be restored: %2. Only the entries naming %3 were removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile ripristinare la voce di %1 sostituita dall&apos;installazione: %2. Sono state rimosse solo le voci che indicano %3.</translation>
     </message>
 </context>
 <context>
     <name>Playlist</name>
     <message>
         <source>Adding &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;aggiunta di &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Opening &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;apertura di &quot;%1&quot;</translation>
     </message>
     <message>
         <source>%1 would give the playlist %2 songs, but it can hold at most %3.<byte value="xd"/>
 Nothing was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 porterebbe la playlist a %2 brani, ma può contenerne al massimo %3.<byte value="xd"/>
+Non è stato aggiunto nulla.</translation>
     </message>
 </context>
 <context>
     <name>PlaylistWindow</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>New Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova playlist</translation>
     </message>
     <message>
         <source>Open Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri playlist</translation>
     </message>
     <message>
         <source>Add Song</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi brano</translation>
     </message>
     <message>
         <source>Save Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva playlist</translation>
     </message>
     <message>
         <source>Save Playlist as Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva playlist come testo</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guida</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>Save changes to playlist?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvare le modifiche alla playlist?</translation>
     </message>
     <message>
         <source>Save Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva modifiche</translation>
     </message>
     <message>
         <source>MP3 Files (*.mp3)|*.mp3</source>
-        <translation type="unfinished"></translation>
+        <translation>File MP3 (*.mp3)|*.mp3</translation>
     </message>
     <message>
         <source>TXT Files (*.txt)|*.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>File TXT (*.txt)|*.txt</translation>
     </message>
     <message>
         <source>No playlist to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna playlist da salvare.</translation>
     </message>
     <message>
         <source>M3U Files (*.m3u)|*.m3u</source>
-        <translation type="unfinished"></translation>
+        <translation>File M3U (*.m3u)|*.m3u</translation>
     </message>
     <message>
         <source>Are you sure you want to close the playlist? All unsaved changes will be lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudere la playlist? Tutte le modifiche non salvate andranno perse.</translation>
     </message>
     <message>
         <source>Playlist Editor 1.0 by Arandel</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor playlist 1.0 di Arandel</translation>
     </message>
     <message>
         <source>Web: </source>
-        <translation type="unfinished"></translation>
+        <translation>Web: </translation>
     </message>
     <message>
         <source>E-Mail: </source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail: </translation>
     </message>
 </context>
 <context>
     <name>QProgressDialog</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>ReportText</name>
     <message>
         <source>%1 page written</source>
-        <translation type="unfinished"></translation>
+        <translation>pagina %1 scritta</translation>
     </message>
     <message>
         <source>player added to the %1 page</source>
-        <translation type="unfinished"></translation>
+        <translation>lettore aggiunto alla pagina %1</translation>
     </message>
     <message>
         <source>%1 page created with the player</source>
-        <translation type="unfinished"></translation>
+        <translation>pagina %1 creata con il lettore</translation>
     </message>
     <message>
         <source>%1 page already holds the player</source>
-        <translation type="unfinished"></translation>
+        <translation>la pagina %1 contiene già il lettore</translation>
     </message>
     <message>
         <source>failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>non riuscito: %1</translation>
     </message>
     <message>
         <source>no %1 entry to replace</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna voce %1 da sostituire</translation>
     </message>
     <message>
         <source>%1 entry already names the page</source>
-        <translation type="unfinished"></translation>
+        <translation>la voce %1 indica già la pagina</translation>
     </message>
     <message>
         <source>aircraft.cfg updated</source>
-        <translation type="unfinished"></translation>
+        <translation>aircraft.cfg aggiornato</translation>
     </message>
     <message>
         <source>aircraft.cfg left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>aircraft.cfg lasciato com&apos;era</translation>
     </message>
     <message>
         <source>backup made</source>
-        <translation type="unfinished"></translation>
+        <translation>backup eseguito</translation>
     </message>
     <message>
         <source>aircraft.bak kept, as it holds aircraft.cfg from before the player</source>
-        <translation type="unfinished"></translation>
+        <translation>aircraft.bak conservato, perché contiene aircraft.cfg com&apos;era prima del lettore</translation>
     </message>
     <message>
         <source>nothing to remove</source>
-        <translation type="unfinished"></translation>
+        <translation>nulla da rimuovere</translation>
     </message>
     <message>
         <source> Done: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation> Operazioni eseguite: %1.</translation>
     </message>
     <message>
         <source>The %1 page already holds the player: it was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>La pagina %1 contiene già il lettore: è stata lasciata com&apos;era.</translation>
     </message>
     <message>
         <source>The %1 entry of aircraft.cfg already names the page: it was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>La voce %1 di aircraft.cfg indica già la pagina: è stata lasciata com&apos;era.</translation>
     </message>
 </context>
 <context>
     <name>UpdateCheck</name>
     <message>
         <source>Check the Internet for upgrades? An Internet connection is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cercare aggiornamenti su Internet? È necessaria una connessione a Internet.</translation>
     </message>
     <message>
         <source>You have the latest version of Skylyre Configurator. No updates are needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La versione di Skylyre Configurator in uso è la più recente. Non sono necessari aggiornamenti.</translation>
     </message>
     <message>
         <source>You do not have the latest version. Would you like to download the latest version? (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>La versione in uso non è la più recente. Scaricare la versione più recente? (%1)</translation>
     </message>
     <message>
         <source>The download address given by Velmora is not a web address, so it was not opened. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indirizzo di download fornito da Velmora non è un indirizzo web, quindi non è stato aperto. Riprovare più tardi.</translation>
     </message>
     <message>
         <source>Checking for updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca di aggiornamenti in corso...</translation>
     </message>
     <message>
         <source>Connection to Velmora could not be established. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile stabilire la connessione con Velmora. Riprovare più tardi.</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiornamento</translation>
     </message>
 </context>
 </TS>
