@@ -3,7 +3,8 @@
 # and photographs into docs/ the main window (main-window.png), the playlist
 # editor (playlist-editor.png), the hangar on a sample collection of aircraft
 # with one selected (hangar.png), and the summary of an install into several of
-# them, one of which fails (hangar-summary.png). Run after scripts/run.sh has
+# them, one of which fails (hangar-summary.png), and the main window in German
+# and French (main-window-de.png, main-window-fr.png). Run after scripts/run.sh has
 # built the program (or point $BUILD at a build of your own).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -96,4 +97,18 @@ clickIn "Install into 3 aircraft" 120 260 # OK
 sleep 2 # past the progress, titled so too
 shoot "Install" hangar-summary.png
 kill "$program"
+wait "$program" 2>/dev/null || true
+
+for language in de fr; do
+    HOME="$sample/home" ./skylyre-configurator --language "$language" &
+    program=$!
+    shoot "Skylyre Configurator" "main-window-$language.png" # settle first
+    clickIn "Skylyre Configurator" 44 150 # Open
+    choose "$sample/Cessna172.air"
+    clickIn "Skylyre Configurator" 30 74  # Checklist
+    clickIn "Skylyre Configurator" 160 72 # New File
+    shoot "Skylyre Configurator" "main-window-$language.png"
+    kill "$program"
+    wait "$program" 2>/dev/null || true
+done
 echo "Screenshots are in docs/."
