@@ -6,10 +6,10 @@
 #include "about/ProgramVersion.h"
 #include "dialogs/Dialogs.h"
 #include "files/FileOperations.h"
-#include "gui/HangarWindow.h"
 #include "gui/LinkLabel.h"
 #include "gui/PlaylistWindow.h"
 #include "gui/Twips.h"
+#include "hangar/HangarWindow.h"
 
 #include <QApplication>
 #include <QButtonGroup>

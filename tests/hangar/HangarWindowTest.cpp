@@ -1,4 +1,4 @@
-#include "gui/HangarWindow.h"
+#include "hangar/HangarWindow.h"
 #include "gui/MainWindow.h"
 #include "kneeboard/PlayerPage.h"
 

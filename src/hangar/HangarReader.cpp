@@ -1,4 +1,4 @@
-#include "gui/HangarReader.h"
+#include "hangar/HangarReader.h"
 
 #include <QElapsedTimer>
 #include <QThread>

@@ -1,4 +1,4 @@
-#include "gui/HangarModel.h"
+#include "hangar/HangarModel.h"
 
 #include <QDir>
 

@@ -1,4 +1,4 @@
-#include "gui/HangarModel.h"
+#include "hangar/HangarModel.h"
 #include "kneeboard/PlayerPage.h"
 
 #include "Files.h"
