@@ -91,6 +91,17 @@ TEST_F(HangarModelTest, GroupsAircraftByTheManufacturerOfTheirFirstVariation)
     EXPECT_EQ(model.aircraftCount(), 5);
 }
 
+TEST_F(HangarModelTest, AManufacturerInQuotesIsTheSameGroupAsWithout)
+{
+    read({aircraft("a", {{"aircraft.cfg", cfgOf("\"Boeing\"", "\"737-800\"")}}),
+          aircraft("b", {{"aircraft.cfg", cfgOf("Boeing", "747-400")}})});
+
+    ASSERT_EQ(model.rowCount(), 1);
+    EXPECT_EQ(group(0), "Boeing");
+    EXPECT_EQ(row(0, 0).first(), "737-800 (2 variations)");
+    EXPECT_EQ(row(0, 0, Qt::ToolTipRole).first(), "737-800\n\"737-800\" 2");
+}
+
 TEST_F(HangarModelTest, SaysWhatEachPageHoldsAndWhyOneCannotBeRead)
 {
     read({aircraft(
