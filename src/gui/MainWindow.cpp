@@ -88,6 +88,8 @@ MainWindow::MainWindow(Dialogs &dialogs, const QString &makerHost, Installer::Si
     createClientArea();
     createControls();
     setTabOrder();
+    // Centred at its own size, which its layout sets only once activated.
+    layout()->activate();
     move(screen()->availableGeometry().center() - rect().center());
     startUp();
 }
