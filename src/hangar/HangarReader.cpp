@@ -23,7 +23,7 @@ void HangarReader::readFolders(const QStringList &folders)
         if (stopAsked())
             return;
         QList<ListedAircraft> unreadable;
-        const QStringList airPaths = AircraftListing::airFilesBelow(folder, &unreadable);
+        const QStringList airPaths = AircraftListing::airFilesBelow(folder, &unreadable, stopAsked);
         if (!describe(airPaths, unreadable))
             return;
     }
@@ -38,6 +38,8 @@ void HangarReader::readAircraft(const QStringList &airPaths)
 
 bool HangarReader::describe(const QStringList &airPaths, const QList<ListedAircraft> &unreadable)
 {
+    if (stopAsked())
+        return false;
     emit found(airPaths.size() + unreadable.size());
     QList<HangarAircraft> batch;
     for (const ListedAircraft &entry : unreadable)
