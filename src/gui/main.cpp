@@ -1,12 +1,14 @@
 #include "about/CommandLine.h"
 #include "gui/MainWindow.h"
 #include "gui/QtDialogs.h"
+#include "hangar/RegularExpressionEngine.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 
 int main(int argc, char *argv[])
 {
+    chooseRegularExpressionEngine();
     QCommandLineParser commandLine;
     setUpCommandLine(
         commandLine,
