@@ -5,6 +5,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QDir>
+#include <QSortFilterProxyModel>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -174,4 +175,37 @@ TEST_F(HangarModelTest, FiltersOnTitleManufacturerAndFolder)
     EXPECT_EQ(filtered.split('\n'),
               QStringList({"Skyhawk", "Cessna", QDir::toNativeSeparators(dir.filePath("a"))}));
     EXPECT_EQ(model.index(0, 0).data(HangarModel::FilterRole).toString(), "");
+}
+
+// A sorting, filtering proxy, as the window's, learns of an aircraft read
+// again in its place through dataChanged over its whole row.
+TEST_F(HangarModelTest, AnAircraftReadAgainInItsPlaceIsSortedAndFilteredAnew)
+{
+    const QString skylane = aircraft("b", {{"aircraft.cfg", cfgOf("Piper", "Skylane")}});
+    const QString cub = aircraft("c", {{"aircraft.cfg", cfgOf("Piper", "Cub")}});
+    read({aircraft("a", {{"aircraft.cfg", cfgOf("Piper", "Skyhawk")}}), skylane, cub});
+    QSortFilterProxyModel shown;
+    shown.setSourceModel(&model);
+    shown.setSortRole(HangarModel::SortRole);
+    shown.setFilterRole(HangarModel::FilterRole);
+    shown.setRecursiveFilteringEnabled(true);
+    shown.setFilterFixedString("Sky");
+    // By the Reference column, the last: the player's page first.
+    shown.sort(HangarModel::ReferenceColumn);
+    const auto titles = [&shown] {
+        QStringList titles;
+        const QModelIndex piper = shown.index(0, 0);
+        for (int row = 0; row < shown.rowCount(piper); ++row)
+            titles.append(shown.index(row, 0, piper).data().toString());
+        return titles;
+    };
+    ASSERT_EQ(titles(), QStringList({"Skyhawk (2 variations)", "Skylane (2 variations)"}));
+
+    writeBytes(dir.filePath("b/aircraft.cfg"), cfgOf("Piper", "Skylane", "kb_reference=b_ref\r\n"));
+    writeBytes(dir.filePath("b/b_ref.htm"), player);
+    writeBytes(dir.filePath("c/aircraft.cfg"), cfgOf("Piper", "Skycatcher"));
+    read({skylane, cub});
+    EXPECT_EQ(titles(),
+              QStringList({"Skylane (2 variations)", "Skyhawk (2 variations)", "Skycatcher (2 variations)"}));
+    EXPECT_EQ(model.withPlayerCount(), 1);
 }
