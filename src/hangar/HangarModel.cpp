@@ -115,16 +115,15 @@ void HangarModel::add(const QList<HangarAircraft> &aircraft)
     const qsizetype totalBefore = total;
     const qsizetype withPlayerBefore = withPlayer;
     QList<HangarAircraft> fresh;
-    QHash<QString, qsizetype> freshAt; // by .air file
+    QHash<QString, qsizetype> freshAt; // by key
     for (const HangarAircraft &one : aircraft) {
-        if (const auto listed = places.constFind(one.airPath);
-            listed != places.cend() && replace(*listed, one))
+        if (const auto listed = places.constFind(one.key); listed != places.cend() && replace(*listed, one))
             continue;
         // Met twice in one batch: the later reading counts.
-        if (const auto met = freshAt.constFind(one.airPath); met != freshAt.cend()) {
+        if (const auto met = freshAt.constFind(one.key); met != freshAt.cend()) {
             fresh[*met] = one;
         } else {
-            freshAt.insert(one.airPath, fresh.size());
+            freshAt.insert(one.key, fresh.size());
             fresh.append(one);
         }
     }
@@ -176,7 +175,7 @@ void HangarModel::insert(const QList<HangarAircraft> &aircraft)
     }
     const auto place = [this](Group *group, int first) {
         for (int row = first; row < group->aircraft.size(); ++row)
-            places.insert(group->aircraft[row].airPath, {group, row});
+            places.insert(group->aircraft[row].key, {group, row});
     };
     for (auto &[group, joined] : joining) {
         const int first = int(group->aircraft.size());
@@ -202,14 +201,14 @@ void HangarModel::removeAircraft(Place place)
 {
     Group *group = place.group;
     const HangarAircraft &gone = group->aircraft[place.row];
-    places.remove(gone.airPath);
+    places.remove(gone.key);
     --total;
     withPlayer -= gone.listing.holdsPlayer() ? 1 : 0;
     if (group->aircraft.size() > 1) {
         beginRemoveRows(createIndex(group->row, 0, nullptr), place.row, place.row);
         group->aircraft.removeAt(place.row);
         for (int later = place.row; later < group->aircraft.size(); ++later)
-            places[group->aircraft[later].airPath].row = later;
+            places[group->aircraft[later].key].row = later;
         endRemoveRows();
         return;
     }

@@ -27,7 +27,7 @@ public:
     explicit HangarModel(QObject *parent = nullptr);
 
     // Adds each aircraft, or puts it in the place of the one listed with the
-    // same .air file.
+    // same .air file (by its canonical path, HangarAircraft::key).
     void add(const QList<HangarAircraft> &aircraft);
 
     // The aircraft of a row; nothing for a manufacturer's row.
@@ -73,7 +73,7 @@ private:
 
     std::vector<std::unique_ptr<Group>> groups;
     QHash<QString, Group *> groupsByManufacturer;
-    QHash<QString, Place> places; // of each aircraft, by its .air file
+    QHash<QString, Place> places; // of each aircraft, by its key
     qsizetype total = 0;
     qsizetype withPlayer = 0;
 };

@@ -315,8 +315,8 @@ QList<BatchAircraft> HangarWindow::selectedAircraft() const
     QSet<QString> met;
     const auto take = [&](const QModelIndex &row) {
         const HangarAircraft *one = model->aircraftAt(proxy->mapToSource(row));
-        if (one && !met.contains(one->airPath)) {
-            met.insert(one->airPath);
+        if (one && !met.contains(one->key)) {
+            met.insert(one->key);
             aircraft.append({one->airPath, one->title});
         }
     };

@@ -6,10 +6,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-
-} // namespace
-
 QString thumbnailOf(const HangarAircraft &aircraft)
 {
     const QString textureFolder = aircraft.texture.isEmpty() ? QStringLiteral("texture")
@@ -24,6 +20,9 @@ HangarAircraft HangarListing::describe(const QString &airPath)
     const QFileInfo air(airPath);
     HangarAircraft aircraft;
     aircraft.airPath = air.filePath();
+    aircraft.key = air.canonicalFilePath();
+    if (aircraft.key.isEmpty())
+        aircraft.key = aircraft.airPath;
     aircraft.listing = listing.describe(airPath, &cfg);
     aircraft.title = air.completeBaseName();
     if (!aircraft.listing.problem.isEmpty())
@@ -46,6 +45,7 @@ HangarAircraft HangarListing::unreadable(const ListedAircraft &entry)
 {
     HangarAircraft aircraft;
     aircraft.airPath = QDir::fromNativeSeparators(entry.folder) + QLatin1Char('/') + entry.airFile;
+    aircraft.key = aircraft.airPath;
     aircraft.listing = entry;
     aircraft.title = entry.airFile;
     return aircraft;

@@ -10,7 +10,8 @@
 // its variations as the simulator's aircraft menu names them.
 struct HangarAircraft
 {
-    QString airPath;        // '/' between folders
+    QString airPath; // '/' between folders
+    QString key;     // the .air file's canonical path: one for each path that reaches it through a link
     ListedAircraft listing; // its folder, .air file, pages and problem
     QString manufacturer;   // ui_manufacturer of the first variation
     QString title;          // of the first variation; the .air file's title when there is none
