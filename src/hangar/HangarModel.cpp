@@ -1,6 +1,7 @@
 #include "hangar/HangarModel.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -65,6 +66,17 @@ QString aircraftText(const HangarAircraft &aircraft)
         .arg(count == 1 ? QStringLiteral("variation") : QStringLiteral("variations"));
 }
 
+// The aircraft's folder below the folder it was found in; its name when it is
+// that folder, its whole path when it was found on its own.
+QString shownFolder(const HangarAircraft &aircraft)
+{
+    if (aircraft.foundIn.isEmpty())
+        return aircraft.listing.folder;
+    const QString folder = QFileInfo(aircraft.airPath).path();
+    const QString below = QDir(aircraft.foundIn).relativeFilePath(folder);
+    return below == QLatin1String(".") ? QFileInfo(folder).fileName() : QDir::toNativeSeparators(below);
+}
+
 QVariant aircraftData(const HangarAircraft &aircraft, int column, int role)
 {
     if (role == HangarModel::FilterRole)
@@ -81,7 +93,9 @@ QVariant aircraftData(const HangarAircraft &aircraft, int column, int role)
             return aircraft.title;
         break;
     case HangarModel::FolderColumn:
-        if (role == Qt::DisplayRole || role == Qt::ToolTipRole || role == HangarModel::SortRole)
+        if (role == Qt::DisplayRole || role == HangarModel::SortRole)
+            return shownFolder(aircraft);
+        if (role == Qt::ToolTipRole)
             return aircraft.listing.folder;
         break;
     case HangarModel::ChecklistColumn:
@@ -116,9 +130,14 @@ void HangarModel::add(const QList<HangarAircraft> &aircraft)
     const qsizetype withPlayerBefore = withPlayer;
     QList<HangarAircraft> fresh;
     QHash<QString, qsizetype> freshAt; // by key
-    for (const HangarAircraft &one : aircraft) {
-        if (const auto listed = places.constFind(one.key); listed != places.cend() && replace(*listed, one))
-            continue;
+    for (HangarAircraft one : aircraft) {
+        if (const auto listed = places.constFind(one.key); listed != places.cend()) {
+            const Place place = *listed;
+            if (one.foundIn.isEmpty())
+                one.foundIn = place.group->aircraft[place.row].foundIn;
+            if (replace(place, one))
+                continue;
+        }
         // Met twice in one batch: the later reading counts.
         if (const auto met = freshAt.constFind(one.key); met != freshAt.cend()) {
             fresh[*met] = one;

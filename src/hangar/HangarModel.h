@@ -27,7 +27,8 @@ public:
     explicit HangarModel(QObject *parent = nullptr);
 
     // Adds each aircraft, or puts it in the place of the one listed with the
-    // same .air file (by its canonical path, HangarAircraft::key).
+    // same .air file (by its canonical path, HangarAircraft::key). One read
+    // again on its own keeps the folder it was found in.
     void add(const QList<HangarAircraft> &aircraft);
 
     // The aircraft of a row; nothing for a manufacturer's row.

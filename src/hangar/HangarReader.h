@@ -30,8 +30,10 @@ signals:
     void finished();
 
 private:
-    // False when the thread was asked to stop first.
-    bool describe(const QStringList &airPaths, const QList<ListedAircraft> &unreadable = {});
+    // False when the thread was asked to stop first. `foundIn`: the folder
+    // whose walk found them; empty for aircraft read again.
+    bool describe(const QStringList &airPaths, const QString &foundIn,
+                  const QList<ListedAircraft> &unreadable = {});
 
     HangarListing listing;
 };

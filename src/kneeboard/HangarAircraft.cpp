@@ -15,7 +15,7 @@ QString thumbnailOf(const HangarAircraft &aircraft)
     return QFileInfo(path).isFile() ? path : QString();
 }
 
-HangarAircraft HangarListing::describe(const QString &airPath)
+HangarAircraft HangarListing::describe(const QString &airPath, const QString &foundIn)
 {
     const QFileInfo air(airPath);
     HangarAircraft aircraft;
@@ -23,6 +23,7 @@ HangarAircraft HangarListing::describe(const QString &airPath)
     aircraft.key = air.canonicalFilePath();
     if (aircraft.key.isEmpty())
         aircraft.key = aircraft.airPath;
+    aircraft.foundIn = foundIn;
     aircraft.listing = listing.describe(airPath, &cfg);
     aircraft.title = air.completeBaseName();
     if (!aircraft.listing.problem.isEmpty())
@@ -41,11 +42,12 @@ HangarAircraft HangarListing::describe(const QString &airPath)
     return aircraft;
 }
 
-HangarAircraft HangarListing::unreadable(const ListedAircraft &entry)
+HangarAircraft HangarListing::unreadable(const ListedAircraft &entry, const QString &foundIn)
 {
     HangarAircraft aircraft;
     aircraft.airPath = QDir::fromNativeSeparators(entry.folder) + QLatin1Char('/') + entry.airFile;
     aircraft.key = aircraft.airPath;
+    aircraft.foundIn = foundIn;
     aircraft.listing = entry;
     aircraft.title = entry.airFile;
     return aircraft;

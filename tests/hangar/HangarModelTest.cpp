@@ -32,21 +32,23 @@ protected:
     QString aircraft(const QString &name, const Files &files)
     {
         const QString folder = dir.filePath(name);
+        const QString air = folder + '/' + QFileInfo(folder).fileName() + ".air";
         QDir().mkpath(folder);
-        writeBytes(folder + '/' + name + ".air", "flight model");
+        writeBytes(air, "flight model");
         for (const auto &[file, bytes] : files) {
             if (bytes.isNull())
                 QDir().mkpath(folder + '/' + file); // a folder where a file is read
             else
                 writeBytes(folder + '/' + file, bytes);
         }
-        return folder + '/' + name + ".air";
+        return air;
     }
-    void read(const QStringList &airPaths)
+    // Reads the aircraft as found below `foundIn`, or each on its own.
+    void read(const QStringList &airPaths, const QString &foundIn = {})
     {
         QList<HangarAircraft> read;
         for (const QString &air : airPaths)
-            read.append(listing.describe(air));
+            read.append(listing.describe(air, foundIn));
         model.add(read);
     }
     // The texts of a row's columns, below the manufacturer's row `group`.
@@ -175,6 +177,24 @@ TEST_F(HangarModelTest, FiltersOnTitleManufacturerAndFolder)
     EXPECT_EQ(filtered.split('\n'),
               QStringList({"Skyhawk", "Cessna", QDir::toNativeSeparators(dir.filePath("a"))}));
     EXPECT_EQ(model.index(0, 0).data(HangarModel::FilterRole).toString(), "");
+}
+
+TEST_F(HangarModelTest, ShowsTheFolderBelowTheFolderItWasFoundInAndItsWholePathOnHover)
+{
+    const QString found = dir.filePath("Aircraft");
+    const QString inPackage = aircraft("Aircraft/Pack/b", {{"aircraft.cfg", cfgOf("Acme", "B")}});
+    read({aircraft("Aircraft/a", {{"aircraft.cfg", cfgOf("Acme", "A")}}), inPackage}, found);
+    read({aircraft("Aircraft", {{"aircraft.cfg", cfgOf("Acme", "C")}})}, found);
+
+    EXPECT_EQ(row(0, 0)[HangarModel::FolderColumn], "a");
+    EXPECT_EQ(row(0, 1)[HangarModel::FolderColumn], QDir::toNativeSeparators("Pack/b"));
+    EXPECT_EQ(row(0, 2)[HangarModel::FolderColumn], "Aircraft");
+    EXPECT_EQ(row(0, 1, Qt::ToolTipRole)[HangarModel::FolderColumn],
+              QDir::toNativeSeparators(dir.filePath("Aircraft/Pack/b")));
+    // Read again on its own, as after an install, it keeps where it was found.
+    read({inPackage});
+    EXPECT_EQ(row(0, 1)[HangarModel::FolderColumn], QDir::toNativeSeparators("Pack/b"));
+    EXPECT_EQ(model.aircraftCount(), 3);
 }
 
 // A sorting, filtering proxy, as the window's, learns of an aircraft read

@@ -22,8 +22,9 @@ TEST(HangarModelLinks, AnAircraftReachedThroughALinkIsListedOnce)
 
     HangarListing listing;
     HangarModel model;
-    model.add({listing.describe(folder + "/Cub.air")});
-    model.add({listing.describe(dir.filePath("dosdevices/c:/FS9/Aircraft/Cub/Cub.air"))});
+    model.add({listing.describe(folder + "/Cub.air", dir.filePath("drive_c/FS9/Aircraft"))});
+    model.add({listing.describe(dir.filePath("dosdevices/c:/FS9/Aircraft/Cub/Cub.air"),
+                                dir.filePath("dosdevices/c:/FS9/Aircraft"))});
 
     EXPECT_EQ(model.aircraftCount(), 1);
     ASSERT_EQ(model.rowCount(model.index(0, 0)), 1);
