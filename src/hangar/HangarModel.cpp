@@ -285,10 +285,9 @@ QVariant HangarModel::data(const QModelIndex &index, int role) const
         return {};
     if (const HangarAircraft *aircraft = aircraftAt(index))
         return aircraftData(*aircraft, index.column(), role);
+    // A manufacturer's row sorts by its name whichever column sorts.
     const Group &group = *groups[index.row()];
-    if (index.column() != AircraftColumn)
-        return {};
-    if (role == Qt::DisplayRole || role == SortRole)
+    if (role == SortRole || (role == Qt::DisplayRole && index.column() == AircraftColumn))
         return manufacturerText(group.manufacturer);
     if (role == FilterRole)
         return QString();

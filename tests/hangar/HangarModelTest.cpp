@@ -197,6 +197,24 @@ TEST_F(HangarModelTest, ShowsTheFolderBelowTheFolderItWasFoundInAndItsWholePathO
     EXPECT_EQ(model.aircraftCount(), 3);
 }
 
+TEST_F(HangarModelTest, ManufacturersSortByNameWhicheverColumnSorts)
+{
+    read({aircraft("a", {{"aircraft.cfg", cfgOf("Cessna", "Skyhawk")}}),
+          aircraft("b", {{"aircraft.cfg", cfgOf("Piper", "Cub")}}),
+          aircraft("c", {{"aircraft.cfg", cfgOf("Mooney", "Bravo")}})});
+    QSortFilterProxyModel sorted;
+    sorted.setSourceModel(&model);
+    sorted.setSortRole(HangarModel::SortRole);
+    for (int column = 0; column < HangarModel::ColumnCount; ++column) {
+        sorted.sort(HangarModel::AircraftColumn, Qt::AscendingOrder);
+        sorted.sort(column, Qt::DescendingOrder);
+        QStringList groups;
+        for (int row = 0; row < sorted.rowCount(); ++row)
+            groups.append(sorted.index(row, 0).data().toString());
+        EXPECT_EQ(groups, QStringList({"Piper", "Mooney", "Cessna"})) << "column " << column;
+    }
+}
+
 // A sorting, filtering proxy, as the window's, learns of an aircraft read
 // again in its place through dataChanged over its whole row.
 TEST_F(HangarModelTest, AnAircraftReadAgainInItsPlaceIsSortedAndFilteredAnew)
