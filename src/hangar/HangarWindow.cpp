@@ -29,10 +29,11 @@ namespace {
 const QString hangarTitle = QStringLiteral("All Aircraft");
 constexpr QSize thumbnailSize(256, 192);
 
-QLabel *detailLabel(QWidget *parent, const char *name)
+QLabel *detailLabel(QWidget *parent, const char *name, const QString &accessibleName)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
+    label->setAccessibleName(accessibleName);
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -149,6 +150,7 @@ void HangarWindow::createControls()
     auto *layout = new QVBoxLayout(client);
     filterEdit = new QLineEdit(client);
     filterEdit->setObjectName(QStringLiteral("filterEdit"));
+    filterEdit->setAccessibleName(tr("Filter"));
     filterEdit->setPlaceholderText(QStringLiteral("Filter by title, manufacturer or folder"));
     filterEdit->setClearButtonEnabled(true);
     connect(filterEdit, &QLineEdit::textChanged, proxy, &QSortFilterProxyModel::setFilterFixedString);
@@ -157,6 +159,7 @@ void HangarWindow::createControls()
     auto *splitter = new QSplitter(client);
     aircraftView = new QTreeView(splitter);
     aircraftView->setObjectName(QStringLiteral("aircraftView"));
+    aircraftView->setAccessibleName(tr("Aircraft"));
     aircraftView->setModel(proxy);
     aircraftView->setUniformRowHeights(true);
     aircraftView->setSortingEnabled(true);
@@ -183,12 +186,12 @@ void HangarWindow::createControls()
 
     auto *details = new QWidget(splitter);
     auto *detailsLayout = new QVBoxLayout(details);
-    thumbnailLabel = detailLabel(details, "thumbnailLabel");
+    thumbnailLabel = detailLabel(details, "thumbnailLabel", tr("Thumbnail"));
     thumbnailLabel->setFixedSize(thumbnailSize);
     thumbnailLabel->setAlignment(Qt::AlignCenter);
-    folderLabel = detailLabel(details, "folderLabel");
-    airFileLabel = detailLabel(details, "airFileLabel");
-    variationsLabel = detailLabel(details, "variationsLabel");
+    folderLabel = detailLabel(details, "folderLabel", tr("Folder"));
+    airFileLabel = detailLabel(details, "airFileLabel", tr("Flight model"));
+    variationsLabel = detailLabel(details, "variationsLabel", tr("Variations"));
     for (QLabel *label : {thumbnailLabel, folderLabel, airFileLabel, variationsLabel})
         detailsLayout->addWidget(label);
     detailsLayout->addStretch();

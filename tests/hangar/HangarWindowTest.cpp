@@ -8,6 +8,7 @@
 #include "TemporaryCurrentFolder.h"
 
 #include <QAbstractItemModel>
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -27,6 +28,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -288,6 +291,19 @@ TEST_F(HangarWindowTest, ShowsTheSelectedWithItsThumbnailAsksBeforeRemovingAndOp
     control<QAction>("openFolderAction")->trigger();
     ASSERT_EQ(dialogs.calls.back().kind, DialogCall::Shell);
     EXPECT_EQ(dialogs.calls.back().text, aircraftFile("Bravo"));
+}
+
+TEST_F(HangarWindowTest, NamesTheFilterTheListAndTheDetailsForAScreenReader)
+{
+    open();
+    const std::vector<std::pair<const char *, QString>> named{
+        {"filterEdit", "Filter"},  {"aircraftView", "Aircraft"},     {"thumbnailLabel", "Thumbnail"},
+        {"folderLabel", "Folder"}, {"airFileLabel", "Flight model"}, {"variationsLabel", "Variations"}};
+    for (const auto &[name, expected] : named) {
+        QAccessibleInterface *read = QAccessible::queryAccessibleInterface(control<QWidget>(name));
+        ASSERT_NE(read, nullptr) << name;
+        EXPECT_EQ(read->text(QAccessible::Name), expected) << name;
+    }
 }
 
 TEST(HangarMenu, OpensOneHangarThatClosesWithTheMainWindow)
