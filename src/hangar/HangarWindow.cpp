@@ -284,22 +284,31 @@ void HangarWindow::showDetails()
     if (!aircraft) {
         for (QLabel *label : {thumbnailLabel, folderLabel, airFileLabel, variationsLabel})
             label->clear();
+        thumbnailKey.clear();
         return;
     }
-    const QString thumbnailPath = thumbnailOf(*aircraft);
-    const QPixmap thumbnail(thumbnailPath);
-    if (thumbnailPath.isEmpty())
+    if (aircraft->key != thumbnailKey)
+        showThumbnail(*aircraft);
+    folderLabel->setText(QStringLiteral("Folder: ") + aircraft->listing.folder);
+    airFileLabel->setText(QStringLiteral("Flight model: ") + aircraft->listing.airFile);
+    variationsLabel->setText(aircraft->listing.problem.isEmpty() ? QStringLiteral("Variations:\n")
+                                     + aircraft->variations.join(QLatin1Char('\n'))
+                                                                 : aircraft->listing.problem);
+}
+
+// Decoded once for each aircraft selected, not again each time a row changes.
+void HangarWindow::showThumbnail(const HangarAircraft &aircraft)
+{
+    thumbnailKey = aircraft.key;
+    const QString path = thumbnailOf(aircraft);
+    const QPixmap thumbnail(path);
+    if (path.isEmpty())
         thumbnailLabel->setText(QStringLiteral("No thumbnail"));
     else if (thumbnail.isNull())
         thumbnailLabel->setText(QStringLiteral("The thumbnail cannot be shown"));
     else
         thumbnailLabel->setPixmap(
             thumbnail.scaled(thumbnailSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    folderLabel->setText(QStringLiteral("Folder: ") + aircraft->listing.folder);
-    airFileLabel->setText(QStringLiteral("Flight model: ") + aircraft->listing.airFile);
-    variationsLabel->setText(aircraft->listing.problem.isEmpty() ? QStringLiteral("Variations:\n")
-                                     + aircraft->variations.join(QLatin1Char('\n'))
-                                                                 : aircraft->listing.problem);
 }
 
 void HangarWindow::updateActions()

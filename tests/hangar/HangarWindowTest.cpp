@@ -306,6 +306,31 @@ TEST_F(HangarWindowTest, NamesTheFilterTheListAndTheDetailsForAScreenReader)
     }
 }
 
+TEST_F(HangarWindowTest, DecodesTheThumbnailOnceForEachAircraftSelected)
+{
+    installedThree();
+    QImage thumbnail(64, 32, QImage::Format_RGB32);
+    thumbnail.fill(Qt::blue);
+    for (const QString name : {"Alpha", "Bravo"}) {
+        QDir().mkpath(aircraftFile(name + "/texture"));
+        ASSERT_TRUE(thumbnail.save(aircraftFile(name + "/texture/thumbnail.jpg")));
+    }
+    open();
+    auto *view = control<QTreeView>("aircraftView");
+    const QModelIndex acme = view->model()->index(0, 0);
+    view->setCurrentIndex(view->model()->index(0, 0, acme));
+    const qint64 alpha = control<QLabel>("thumbnailLabel")->pixmap().cacheKey();
+
+    // Read again, Alpha stays in its place and its row changes.
+    dialogs.choose(dir.filePath("Aircraft"));
+    control<QAction>("addFolderAction")->trigger();
+    waitForReading();
+    EXPECT_EQ(counts(), "3 aircraft, 3 with the Skylyre");
+    EXPECT_EQ(control<QLabel>("thumbnailLabel")->pixmap().cacheKey(), alpha);
+    view->setCurrentIndex(view->model()->index(1, 0, acme));
+    EXPECT_NE(control<QLabel>("thumbnailLabel")->pixmap().cacheKey(), alpha);
+}
+
 TEST(HangarMenu, OpensOneHangarThatClosesWithTheMainWindow)
 {
     const TemporaryCurrentFolder workDir;
