@@ -10,9 +10,9 @@
 // its variations as the simulator's aircraft menu names them.
 struct HangarAircraft
 {
-    QString airPath; // '/' between folders
-    QString key;     // the .air file's canonical path: one for each path that reaches it through a link
-    QString foundIn; // the folder whose walk found it; empty when it was read again on its own
+    QString airPath;        // '/' between folders
+    QString key;            // the .air file's canonical path, whichever link reached it
+    QString foundIn;        // the folder whose walk found it; empty when read again on its own
     ListedAircraft listing; // its folder, .air file, pages and problem
     QString manufacturer;   // ui_manufacturer of the first variation
     QString title;          // of the first variation; the .air file's title when there is none
