@@ -4,6 +4,7 @@
 // target is missed.
 
 #include "BenchTable.h"
+#include "hangar/RegularExpressionEngine.h"
 
 #include <QApplication>
 
@@ -90,6 +91,7 @@ std::string formatBytes(double bytes)
 
 int main(int argc, char **argv)
 {
+    chooseRegularExpressionEngine();
     // The windows are measured without a display unless the run asks for one.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -10,7 +10,7 @@
 
 #include "BenchAircraft.h"
 #include "BenchSupport.h"
-#include "gui/HangarWindow.h"
+#include "hangar/HangarWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>

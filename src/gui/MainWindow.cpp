@@ -6,10 +6,10 @@
 #include "about/ProgramVersion.h"
 #include "dialogs/Dialogs.h"
 #include "files/FileOperations.h"
-#include "gui/HangarWindow.h"
 #include "gui/LinkLabel.h"
 #include "gui/PlaylistWindow.h"
 #include "gui/Twips.h"
+#include "hangar/HangarWindow.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -88,6 +88,8 @@ MainWindow::MainWindow(Dialogs &dialogs, const QString &makerHost, Installer::Si
     createClientArea();
     createControls();
     setTabOrder();
+    // Centred at its own size, which its layout sets only once activated.
+    layout()->activate();
     move(screen()->availableGeometry().center() - rect().center());
     startUp();
 }

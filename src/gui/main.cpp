@@ -1,6 +1,7 @@
 #include "about/CommandLine.h"
 #include "gui/MainWindow.h"
 #include "gui/QtDialogs.h"
+#include "hangar/RegularExpressionEngine.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -16,6 +17,7 @@ const char *const description =
 
 int main(int argc, char *argv[])
 {
+    chooseRegularExpressionEngine();
     answerHelpOrVersion(argc, argv, description);
     QApplication app(argc, argv);
     speakAskedLanguage(QApplication::arguments());

@@ -14,13 +14,16 @@
 
 #include <algorithm>
 
-QStringList AircraftListing::airFilesBelow(const QString &folder, QList<ListedAircraft> *unreadable)
+QStringList AircraftListing::airFilesBelow(const QString &folder, QList<ListedAircraft> *unreadable,
+                                           const std::function<bool()> &stopAsked)
 {
-    QStringList folders{folder};
-    QDirIterator below(folder, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (below.hasNext())
-        folders.append(below.next());
-    for (const QString &each : folders) {
+    QStringList found;
+    // Links to folders are not followed: no aircraft is met twice through them.
+    QDirIterator below(folder, QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks,
+                       QDirIterator::Subdirectories);
+    for (QString each = folder; !each.isNull(); each = below.hasNext() ? below.next() : QString()) {
+        if (stopAsked && stopAsked())
+            return {};
         for (const QString &name : unreadableNamesIn(each))
             unreadable->append({QDir::toNativeSeparators(each),
                                 name,
@@ -28,11 +31,10 @@ QStringList AircraftListing::airFilesBelow(const QString &folder, QList<ListedAi
                                 {},
                                 QStringLiteral("its name is not in the encoding of file names (UTF-8), so "
                                                "it cannot be read; rename it")});
+        QDirIterator airFiles(each, {QStringLiteral("*.air")}, QDir::Files);
+        while (airFiles.hasNext())
+            found.append(airFiles.next());
     }
-    QStringList found;
-    QDirIterator files(folder, {QStringLiteral("*.air")}, QDir::Files, QDirIterator::Subdirectories);
-    while (files.hasNext())
-        found.append(files.next());
     std::sort(found.begin(), found.end());
     return found;
 }

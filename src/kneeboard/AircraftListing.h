@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 #include "simulator/SimulatorCodePages.h"
 
 // A page that an entry of aircraft.cfg names, and whether it holds the player.
@@ -35,8 +37,11 @@ class AircraftListing
 public:
     // The .air files below `folder`, in the order of their paths. An entry whose
     // name cannot be read (not in the encoding of file names) goes to
-    // `unreadable`, with the reason, in place of what it holds.
-    static QStringList airFilesBelow(const QString &folder, QList<ListedAircraft> *unreadable);
+    // `unreadable`, with the reason, in place of what it holds. `stopAsked`,
+    // when given, is asked before each folder is read: once it says to stop,
+    // the walk ends with nothing found.
+    static QStringList airFilesBelow(const QString &folder, QList<ListedAircraft> *unreadable,
+                                     const std::function<bool()> &stopAsked = {});
 
     // `cfg`, when given, receives the bytes of the aircraft's aircraft.cfg.
     ListedAircraft describe(const QString &airPath, QByteArray *cfg = nullptr);

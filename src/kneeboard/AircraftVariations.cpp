@@ -32,6 +32,15 @@ std::optional<int> fltsimNumberOf(QByteArrayView line)
     return number;
 }
 
+// A value as the simulator shows it: without one pair of double quotes
+// around it, which many add-ons write.
+QByteArrayView unquoted(QByteArrayView value)
+{
+    return value.size() >= 2 && value.startsWith('"') && value.endsWith('"')
+        ? value.sliced(1, value.size() - 2)
+        : value;
+}
+
 void setFirst(bool *met, QByteArray *value, QByteArrayView bytes)
 {
     if (*met)
@@ -63,9 +72,9 @@ QList<AircraftVariation> variationsOf(QByteArrayView cfg)
         const QByteArrayView key = line.first(equals).trimmed();
         const QByteArrayView value = line.sliced(equals + 1).trimmed();
         if (key.compare("title", Qt::CaseInsensitive) == 0)
-            setFirst(&current->hasTitle, &current->variation.title, value);
+            setFirst(&current->hasTitle, &current->variation.title, unquoted(value));
         else if (key.compare("ui_manufacturer", Qt::CaseInsensitive) == 0)
-            setFirst(&current->hasManufacturer, &current->variation.manufacturer, value);
+            setFirst(&current->hasManufacturer, &current->variation.manufacturer, unquoted(value));
         else if (key.compare("texture", Qt::CaseInsensitive) == 0)
             setFirst(&current->hasTexture, &current->variation.texture, value);
     }

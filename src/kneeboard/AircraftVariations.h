@@ -5,7 +5,9 @@
 #include <QList>
 
 // One variation of an aircraft, a [fltsim.N] section of its aircraft.cfg:
-// the bytes after the '=' of its keys, trimmed.
+// the bytes after the '=' of its keys, trimmed; the title and the
+// manufacturer, which the simulator shows, without one pair of double quotes
+// around them.
 struct AircraftVariation
 {
     QByteArray title;

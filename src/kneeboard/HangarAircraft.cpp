@@ -6,10 +6,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-
-} // namespace
-
 QString thumbnailOf(const HangarAircraft &aircraft)
 {
     const QString textureFolder = aircraft.texture.isEmpty() ? QStringLiteral("texture")
@@ -19,11 +15,15 @@ QString thumbnailOf(const HangarAircraft &aircraft)
     return QFileInfo(path).isFile() ? path : QString();
 }
 
-HangarAircraft HangarListing::describe(const QString &airPath)
+HangarAircraft HangarListing::describe(const QString &airPath, const QString &foundIn)
 {
     const QFileInfo air(airPath);
     HangarAircraft aircraft;
     aircraft.airPath = air.filePath();
+    aircraft.key = air.canonicalFilePath();
+    if (aircraft.key.isEmpty())
+        aircraft.key = aircraft.airPath;
+    aircraft.foundIn = foundIn;
     aircraft.listing = listing.describe(airPath, &cfg);
     aircraft.title = air.completeBaseName();
     if (!aircraft.listing.problem.isEmpty())
@@ -42,10 +42,12 @@ HangarAircraft HangarListing::describe(const QString &airPath)
     return aircraft;
 }
 
-HangarAircraft HangarListing::unreadable(const ListedAircraft &entry)
+HangarAircraft HangarListing::unreadable(const ListedAircraft &entry, const QString &foundIn)
 {
     HangarAircraft aircraft;
     aircraft.airPath = QDir::fromNativeSeparators(entry.folder) + QLatin1Char('/') + entry.airFile;
+    aircraft.key = aircraft.airPath;
+    aircraft.foundIn = foundIn;
     aircraft.listing = entry;
     aircraft.title = entry.airFile;
     return aircraft;

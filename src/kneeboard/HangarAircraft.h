@@ -11,6 +11,8 @@
 struct HangarAircraft
 {
     QString airPath;        // '/' between folders
+    QString key;            // the .air file's canonical path, whichever link reached it
+    QString foundIn;        // the folder whose walk found it; empty when read again on its own
     ListedAircraft listing; // its folder, .air file, pages and problem
     QString manufacturer;   // ui_manufacturer of the first variation
     QString title;          // of the first variation; the .air file's title when there is none
@@ -28,9 +30,9 @@ QString thumbnailOf(const HangarAircraft &aircraft);
 class HangarListing
 {
 public:
-    HangarAircraft describe(const QString &airPath);
+    HangarAircraft describe(const QString &airPath, const QString &foundIn = {});
     // An entry that airFilesBelow could not read, as a row with its reason.
-    static HangarAircraft unreadable(const ListedAircraft &entry);
+    static HangarAircraft unreadable(const ListedAircraft &entry, const QString &foundIn);
 
 private:
     AircraftListing listing;

@@ -12,11 +12,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -124,6 +126,16 @@ TEST_F(MainWindowTest, IsLaidOutAsDesigned)
     EXPECT_EQ(control<QPushButton>("updateButton")->cursor().hotSpot(), QPoint(4, 0));
     EXPECT_EQ(control<QLabel>("currentFileCaption")->text(), "Current File:");
     EXPECT_TRUE(control<QLabel>("fileNameLabel")->text().isEmpty());
+}
+
+TEST_F(MainWindowTest, OpensInTheMiddleOfTheScreen)
+{
+    start();
+    // But for its frame, whose size the system gives only once it is shown.
+    const QRect frame = window->frameGeometry();
+    const QPoint off = frame.center() - window->screen()->availableGeometry().center();
+    EXPECT_LE(std::abs(off.x()), frame.width() - window->width()) << off.x();
+    EXPECT_LE(std::abs(off.y()), frame.height() - window->height()) << off.y();
 }
 
 TEST_F(MainWindowTest, StartsUpWithTheVersionLineThePlayerAndNoChoices)

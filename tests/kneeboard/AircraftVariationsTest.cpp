@@ -64,6 +64,17 @@ INSTANTIATE_TEST_SUITE_P(
         VariationsCase{"ValuesKeptAsBytes",
                        "[fltsim.0]\r\ntitle=\xc4\xe4 = \"x\"\r\ntexture=\r\n",
                        {{"\xc4\xe4 = \"x\"", {}, {}}}},
+        VariationsCase{"TitleAndManufacturerWithoutTheirQuotes",
+                       "[fltsim.0]\r\ntitle=\"Boeing 737-800\"\r\nui_manufacturer = \"Boeing\" \t\r\n",
+                       {{"Boeing 737-800", "Boeing", {}}}},
+        VariationsCase{"OnePairOfQuotesTakenOff",
+                       "[fltsim.0]\r\ntitle=\"\"Red\"\"\r\nui_manufacturer=\"\"\r\n[fltsim.1]\r\n"
+                       "title=\"Blue\" \"Bird\"\r\n",
+                       {{"\"Red\"", {}, {}}, {"Blue\" \"Bird", {}, {}}}},
+        VariationsCase{"QuotesThatDoNotSurroundKept",
+                       "[fltsim.0]\r\ntitle=\"Red\r\nui_manufacturer=Acme\"\r\n[fltsim.1]\r\ntitle=\"\r\n"
+                       "ui_manufacturer=\"Acme\" Aircraft\r\n",
+                       {{"\"Red", "Acme\"", {}}, {"\"", "\"Acme\" Aircraft", {}}}},
         VariationsCase{
             "LinesWithoutEqualsPassedOver", "[fltsim.0]\r\ntitle\r\nui_manufacturer=M\r\n", {{{}, "M", {}}}},
         VariationsCase{"NoSections", "", {}}),

@@ -113,8 +113,9 @@ const QByteArray trickySystemReg = R"(WINE REGISTRY Version 2
 )";
 
 // Variables as ExpandEnvironmentStrings expands them: one whose value names
-// another, one the environment does not know (kept as it is), and a folder
-// without a drive, which names no folder of this computer.
+// another, one the environment does not know (kept as it is), and folders
+// without a drive, which name no folder of this computer: not even one that
+// climbs out of dosdevices into drive_c.
 const QByteArray variablesSystemReg = R"(WINE REGISTRY Version 2
 #arch=win64
 
@@ -122,6 +123,7 @@ const QByteArray variablesSystemReg = R"(WINE REGISTRY Version 2
 "EXE Path"=str(2):"%FS9Home%"
 "EXE Path"=str(2):"C:\\%Games%\\FS9"
 "EXE Path"="FS9"
+"EXE Path"="..\\drive_c\\FS9"
 
 [System\\CurrentControlSet\\Control\\Session Manager\\Environment] 1700000000
 "FS9Home"=str(2):"%ProgramFiles%\\FS9"
@@ -216,6 +218,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {Made::Folder, ".wine/drive_c/Program Files/FS9/Aircraft"},
                   {Made::Folder, ".wine/drive_c/%Games%/FS9/Aircraft"},
                   {Made::Folder, ".wine/FS9/Aircraft"},
+                  {Made::Folder, ".wine/drive_c/FS9/Aircraft"},
                   {Made::Folder, "FS9/Aircraft"}},
                  "",
                  {{".wine/drive_c/Program Files/FS9/Aircraft", "FS2004 (.wine)"},

@@ -1,4 +1,5 @@
 #include "TestHome.h"
+#include "hangar/RegularExpressionEngine.h"
 
 #include <QApplication>
 
@@ -6,6 +7,7 @@
 
 int main(int argc, char *argv[])
 {
+    chooseRegularExpressionEngine();
     const TestHome home;
     // The windows are driven without a display unless a test run asks for one.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -3,15 +3,16 @@
 #include "kneeboard/HangarAircraft.h"
 
 #include <QAbstractItemModel>
+#include <QHash>
 #include <QList>
-#include <QSet>
 
 #include <memory>
 #include <vector>
 
 // The aircraft of the hangar as the simulator's aircraft menu groups them: a
 // row for each manufacturer, below it a row for each aircraft. Rows keep the
-// order they were added in; a view sorts them through a proxy.
+// order they were added in; a view sorts them through a proxy. Adding an
+// aircraft costs the same however many are listed.
 class HangarModel : public QAbstractItemModel
 {
     Q_OBJECT
@@ -26,7 +27,8 @@ public:
     explicit HangarModel(QObject *parent = nullptr);
 
     // Adds each aircraft, or puts it in the place of the one listed with the
-    // same .air file.
+    // same .air file (by its canonical path, HangarAircraft::key). One read
+    // again on its own keeps the folder it was found in.
     void add(const QList<HangarAircraft> &aircraft);
 
     // The aircraft of a row; nothing for a manufacturer's row.
@@ -55,17 +57,24 @@ private:
         QList<HangarAircraft> aircraft;
         int row = 0;
     };
+    // Where a listed aircraft is.
+    struct Place
+    {
+        Group *group = nullptr;
+        int row = 0;
+    };
 
-    // Puts `aircraft` in the place of the one with its .air file; false when
-    // that one is not listed under the same manufacturer, and was taken out.
-    bool replace(const HangarAircraft &aircraft);
+    // Puts `aircraft` in the place of the listed one at `place`; false when
+    // that one is listed under another manufacturer, and was taken out.
+    bool replace(Place place, HangarAircraft aircraft);
     void insert(const QList<HangarAircraft> &aircraft);
-    void removeAircraft(Group *group, int row);
+    void removeAircraft(Place place);
     Group *groupOf(const QModelIndex &index) const;
-    void count();
+    void countChange(qsizetype aircraft, qsizetype withPlayer);
 
     std::vector<std::unique_ptr<Group>> groups;
-    QSet<QString> listed; // the .air files of the aircraft
+    QHash<QString, Group *> groupsByManufacturer;
+    QHash<QString, Place> places; // of each aircraft, by its key
     qsizetype total = 0;
     qsizetype withPlayer = 0;
 };

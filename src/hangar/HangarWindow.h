@@ -59,6 +59,7 @@ private:
     void readDone();
     void showCounts();
     void showDetails();
+    void showThumbnail(const HangarAircraft &aircraft);
     void updateActions();
     QList<BatchAircraft> selectedAircraft() const;
     const HangarAircraft *currentAircraft() const;
@@ -77,6 +78,7 @@ private:
     QLabel *countsLabel = nullptr;
     QProgressBar *readingProgress = nullptr;
     QLabel *thumbnailLabel = nullptr;
+    QString thumbnailKey; // the key of the aircraft whose thumbnail is shown
     QLabel *folderLabel = nullptr;
     QLabel *airFileLabel = nullptr;
     QLabel *variationsLabel = nullptr;

@@ -1,10 +1,11 @@
-#include "gui/HangarModel.h"
+#include "hangar/HangarModel.h"
 #include "kneeboard/PlayerPage.h"
 
 #include "Files.h"
 
 #include <QAbstractItemModelTester>
 #include <QDir>
+#include <QSortFilterProxyModel>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -31,21 +32,23 @@ protected:
     QString aircraft(const QString &name, const Files &files)
     {
         const QString folder = dir.filePath(name);
+        const QString air = folder + '/' + QFileInfo(folder).fileName() + ".air";
         QDir().mkpath(folder);
-        writeBytes(folder + '/' + name + ".air", "flight model");
+        writeBytes(air, "flight model");
         for (const auto &[file, bytes] : files) {
             if (bytes.isNull())
                 QDir().mkpath(folder + '/' + file); // a folder where a file is read
             else
                 writeBytes(folder + '/' + file, bytes);
         }
-        return folder + '/' + name + ".air";
+        return air;
     }
-    void read(const QStringList &airPaths)
+    // Reads the aircraft as found below `foundIn`, or each on its own.
+    void read(const QStringList &airPaths, const QString &foundIn = {})
     {
         QList<HangarAircraft> read;
         for (const QString &air : airPaths)
-            read.append(listing.describe(air));
+            read.append(listing.describe(air, foundIn));
         model.add(read);
     }
     // The texts of a row's columns, below the manufacturer's row `group`.
@@ -89,6 +92,17 @@ TEST_F(HangarModelTest, GroupsAircraftByTheManufacturerOfTheirFirstVariation)
     EXPECT_EQ(mooney->airPath, dir.filePath("e/e.air"));
     EXPECT_EQ(model.aircraftAt(model.index(2, 0)), nullptr);
     EXPECT_EQ(model.aircraftCount(), 5);
+}
+
+TEST_F(HangarModelTest, AManufacturerInQuotesIsTheSameGroupAsWithout)
+{
+    read({aircraft("a", {{"aircraft.cfg", cfgOf("\"Boeing\"", "\"737-800\"")}}),
+          aircraft("b", {{"aircraft.cfg", cfgOf("Boeing", "747-400")}})});
+
+    ASSERT_EQ(model.rowCount(), 1);
+    EXPECT_EQ(group(0), "Boeing");
+    EXPECT_EQ(row(0, 0).first(), "737-800 (2 variations)");
+    EXPECT_EQ(row(0, 0, Qt::ToolTipRole).first(), "737-800\n\"737-800\" 2");
 }
 
 TEST_F(HangarModelTest, SaysWhatEachPageHoldsAndWhyOneCannotBeRead)
@@ -163,4 +177,73 @@ TEST_F(HangarModelTest, FiltersOnTitleManufacturerAndFolder)
     EXPECT_EQ(filtered.split('\n'),
               QStringList({"Skyhawk", "Cessna", QDir::toNativeSeparators(dir.filePath("a"))}));
     EXPECT_EQ(model.index(0, 0).data(HangarModel::FilterRole).toString(), "");
+}
+
+TEST_F(HangarModelTest, ShowsTheFolderBelowTheFolderItWasFoundInAndItsWholePathOnHover)
+{
+    const QString found = dir.filePath("Aircraft");
+    const QString inPackage = aircraft("Aircraft/Pack/b", {{"aircraft.cfg", cfgOf("Acme", "B")}});
+    read({aircraft("Aircraft/a", {{"aircraft.cfg", cfgOf("Acme", "A")}}), inPackage}, found);
+    read({aircraft("Aircraft", {{"aircraft.cfg", cfgOf("Acme", "C")}})}, found);
+
+    EXPECT_EQ(row(0, 0)[HangarModel::FolderColumn], "a");
+    EXPECT_EQ(row(0, 1)[HangarModel::FolderColumn], QDir::toNativeSeparators("Pack/b"));
+    EXPECT_EQ(row(0, 2)[HangarModel::FolderColumn], "Aircraft");
+    EXPECT_EQ(row(0, 1, Qt::ToolTipRole)[HangarModel::FolderColumn],
+              QDir::toNativeSeparators(dir.filePath("Aircraft/Pack/b")));
+    // Read again on its own, as after an install, it keeps where it was found.
+    read({inPackage});
+    EXPECT_EQ(row(0, 1)[HangarModel::FolderColumn], QDir::toNativeSeparators("Pack/b"));
+    EXPECT_EQ(model.aircraftCount(), 3);
+}
+
+TEST_F(HangarModelTest, ManufacturersSortByNameWhicheverColumnSorts)
+{
+    read({aircraft("a", {{"aircraft.cfg", cfgOf("Cessna", "Skyhawk")}}),
+          aircraft("b", {{"aircraft.cfg", cfgOf("Piper", "Cub")}}),
+          aircraft("c", {{"aircraft.cfg", cfgOf("Mooney", "Bravo")}})});
+    QSortFilterProxyModel sorted;
+    sorted.setSourceModel(&model);
+    sorted.setSortRole(HangarModel::SortRole);
+    for (int column = 0; column < HangarModel::ColumnCount; ++column) {
+        sorted.sort(HangarModel::AircraftColumn, Qt::AscendingOrder);
+        sorted.sort(column, Qt::DescendingOrder);
+        QStringList groups;
+        for (int row = 0; row < sorted.rowCount(); ++row)
+            groups.append(sorted.index(row, 0).data().toString());
+        EXPECT_EQ(groups, QStringList({"Piper", "Mooney", "Cessna"})) << "column " << column;
+    }
+}
+
+// A sorting, filtering proxy, as the window's, learns of an aircraft read
+// again in its place through dataChanged over its whole row.
+TEST_F(HangarModelTest, AnAircraftReadAgainInItsPlaceIsSortedAndFilteredAnew)
+{
+    const QString skylane = aircraft("b", {{"aircraft.cfg", cfgOf("Piper", "Skylane")}});
+    const QString cub = aircraft("c", {{"aircraft.cfg", cfgOf("Piper", "Cub")}});
+    read({aircraft("a", {{"aircraft.cfg", cfgOf("Piper", "Skyhawk")}}), skylane, cub});
+    QSortFilterProxyModel shown;
+    shown.setSourceModel(&model);
+    shown.setSortRole(HangarModel::SortRole);
+    shown.setFilterRole(HangarModel::FilterRole);
+    shown.setRecursiveFilteringEnabled(true);
+    shown.setFilterFixedString("Sky");
+    // By the Reference column, the last: the player's page first.
+    shown.sort(HangarModel::ReferenceColumn);
+    const auto titles = [&shown] {
+        QStringList titles;
+        const QModelIndex piper = shown.index(0, 0);
+        for (int row = 0; row < shown.rowCount(piper); ++row)
+            titles.append(shown.index(row, 0, piper).data().toString());
+        return titles;
+    };
+    ASSERT_EQ(titles(), QStringList({"Skyhawk (2 variations)", "Skylane (2 variations)"}));
+
+    writeBytes(dir.filePath("b/aircraft.cfg"), cfgOf("Piper", "Skylane", "kb_reference=b_ref\r\n"));
+    writeBytes(dir.filePath("b/b_ref.htm"), player);
+    writeBytes(dir.filePath("c/aircraft.cfg"), cfgOf("Piper", "Skycatcher"));
+    read({skylane, cub});
+    EXPECT_EQ(titles(),
+              QStringList({"Skylane (2 variations)", "Skyhawk (2 variations)", "Skycatcher (2 variations)"}));
+    EXPECT_EQ(model.withPlayerCount(), 1);
 }

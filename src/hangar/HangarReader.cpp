@@ -1,4 +1,4 @@
-#include "gui/HangarReader.h"
+#include "hangar/HangarReader.h"
 
 #include <QElapsedTimer>
 #include <QThread>
@@ -23,8 +23,8 @@ void HangarReader::readFolders(const QStringList &folders)
         if (stopAsked())
             return;
         QList<ListedAircraft> unreadable;
-        const QStringList airPaths = AircraftListing::airFilesBelow(folder, &unreadable);
-        if (!describe(airPaths, unreadable))
+        const QStringList airPaths = AircraftListing::airFilesBelow(folder, &unreadable, stopAsked);
+        if (!describe(airPaths, folder, unreadable))
             return;
     }
     emit finished();
@@ -32,22 +32,25 @@ void HangarReader::readFolders(const QStringList &folders)
 
 void HangarReader::readAircraft(const QStringList &airPaths)
 {
-    if (describe(airPaths))
+    if (describe(airPaths, {}))
         emit finished();
 }
 
-bool HangarReader::describe(const QStringList &airPaths, const QList<ListedAircraft> &unreadable)
+bool HangarReader::describe(const QStringList &airPaths, const QString &foundIn,
+                            const QList<ListedAircraft> &unreadable)
 {
+    if (stopAsked())
+        return false;
     emit found(airPaths.size() + unreadable.size());
     QList<HangarAircraft> batch;
     for (const ListedAircraft &entry : unreadable)
-        batch.append(HangarListing::unreadable(entry));
+        batch.append(HangarListing::unreadable(entry, foundIn));
     QElapsedTimer sinceBatch;
     sinceBatch.start();
     for (const QString &air : airPaths) {
         if (stopAsked())
             return false;
-        batch.append(listing.describe(air));
+        batch.append(listing.describe(air, foundIn));
         if (batch.size() == batchSize || sinceBatch.elapsed() >= batchMilliseconds) {
             emit read(batch);
             batch.clear();

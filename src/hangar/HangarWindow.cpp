@@ -1,10 +1,10 @@
-#include "gui/HangarWindow.h"
+#include "hangar/HangarWindow.h"
 
 #include "dialogs/Dialogs.h"
-#include "gui/AircraftBatch.h"
-#include "gui/HangarModel.h"
-#include "gui/HangarReader.h"
-#include "gui/InstallDialog.h"
+#include "hangar/AircraftBatch.h"
+#include "hangar/HangarModel.h"
+#include "hangar/HangarReader.h"
+#include "hangar/InstallDialog.h"
 #include "kneeboard/PlayerInstall.h"
 #include "kneeboard/PlayerRemoval.h"
 #include "simulator/SimulatorCodePages.h"
@@ -29,10 +29,11 @@ namespace {
 const QString hangarTitle = QStringLiteral("All Aircraft");
 constexpr QSize thumbnailSize(256, 192);
 
-QLabel *detailLabel(QWidget *parent, const char *name)
+QLabel *detailLabel(QWidget *parent, const char *name, const QString &accessibleName)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
+    label->setAccessibleName(accessibleName);
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -149,6 +150,7 @@ void HangarWindow::createControls()
     auto *layout = new QVBoxLayout(client);
     filterEdit = new QLineEdit(client);
     filterEdit->setObjectName(QStringLiteral("filterEdit"));
+    filterEdit->setAccessibleName(tr("Filter"));
     filterEdit->setPlaceholderText(QStringLiteral("Filter by title, manufacturer or folder"));
     filterEdit->setClearButtonEnabled(true);
     connect(filterEdit, &QLineEdit::textChanged, proxy, &QSortFilterProxyModel::setFilterFixedString);
@@ -157,6 +159,7 @@ void HangarWindow::createControls()
     auto *splitter = new QSplitter(client);
     aircraftView = new QTreeView(splitter);
     aircraftView->setObjectName(QStringLiteral("aircraftView"));
+    aircraftView->setAccessibleName(tr("Aircraft"));
     aircraftView->setModel(proxy);
     aircraftView->setUniformRowHeights(true);
     aircraftView->setSortingEnabled(true);
@@ -183,12 +186,12 @@ void HangarWindow::createControls()
 
     auto *details = new QWidget(splitter);
     auto *detailsLayout = new QVBoxLayout(details);
-    thumbnailLabel = detailLabel(details, "thumbnailLabel");
+    thumbnailLabel = detailLabel(details, "thumbnailLabel", tr("Thumbnail"));
     thumbnailLabel->setFixedSize(thumbnailSize);
     thumbnailLabel->setAlignment(Qt::AlignCenter);
-    folderLabel = detailLabel(details, "folderLabel");
-    airFileLabel = detailLabel(details, "airFileLabel");
-    variationsLabel = detailLabel(details, "variationsLabel");
+    folderLabel = detailLabel(details, "folderLabel", tr("Folder"));
+    airFileLabel = detailLabel(details, "airFileLabel", tr("Flight model"));
+    variationsLabel = detailLabel(details, "variationsLabel", tr("Variations"));
     for (QLabel *label : {thumbnailLabel, folderLabel, airFileLabel, variationsLabel})
         detailsLayout->addWidget(label);
     detailsLayout->addStretch();
@@ -281,22 +284,31 @@ void HangarWindow::showDetails()
     if (!aircraft) {
         for (QLabel *label : {thumbnailLabel, folderLabel, airFileLabel, variationsLabel})
             label->clear();
+        thumbnailKey.clear();
         return;
     }
-    const QString thumbnailPath = thumbnailOf(*aircraft);
-    const QPixmap thumbnail(thumbnailPath);
-    if (thumbnailPath.isEmpty())
+    if (aircraft->key != thumbnailKey)
+        showThumbnail(*aircraft);
+    folderLabel->setText(QStringLiteral("Folder: ") + aircraft->listing.folder);
+    airFileLabel->setText(QStringLiteral("Flight model: ") + aircraft->listing.airFile);
+    variationsLabel->setText(aircraft->listing.problem.isEmpty() ? QStringLiteral("Variations:\n")
+                                     + aircraft->variations.join(QLatin1Char('\n'))
+                                                                 : aircraft->listing.problem);
+}
+
+// Decoded once for each aircraft selected, not again each time a row changes.
+void HangarWindow::showThumbnail(const HangarAircraft &aircraft)
+{
+    thumbnailKey = aircraft.key;
+    const QString path = thumbnailOf(aircraft);
+    const QPixmap thumbnail(path);
+    if (path.isEmpty())
         thumbnailLabel->setText(QStringLiteral("No thumbnail"));
     else if (thumbnail.isNull())
         thumbnailLabel->setText(QStringLiteral("The thumbnail cannot be shown"));
     else
         thumbnailLabel->setPixmap(
             thumbnail.scaled(thumbnailSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    folderLabel->setText(QStringLiteral("Folder: ") + aircraft->listing.folder);
-    airFileLabel->setText(QStringLiteral("Flight model: ") + aircraft->listing.airFile);
-    variationsLabel->setText(aircraft->listing.problem.isEmpty() ? QStringLiteral("Variations:\n")
-                                     + aircraft->variations.join(QLatin1Char('\n'))
-                                                                 : aircraft->listing.problem);
 }
 
 void HangarWindow::updateActions()
@@ -315,8 +327,8 @@ QList<BatchAircraft> HangarWindow::selectedAircraft() const
     QSet<QString> met;
     const auto take = [&](const QModelIndex &row) {
         const HangarAircraft *one = model->aircraftAt(proxy->mapToSource(row));
-        if (one && !met.contains(one->airPath)) {
-            met.insert(one->airPath);
+        if (one && !met.contains(one->key)) {
+            met.insert(one->key);
             aircraft.append({one->airPath, one->title});
         }
     };

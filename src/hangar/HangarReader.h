@@ -9,7 +9,8 @@
 // Reads aircraft for the hangar away from the window: it lives in a thread of
 // its own, where its functions are called (QMetaObject::invokeMethod), and
 // hands what it has read back in batches by signal. It stops between two
-// aircraft when its thread is asked to (QThread::requestInterruption).
+// aircraft, or two folders of the walk, when its thread is asked to
+// (QThread::requestInterruption).
 class HangarReader : public QObject
 {
     Q_OBJECT
@@ -29,8 +30,10 @@ signals:
     void finished();
 
 private:
-    // False when the thread was asked to stop first.
-    bool describe(const QStringList &airPaths, const QList<ListedAircraft> &unreadable = {});
+    // False when the thread was asked to stop first. `foundIn`: the folder
+    // whose walk found them; empty for aircraft read again.
+    bool describe(const QStringList &airPaths, const QString &foundIn,
+                  const QList<ListedAircraft> &unreadable = {});
 
     HangarListing listing;
 };

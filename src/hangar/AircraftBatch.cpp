@@ -1,4 +1,4 @@
-#include "gui/AircraftBatch.h"
+#include "hangar/AircraftBatch.h"
 
 #include "files/OneLine.h"
 

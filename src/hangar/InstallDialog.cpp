@@ -1,4 +1,4 @@
-#include "gui/InstallDialog.h"
+#include "hangar/InstallDialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -1,6 +1,7 @@
-#include "gui/HangarModel.h"
+#include "hangar/HangarModel.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -65,6 +66,17 @@ QString aircraftText(const HangarAircraft &aircraft)
         .arg(count == 1 ? QStringLiteral("variation") : QStringLiteral("variations"));
 }
 
+// The aircraft's folder below the folder it was found in; its name when it is
+// that folder, its whole path when it was found on its own.
+QString shownFolder(const HangarAircraft &aircraft)
+{
+    if (aircraft.foundIn.isEmpty())
+        return aircraft.listing.folder;
+    const QString folder = QFileInfo(aircraft.airPath).path();
+    const QString below = QDir(aircraft.foundIn).relativeFilePath(folder);
+    return below == QLatin1String(".") ? QFileInfo(folder).fileName() : QDir::toNativeSeparators(below);
+}
+
 QVariant aircraftData(const HangarAircraft &aircraft, int column, int role)
 {
     if (role == HangarModel::FilterRole)
@@ -81,7 +93,9 @@ QVariant aircraftData(const HangarAircraft &aircraft, int column, int role)
             return aircraft.title;
         break;
     case HangarModel::FolderColumn:
-        if (role == Qt::DisplayRole || role == Qt::ToolTipRole || role == HangarModel::SortRole)
+        if (role == Qt::DisplayRole || role == HangarModel::SortRole)
+            return shownFolder(aircraft);
+        if (role == Qt::ToolTipRole)
             return aircraft.listing.folder;
         break;
     case HangarModel::ChecklistColumn:
@@ -112,66 +126,81 @@ HangarModel::HangarModel(QObject *parent)
 
 void HangarModel::add(const QList<HangarAircraft> &aircraft)
 {
+    const qsizetype totalBefore = total;
+    const qsizetype withPlayerBefore = withPlayer;
     QList<HangarAircraft> fresh;
-    for (const HangarAircraft &one : aircraft) {
-        if (!listed.contains(one.airPath) || !replace(one)) {
-            // Met twice in one batch: the later reading counts.
-            const auto same = [&one](const HangarAircraft &other) { return other.airPath == one.airPath; };
-            fresh.removeIf(same);
+    QHash<QString, qsizetype> freshAt; // by key
+    for (HangarAircraft one : aircraft) {
+        if (const auto listed = places.constFind(one.key); listed != places.cend()) {
+            const Place place = *listed;
+            if (one.foundIn.isEmpty())
+                one.foundIn = place.group->aircraft[place.row].foundIn;
+            if (replace(place, one))
+                continue;
+        }
+        // Met twice in one batch: the later reading counts.
+        if (const auto met = freshAt.constFind(one.key); met != freshAt.cend()) {
+            fresh[*met] = one;
+        } else {
+            freshAt.insert(one.key, fresh.size());
             fresh.append(one);
-            listed.insert(one.airPath);
         }
     }
     insert(fresh);
-    count();
+    if (total != totalBefore || withPlayer != withPlayerBefore)
+        emit countsChanged();
 }
 
-bool HangarModel::replace(const HangarAircraft &aircraft)
+bool HangarModel::replace(Place place, HangarAircraft aircraft)
 {
-    for (const std::unique_ptr<Group> &group : groups) {
-        for (int row = 0; row < group->aircraft.size(); ++row) {
-            if (group->aircraft[row].airPath != aircraft.airPath)
-                continue;
-            if (group->manufacturer != aircraft.manufacturer) {
-                removeAircraft(group.get(), row);
-                return false;
-            }
-            group->aircraft[row] = aircraft;
-            emit dataChanged(createIndex(row, 0, group.get()),
-                             createIndex(row, ColumnCount - 1, group.get()));
-            return true;
-        }
+    HangarAircraft &listed = place.group->aircraft[place.row];
+    if (place.group->manufacturer != aircraft.manufacturer) {
+        removeAircraft(place);
+        return false;
     }
-    return false;
+    withPlayer += int(aircraft.listing.holdsPlayer()) - int(listed.listing.holdsPlayer());
+    listed = std::move(aircraft);
+    emit dataChanged(createIndex(place.row, 0, place.group),
+                     createIndex(place.row, ColumnCount - 1, place.group));
+    return true;
 }
 
 void HangarModel::insert(const QList<HangarAircraft> &aircraft)
 {
-    // Those of a listed manufacturer join its row; the others make new rows.
+    // Those of a listed manufacturer join its row; the others make new rows,
+    // in the order they are met.
+    QList<std::pair<Group *, QList<HangarAircraft>>> joining;
+    QHash<Group *, qsizetype> joiningAt;
     std::vector<std::unique_ptr<Group>> newGroups;
-    std::vector<std::pair<Group *, QList<HangarAircraft>>> joining;
+    QHash<QString, Group *> newGroupsByManufacturer;
     for (const HangarAircraft &one : aircraft) {
-        const auto byName = [&one](const auto &group) { return group->manufacturer == one.manufacturer; };
-        const auto listedGroup = std::find_if(groups.begin(), groups.end(), byName);
-        if (listedGroup != groups.end()) {
-            auto entry = std::find_if(joining.begin(), joining.end(),
-                                      [&](const auto &joined) { return joined.first == listedGroup->get(); });
-            if (entry == joining.end())
-                entry = joining.insert(joining.end(), {listedGroup->get(), {}});
-            entry->second.append(one);
+        ++total;
+        withPlayer += one.listing.holdsPlayer() ? 1 : 0;
+        if (Group *listed = groupsByManufacturer.value(one.manufacturer)) {
+            auto at = joiningAt.constFind(listed);
+            if (at == joiningAt.cend()) {
+                at = joiningAt.insert(listed, joining.size());
+                joining.emplaceBack(listed, QList<HangarAircraft>());
+            }
+            joining[*at].second.append(one);
             continue;
         }
-        auto newGroup = std::find_if(newGroups.begin(), newGroups.end(), byName);
-        if (newGroup == newGroups.end()) {
+        Group *&group = newGroupsByManufacturer[one.manufacturer];
+        if (!group) {
             newGroups.push_back(std::make_unique<Group>(Group{one.manufacturer, {}, 0}));
-            newGroup = newGroups.end() - 1;
+            group = newGroups.back().get();
         }
-        (*newGroup)->aircraft.append(one);
+        group->aircraft.append(one);
     }
+    const auto place = [this](Group *group, int first) {
+        for (int row = first; row < group->aircraft.size(); ++row)
+            places.insert(group->aircraft[row].key, {group, row});
+    };
     for (auto &[group, joined] : joining) {
         const int first = int(group->aircraft.size());
         beginInsertRows(createIndex(group->row, 0, nullptr), first, first + int(joined.size()) - 1);
         group->aircraft.append(joined);
+        place(group, first);
         endInsertRows();
     }
     if (newGroups.empty())
@@ -180,42 +209,35 @@ void HangarModel::insert(const QList<HangarAircraft> &aircraft)
     beginInsertRows({}, first, first + int(newGroups.size()) - 1);
     for (std::unique_ptr<Group> &group : newGroups) {
         group->row = int(groups.size());
+        place(group.get(), 0);
+        groupsByManufacturer.insert(group->manufacturer, group.get());
         groups.push_back(std::move(group));
     }
     endInsertRows();
 }
 
-void HangarModel::removeAircraft(Group *group, int row)
+void HangarModel::removeAircraft(Place place)
 {
-    listed.remove(group->aircraft[row].airPath);
+    Group *group = place.group;
+    const HangarAircraft &gone = group->aircraft[place.row];
+    places.remove(gone.key);
+    --total;
+    withPlayer -= gone.listing.holdsPlayer() ? 1 : 0;
     if (group->aircraft.size() > 1) {
-        beginRemoveRows(createIndex(group->row, 0, nullptr), row, row);
-        group->aircraft.removeAt(row);
+        beginRemoveRows(createIndex(group->row, 0, nullptr), place.row, place.row);
+        group->aircraft.removeAt(place.row);
+        for (int later = place.row; later < group->aircraft.size(); ++later)
+            places[group->aircraft[later].key].row = later;
         endRemoveRows();
         return;
     }
     const int groupRow = group->row;
     beginRemoveRows({}, groupRow, groupRow);
+    groupsByManufacturer.remove(group->manufacturer);
     groups.erase(groups.begin() + groupRow);
     for (int later = groupRow; later < int(groups.size()); ++later)
         groups[later]->row = later;
     endRemoveRows();
-}
-
-void HangarModel::count()
-{
-    qsizetype all = 0;
-    qsizetype player = 0;
-    for (const std::unique_ptr<Group> &group : groups) {
-        all += group->aircraft.size();
-        for (const HangarAircraft &aircraft : group->aircraft)
-            player += aircraft.listing.holdsPlayer() ? 1 : 0;
-    }
-    if (all == total && player == withPlayer)
-        return;
-    total = all;
-    withPlayer = player;
-    emit countsChanged();
 }
 
 HangarModel::Group *HangarModel::groupOf(const QModelIndex &index) const
@@ -263,10 +285,9 @@ QVariant HangarModel::data(const QModelIndex &index, int role) const
         return {};
     if (const HangarAircraft *aircraft = aircraftAt(index))
         return aircraftData(*aircraft, index.column(), role);
+    // A manufacturer's row sorts by its name whichever column sorts.
     const Group &group = *groups[index.row()];
-    if (index.column() != AircraftColumn)
-        return {};
-    if (role == Qt::DisplayRole || role == SortRole)
+    if (role == SortRole || (role == Qt::DisplayRole && index.column() == AircraftColumn))
         return manufacturerText(group.manufacturer);
     if (role == FilterRole)
         return QString();

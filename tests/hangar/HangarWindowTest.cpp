@@ -1,4 +1,4 @@
-#include "gui/HangarWindow.h"
+#include "hangar/HangarWindow.h"
 #include "gui/MainWindow.h"
 #include "kneeboard/PlayerPage.h"
 
@@ -8,6 +8,7 @@
 #include "TemporaryCurrentFolder.h"
 
 #include <QAbstractItemModel>
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -27,6 +28,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -288,6 +291,44 @@ TEST_F(HangarWindowTest, ShowsTheSelectedWithItsThumbnailAsksBeforeRemovingAndOp
     control<QAction>("openFolderAction")->trigger();
     ASSERT_EQ(dialogs.calls.back().kind, DialogCall::Shell);
     EXPECT_EQ(dialogs.calls.back().text, aircraftFile("Bravo"));
+}
+
+TEST_F(HangarWindowTest, NamesTheFilterTheListAndTheDetailsForAScreenReader)
+{
+    open();
+    const std::vector<std::pair<const char *, QString>> named{
+        {"filterEdit", "Filter"},  {"aircraftView", "Aircraft"},     {"thumbnailLabel", "Thumbnail"},
+        {"folderLabel", "Folder"}, {"airFileLabel", "Flight model"}, {"variationsLabel", "Variations"}};
+    for (const auto &[name, expected] : named) {
+        QAccessibleInterface *read = QAccessible::queryAccessibleInterface(control<QWidget>(name));
+        ASSERT_NE(read, nullptr) << name;
+        EXPECT_EQ(read->text(QAccessible::Name), expected) << name;
+    }
+}
+
+TEST_F(HangarWindowTest, DecodesTheThumbnailOnceForEachAircraftSelected)
+{
+    installedThree();
+    QImage thumbnail(64, 32, QImage::Format_RGB32);
+    thumbnail.fill(Qt::blue);
+    for (const QString name : {"Alpha", "Bravo"}) {
+        QDir().mkpath(aircraftFile(name + "/texture"));
+        ASSERT_TRUE(thumbnail.save(aircraftFile(name + "/texture/thumbnail.jpg")));
+    }
+    open();
+    auto *view = control<QTreeView>("aircraftView");
+    const QModelIndex acme = view->model()->index(0, 0);
+    view->setCurrentIndex(view->model()->index(0, 0, acme));
+    const qint64 alpha = control<QLabel>("thumbnailLabel")->pixmap().cacheKey();
+
+    // Read again, Alpha stays in its place and its row changes.
+    dialogs.choose(dir.filePath("Aircraft"));
+    control<QAction>("addFolderAction")->trigger();
+    waitForReading();
+    EXPECT_EQ(counts(), "3 aircraft, 3 with the Skylyre");
+    EXPECT_EQ(control<QLabel>("thumbnailLabel")->pixmap().cacheKey(), alpha);
+    view->setCurrentIndex(view->model()->index(1, 0, acme));
+    EXPECT_NE(control<QLabel>("thumbnailLabel")->pixmap().cacheKey(), alpha);
 }
 
 TEST(HangarMenu, OpensOneHangarThatClosesWithTheMainWindow)
