@@ -4,7 +4,7 @@
 // target is missed.
 
 #include "BenchTable.h"
-#include "hangar/RegularExpressionEngine.h"
+#include "about/RegularExpressionEngine.h"
 
 #include <QApplication>
 

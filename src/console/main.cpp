@@ -1,4 +1,5 @@
 #include "about/CommandLine.h"
+#include "about/RegularExpressionEngine.h"
 #include "console/ConsoleProgram.h"
 
 #include <QCoreApplication>
@@ -8,6 +9,7 @@
 
 int main(int argc, char *argv[])
 {
+    chooseRegularExpressionEngine();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("skylyre"));
     // Scripts read --json in English, whatever the user's language.

@@ -1,7 +1,7 @@
 #include "about/CommandLine.h"
+#include "about/RegularExpressionEngine.h"
 #include "gui/MainWindow.h"
 #include "gui/QtDialogs.h"
-#include "hangar/RegularExpressionEngine.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

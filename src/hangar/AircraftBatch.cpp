@@ -1,6 +1,6 @@
 #include "hangar/AircraftBatch.h"
 
-#include "files/OneLine.h"
+#include "kneeboard/PlayerBatch.h"
 
 #include <QCoreApplication>
 #include <QDialog>
@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 BatchResult runBatch(QWidget *window, const QString &title, const QList<BatchAircraft> &aircraft,
-                     const std::function<BatchStep(const QString &airPath)> &step)
+                     PlayerBatch &batch)
 {
     const int total = int(aircraft.size());
     QProgressDialog progress(window);
@@ -29,29 +29,19 @@ BatchResult runBatch(QWidget *window, const QString &title, const QList<BatchAir
     BatchResult result;
     for (int n = 0; n < total; ++n) {
         const BatchAircraft &one = aircraft[n];
-        progress.setLabelText(QStringLiteral("Aircraft %1 of %2: %3").arg(n + 1).arg(total).arg(one.title));
+        progress.setLabelText(QCoreApplication::translate("AircraftBatch", "Aircraft %1 of %2: %3")
+                                  .arg(n + 1)
+                                  .arg(total)
+                                  .arg(one.title));
         progress.setValue(n);
         // Cancel is taken here, between two aircraft.
         QCoreApplication::processEvents();
-        if (progress.wasCanceled()) {
-            result.cancelled = true;
+        if (progress.wasCanceled())
             break;
-        }
-        const BatchStep outcome = step(one.airPath);
+        const PlayerBatch::Outcome outcome = batch.run(one.airPath);
         result.worked.append(one.airPath);
-        switch (outcome.result) {
-        case BatchStep::Result::Done:
-            ++result.done;
-            break;
-        case BatchStep::Result::Unchanged:
-            ++result.unchanged;
-            break;
-        case BatchStep::Result::Failed:
-            result.failures.append(
-                QStringLiteral("%1 (%2): %3")
-                    .arg(one.title, QDir::toNativeSeparators(one.airPath), oneLine(outcome.failures)));
-            break;
-        }
+        result.lines.append(QStringLiteral("%1 (%2): %3")
+                                .arg(one.title, QDir::toNativeSeparators(one.airPath), outcome.text));
     }
     progress.setValue(total);
     return result;
@@ -68,12 +58,13 @@ void showBatchSummary(QWidget *window, const QString &title, const QString &head
     headlineLabel->setObjectName(QStringLiteral("summaryHeadline"));
     headlineLabel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     layout->addWidget(headlineLabel);
-    if (!result.failures.isEmpty()) {
-        auto *failures = new QPlainTextEdit(result.failures.join(QLatin1Char('\n')), &summary);
-        failures->setObjectName(QStringLiteral("summaryFailures"));
-        failures->setReadOnly(true);
-        failures->setMinimumSize(640, 200);
-        layout->addWidget(failures);
+    if (!result.lines.isEmpty()) {
+        auto *lines = new QPlainTextEdit(result.lines.join(QLatin1Char('\n')), &summary);
+        lines->setObjectName(QStringLiteral("summaryLines"));
+        lines->setReadOnly(true);
+        lines->setLineWrapMode(QPlainTextEdit::NoWrap);
+        lines->setMinimumSize(640, 200);
+        layout->addWidget(lines);
     }
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &summary);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &summary, &QDialog::accept);

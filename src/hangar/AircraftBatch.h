@@ -4,8 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-
+class PlayerBatch;
 class QWidget;
 
 // One aircraft that a batch works on.
@@ -15,31 +14,20 @@ struct BatchAircraft
     QString title; // as the hangar shows it
 };
 
-// What the work on one aircraft came to.
-struct BatchStep
-{
-    enum class Result { Done, Unchanged, Failed };
-    Result result = Result::Done;
-    QStringList failures = {}; // what was left undone, and why
-};
-
 // What a batch came to.
 struct BatchResult
 {
-    qsizetype done = 0;
-    qsizetype unchanged = 0;
-    QStringList failures;   // a line for each aircraft that failed: its title, .air file and why
-    QStringList worked;     // the .air files worked on, in order
-    bool cancelled = false; // before the last aircraft
+    QStringList lines;  // a line for each aircraft worked on: its title, .air file and what was done
+    QStringList worked; // the .air files worked on, in order
 };
 
-// Works on each aircraft in turn with `step`, showing a modal progress dialog
-// over `window` (aircraft n of m, with its title) that can be cancelled
-// between two aircraft.
+// Works on each aircraft in turn with `batch`, showing a modal progress
+// dialog over `window` (aircraft n of m, with its title) that can be
+// cancelled between two aircraft.
 BatchResult runBatch(QWidget *window, const QString &title, const QList<BatchAircraft> &aircraft,
-                     const std::function<BatchStep(const QString &airPath)> &step);
+                     PlayerBatch &batch);
 
-// Shows what a batch came to: `headline`, then each failure, in text that can
-// be selected and copied.
+// Shows what a batch came to: `headline`, then each aircraft's line, in text
+// that can be selected and copied.
 void showBatchSummary(QWidget *window, const QString &title, const QString &headline,
                       const BatchResult &result);

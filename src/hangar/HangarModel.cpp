@@ -9,20 +9,20 @@ namespace {
 
 QString manufacturerText(const QString &manufacturer)
 {
-    return manufacturer.isEmpty() ? QStringLiteral("(No manufacturer)") : manufacturer;
+    return manufacturer.isEmpty() ? HangarModel::tr("(No manufacturer)") : manufacturer;
 }
 
 QString stateText(ListedPage::State state)
 {
     switch (state) {
     case ListedPage::State::Player:
-        return QStringLiteral("holds the player");
+        return HangarModel::tr("holds the player");
     case ListedPage::State::NoPlayer:
-        return QStringLiteral("no player");
+        return HangarModel::tr("no player");
     case ListedPage::State::Missing:
-        return QStringLiteral("page missing");
+        return HangarModel::tr("page missing");
     case ListedPage::State::Unreadable:
-        return QStringLiteral("cannot be read");
+        return HangarModel::tr("cannot be read");
     }
     Q_UNREACHABLE();
 }
@@ -40,9 +40,9 @@ struct SectionCell
 SectionCell sectionCell(const HangarAircraft &aircraft, const QList<ListedPage> &pages)
 {
     if (!aircraft.listing.problem.isEmpty())
-        return {QStringLiteral("cannot be read"), aircraft.listing.problem, 5};
+        return {HangarModel::tr("cannot be read"), aircraft.listing.problem, 5};
     if (pages.isEmpty())
-        return {QStringLiteral("no entry"), QStringLiteral("aircraft.cfg names no page"), 4};
+        return {HangarModel::tr("no entry"), HangarModel::tr("aircraft.cfg names no page"), 4};
     SectionCell cell{{}, {}, int(ListedPage::State::Unreadable)};
     QStringList texts;
     QStringList tips;
@@ -60,10 +60,9 @@ QString aircraftText(const HangarAircraft &aircraft)
     if (!aircraft.listing.problem.isEmpty())
         return aircraft.title;
     const qsizetype count = aircraft.variations.size();
-    return QStringLiteral("%1 (%2 %3)")
+    return (count == 1 ? HangarModel::tr("%1 (%2 variation)") : HangarModel::tr("%1 (%2 variations)"))
         .arg(aircraft.title)
-        .arg(count)
-        .arg(count == 1 ? QStringLiteral("variation") : QStringLiteral("variations"));
+        .arg(count);
 }
 
 // The aircraft's folder below the folder it was found in; its name when it is
@@ -300,13 +299,13 @@ QVariant HangarModel::headerData(int section, Qt::Orientation orientation, int r
         return {};
     switch (section) {
     case AircraftColumn:
-        return QStringLiteral("Aircraft");
+        return tr("Aircraft");
     case FolderColumn:
-        return QStringLiteral("Folder");
+        return tr("Folder");
     case ChecklistColumn:
-        return QStringLiteral("Checklist");
+        return tr("Checklist");
     case ReferenceColumn:
-        return QStringLiteral("Reference");
+        return tr("Reference");
     default:
         return {};
     }

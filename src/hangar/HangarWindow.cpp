@@ -5,9 +5,7 @@
 #include "hangar/HangarModel.h"
 #include "hangar/HangarReader.h"
 #include "hangar/InstallDialog.h"
-#include "kneeboard/PlayerInstall.h"
-#include "kneeboard/PlayerRemoval.h"
-#include "simulator/SimulatorCodePages.h"
+#include "kneeboard/PlayerBatch.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -26,7 +24,6 @@
 
 namespace {
 
-const QString hangarTitle = QStringLiteral("All Aircraft");
 constexpr QSize thumbnailSize(256, 192);
 
 QLabel *detailLabel(QWidget *parent, const char *name, const QString &accessibleName)
@@ -38,57 +35,6 @@ QLabel *detailLabel(QWidget *parent, const char *name, const QString &accessible
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
-}
-
-// "; 2 failed." and what a cancel left undone, after a batch's headline.
-QString headlineEnd(const BatchResult &result, qsizetype total)
-{
-    QString end;
-    if (!result.failures.isEmpty())
-        end += QStringLiteral("; %1 failed").arg(result.failures.size());
-    end += QLatin1Char('.');
-    if (result.cancelled)
-        end += QStringLiteral(" Cancelled: %1 aircraft were left as they were.")
-                   .arg(total - result.worked.size());
-    return end;
-}
-
-QString removalHeadline(const BatchResult &result, qsizetype total)
-{
-    return QStringLiteral("Removed from %1 of %2 aircraft; %3 had nothing to remove")
-               .arg(result.done)
-               .arg(total)
-               .arg(result.unchanged)
-        + headlineEnd(result, total);
-}
-
-QString installHeadline(const BatchResult &result, qsizetype total)
-{
-    return QStringLiteral("Installed into %1 of %2 aircraft").arg(result.done).arg(total)
-        + headlineEnd(result, total);
-}
-
-BatchStep installStep(const InstallChoices &choices, SimulatorCodePages &codePages, const QString &airPath)
-{
-    const InstallReport report = installPlayer(airPath, choices, codePages);
-    if (report.failed())
-        return {BatchStep::Result::Failed, {report.failureMessage()}};
-    return {BatchStep::Result::Done};
-}
-
-BatchStep removalStep(PlayerRemoval &removal, const QString &airPath)
-{
-    const RemovalReport report =
-        removal.remove(airPath, {KneeboardSection::Checklist, KneeboardSection::Reference});
-    switch (report.outcome) {
-    case RemovalReport::Outcome::Removed:
-        return {BatchStep::Result::Done};
-    case RemovalReport::Outcome::NothingToRemove:
-        return {BatchStep::Result::Unchanged};
-    case RemovalReport::Outcome::Failed:
-        break;
-    }
-    return {BatchStep::Result::Failed, report.failures + report.notes};
 }
 
 } // namespace
@@ -103,7 +49,7 @@ HangarWindow::HangarWindow(Dialogs &dialogs, const QIcon &icon, SimulatorSearch 
 {
     setObjectName(QStringLiteral("hangarWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(hangarTitle);
+    setWindowTitle(tr("All Aircraft"));
     setWindowIcon(icon);
 
     proxy->setSourceModel(model);
@@ -151,7 +97,7 @@ void HangarWindow::createControls()
     filterEdit = new QLineEdit(client);
     filterEdit->setObjectName(QStringLiteral("filterEdit"));
     filterEdit->setAccessibleName(tr("Filter"));
-    filterEdit->setPlaceholderText(QStringLiteral("Filter by title, manufacturer or folder"));
+    filterEdit->setPlaceholderText(tr("Filter by title, manufacturer or folder"));
     filterEdit->setClearButtonEnabled(true);
     connect(filterEdit, &QLineEdit::textChanged, proxy, &QSortFilterProxyModel::setFilterFixedString);
     layout->addWidget(filterEdit);
@@ -206,7 +152,7 @@ void HangarWindow::createControls()
     statusBar()->addWidget(countsLabel, 1);
     readingProgress = new QProgressBar(this);
     readingProgress->setObjectName(QStringLiteral("readingProgress"));
-    readingProgress->setFormat(QStringLiteral("Reading aircraft %v of %m"));
+    readingProgress->setFormat(tr("Reading aircraft %v of %m"));
     statusBar()->addPermanentWidget(readingProgress);
     showCounts();
     showDetails();
@@ -214,9 +160,9 @@ void HangarWindow::createControls()
 
 void HangarWindow::createActions()
 {
-    QMenu *menu = menuBar()->addMenu(QStringLiteral("&Aircraft"));
+    QMenu *menu = menuBar()->addMenu(tr("&Aircraft"));
     menu->setObjectName(QStringLiteral("aircraftMenu"));
-    QToolBar *toolBar = addToolBar(QStringLiteral("Aircraft"));
+    QToolBar *toolBar = addToolBar(tr("Aircraft"));
     toolBar->setObjectName(QStringLiteral("aircraftToolBar"));
     toolBar->setMovable(false);
     toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -228,21 +174,20 @@ void HangarWindow::createActions()
         toolBar->addAction(action);
         return action;
     };
-    add("addFolderAction", QStringLiteral("Add &Folder…"), {}, &HangarWindow::addFolder);
+    add("addFolderAction", tr("Add &Folder…"), {}, &HangarWindow::addFolder);
     menu->addSeparator();
-    installAction = add("installAction", QStringLiteral("&Install…"), {Qt::Key_Return, Qt::Key_Enter},
+    installAction = add("installAction", tr("&Install…"), {Qt::Key_Return, Qt::Key_Enter},
                         &HangarWindow::installIntoSelected);
-    removeAction = add("removeAction", QStringLiteral("&Remove"), {QKeySequence::Delete},
-                       &HangarWindow::removeFromSelected);
-    openFolderAction =
-        add("openFolderAction", QStringLiteral("&Open Folder"), {}, &HangarWindow::openSelectedFolder);
+    removeAction =
+        add("removeAction", tr("&Remove"), {QKeySequence::Delete}, &HangarWindow::removeFromSelected);
+    openFolderAction = add("openFolderAction", tr("&Open Folder"), {}, &HangarWindow::openSelectedFolder);
     // Enter and Delete act on the list's rows, not on the filter's text.
     for (QAction *action : {installAction, removeAction, openFolderAction}) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         aircraftView->addAction(action);
     }
     menu->addSeparator();
-    QAction *closeAction = menu->addAction(QStringLiteral("&Close"), this, &QWidget::close);
+    QAction *closeAction = menu->addAction(tr("&Close"), this, &QWidget::close);
     closeAction->setObjectName(QStringLiteral("closeAction"));
     updateActions();
 }
@@ -268,9 +213,8 @@ void HangarWindow::readDone()
 
 void HangarWindow::showCounts()
 {
-    countsLabel->setText(QStringLiteral("%1 aircraft, %2 with the Skylyre")
-                             .arg(model->aircraftCount())
-                             .arg(model->withPlayerCount()));
+    countsLabel->setText(
+        tr("%1 aircraft, %2 with the Skylyre").arg(model->aircraftCount()).arg(model->withPlayerCount()));
 }
 
 const HangarAircraft *HangarWindow::currentAircraft() const
@@ -289,11 +233,11 @@ void HangarWindow::showDetails()
     }
     if (aircraft->key != thumbnailKey)
         showThumbnail(*aircraft);
-    folderLabel->setText(QStringLiteral("Folder: ") + aircraft->listing.folder);
-    airFileLabel->setText(QStringLiteral("Flight model: ") + aircraft->listing.airFile);
-    variationsLabel->setText(aircraft->listing.problem.isEmpty() ? QStringLiteral("Variations:\n")
-                                     + aircraft->variations.join(QLatin1Char('\n'))
-                                                                 : aircraft->listing.problem);
+    folderLabel->setText(tr("Folder: %1").arg(aircraft->listing.folder));
+    airFileLabel->setText(tr("Flight model: %1").arg(aircraft->listing.airFile));
+    variationsLabel->setText(aircraft->listing.problem.isEmpty()
+                                 ? tr("Variations:\n%1").arg(aircraft->variations.join(QLatin1Char('\n')))
+                                 : aircraft->listing.problem);
 }
 
 // Decoded once for each aircraft selected, not again each time a row changes.
@@ -303,9 +247,9 @@ void HangarWindow::showThumbnail(const HangarAircraft &aircraft)
     const QString path = thumbnailOf(aircraft);
     const QPixmap thumbnail(path);
     if (path.isEmpty())
-        thumbnailLabel->setText(QStringLiteral("No thumbnail"));
+        thumbnailLabel->setText(tr("No thumbnail"));
     else if (thumbnail.isNull())
-        thumbnailLabel->setText(QStringLiteral("The thumbnail cannot be shown"));
+        thumbnailLabel->setText(tr("The thumbnail cannot be shown"));
     else
         thumbnailLabel->setPixmap(
             thumbnail.scaled(thumbnailSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
@@ -354,28 +298,24 @@ void HangarWindow::installIntoSelected()
         aircraft.isEmpty() ? std::nullopt : InstallDialog::ask(this, aircraft.size());
     if (!choices)
         return;
-    // What is learnt of the code pages is kept from one aircraft to the next.
-    SimulatorCodePages codePages;
-    const BatchResult result = runBatch(this, QStringLiteral("Install"), aircraft, [&](const QString &air) {
-        return installStep(*choices, codePages, air);
-    });
+    PlayerBatch batch(PlayerBatch::Work::Install, *choices);
+    const BatchResult result = runBatch(this, tr("Install"), aircraft, batch);
     startReading([worked = result.worked](HangarReader *reader) { reader->readAircraft(worked); });
-    showBatchSummary(this, QStringLiteral("Install"), installHeadline(result, aircraft.size()), result);
+    showBatchSummary(this, tr("Install"), batch.headline(aircraft.size()), result);
 }
 
 void HangarWindow::removeFromSelected()
 {
     const QList<BatchAircraft> aircraft = selectedAircraft();
     if (aircraft.isEmpty()
-        || dialogs.messageBox(QStringLiteral("Remove the Skylyre from %1 aircraft?").arg(aircraft.size()),
-                              Dialogs::Buttons::YesNo, hangarTitle)
+        || dialogs.messageBox(tr("Remove the Skylyre from %1 aircraft?").arg(aircraft.size()),
+                              Dialogs::Buttons::YesNo, tr("All Aircraft"))
             != Dialogs::Answer::Yes)
         return;
-    PlayerRemoval removal;
-    const BatchResult result = runBatch(this, QStringLiteral("Remove"), aircraft,
-                                        [&removal](const QString &air) { return removalStep(removal, air); });
+    PlayerBatch batch(PlayerBatch::Work::Remove, {.checklist = true, .reference = true});
+    const BatchResult result = runBatch(this, tr("Remove"), aircraft, batch);
     startReading([worked = result.worked](HangarReader *reader) { reader->readAircraft(worked); });
-    showBatchSummary(this, QStringLiteral("Remove"), removalHeadline(result, aircraft.size()), result);
+    showBatchSummary(this, tr("Remove"), batch.headline(aircraft.size()), result);
 }
 
 // The folder of the first aircraft selected: one file manager, not hundreds.

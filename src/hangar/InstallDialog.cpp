@@ -33,18 +33,16 @@ InstallDialog::InstallDialog(qsizetype aircraftCount, QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("installDialog"));
-    setWindowTitle(QStringLiteral("Install into %1 aircraft").arg(aircraftCount));
+    setWindowTitle(tr("Install into %1 aircraft").arg(aircraftCount));
     auto *layout = new QVBoxLayout(this);
-    QGroupBox *fileOption = group(this, QStringLiteral("File Option"));
-    checklistBox = choice<QCheckBox>(fileOption, "checklistBox", QStringLiteral("&Checklist"));
-    referenceBox = choice<QCheckBox>(fileOption, "referenceBox", QStringLiteral("&Reference"));
-    QGroupBox *location = group(this, QStringLiteral("Location"));
-    newFileOption = choice<QRadioButton>(location, "newFileOption", QStringLiteral("&New File"));
-    addToExistingOption =
-        choice<QRadioButton>(location, "addToExistingOption", QStringLiteral("&Add to existing"));
-    configureBox = choice<QCheckBox>(this, "configureBox", QStringLiteral("C&onfigure aircraft.cfg"), true);
-    backupBox =
-        choice<QCheckBox>(this, "backupBox", QStringLiteral("&Backup aircraft.cfg (Recommended)"), true);
+    QGroupBox *fileOption = group(this, tr("File Option"));
+    checklistBox = choice<QCheckBox>(fileOption, "checklistBox", tr("&Checklist"));
+    referenceBox = choice<QCheckBox>(fileOption, "referenceBox", tr("&Reference"));
+    QGroupBox *location = group(this, tr("Location"));
+    newFileOption = choice<QRadioButton>(location, "newFileOption", tr("&New File"));
+    addToExistingOption = choice<QRadioButton>(location, "addToExistingOption", tr("&Add to existing"));
+    configureBox = choice<QCheckBox>(this, "configureBox", tr("C&onfigure aircraft.cfg"), true);
+    backupBox = choice<QCheckBox>(this, "backupBox", tr("&Backup aircraft.cfg (Recommended)"), true);
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("installButtons"));
     layout->addWidget(buttons);

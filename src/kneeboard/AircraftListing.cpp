@@ -8,6 +8,7 @@
 #include "kneeboard/CfgRewrite.h"
 #include "kneeboard/PlayerPage.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -29,8 +30,9 @@ QStringList AircraftListing::airFilesBelow(const QString &folder, QList<ListedAi
                                 name,
                                 {},
                                 {},
-                                QStringLiteral("its name is not in the encoding of file names (UTF-8), so "
-                                               "it cannot be read; rename it")});
+                                QCoreApplication::translate("AircraftListing",
+                                                            "its name is not in the encoding of file names "
+                                                            "(UTF-8), so it cannot be read; rename it")});
         QDirIterator airFiles(each, {QStringLiteral("*.air")}, QDir::Files);
         while (airFiles.hasNext())
             found.append(airFiles.next());

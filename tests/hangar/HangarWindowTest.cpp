@@ -101,15 +101,16 @@ protected:
         view->setFocus();
         view->setCurrentIndex(view->model()->index(row, 0));
     }
-    // Answers the summary of a batch with OK, keeping its headline and failures.
+    // Answers the summary of a batch with OK, keeping its headline and its
+    // line for each aircraft.
     void answerSummary()
     {
         answerModal([this](QWidget *modal) {
             if (modal->objectName() != "batchSummary")
                 return false;
             headline = modal->findChild<QLabel *>("summaryHeadline")->text();
-            auto *text = modal->findChild<QPlainTextEdit *>("summaryFailures");
-            failures = text ? text->toPlainText() : QString();
+            auto *text = modal->findChild<QPlainTextEdit *>("summaryLines");
+            lines = text ? text->toPlainText().split('\n') : QStringList();
             EXPECT_TRUE(!text || text->isReadOnly());
             modal->close();
             return true;
@@ -121,7 +122,7 @@ protected:
     ScriptedDialogs dialogs;
     HangarWindow *window = nullptr;
     QString headline;
-    QString failures;
+    QStringList lines;
 };
 
 // Cancels a batch's progress dialog once its first aircraft is done.
@@ -176,6 +177,8 @@ TEST_F(HangarWindowTest, RemovesThePlayerFromTheSelectedAndNamesTheOneThatFailed
     writeBytes(aircraftFile("Charlie/charlie_check.htm"), changedPage);
     writeFile(aircraftFile("Delta/Delta.air"), "flight model");
     writeFile(aircraftFile("Delta/aircraft.cfg"), cfgBefore("Delta"));
+    // Without its backup, Bravo's own entry cannot be given back: the summary says so.
+    ASSERT_TRUE(QFile::remove(aircraftFile("Bravo/aircraft.bak")));
     open();
     selectGroup(0);
     dialogs.answer(Answer::Yes);
@@ -184,16 +187,25 @@ TEST_F(HangarWindowTest, RemovesThePlayerFromTheSelectedAndNamesTheOneThatFailed
 
     EXPECT_EQ(dialogs.prompts(), QStringList({"Remove the Skylyre from 4 aircraft?"}));
     EXPECT_EQ(headline, "Removed from 2 of 4 aircraft; 1 had nothing to remove; 1 failed.");
-    EXPECT_TRUE(
-        failures.startsWith("Charlie (" + QDir::toNativeSeparators(aircraftFile("Charlie/Charlie.air"))))
-        << failures.toStdString();
-    EXPECT_TRUE(failures.contains(QDir::toNativeSeparators(aircraftFile("Charlie/charlie_check.htm"))))
-        << failures.toStdString();
-    for (const QString name : {"Alpha", "Bravo"}) {
-        EXPECT_EQ(entriesOf(aircraftFile(name)),
-                  QStringList({name + ".air", "aircraft.bak", "aircraft.cfg"}));
-        EXPECT_EQ(readBytes(aircraftFile(name + "/aircraft.cfg")), cfgBefore(name.toLatin1()));
-    }
+    // Each aircraft's line, as the console program prints it.
+    ASSERT_EQ(lines.size(), 4) << lines.join('\n').toStdString();
+    const QString charlie = lines.filter("Charlie (").value(0);
+    EXPECT_TRUE(charlie.startsWith("Charlie (" + QDir::toNativeSeparators(aircraftFile("Charlie/Charlie.air"))
+                                   + "): failed: "))
+        << charlie.toStdString();
+    EXPECT_TRUE(charlie.contains(QDir::toNativeSeparators(aircraftFile("Charlie/charlie_check.htm"))))
+        << charlie.toStdString();
+    EXPECT_TRUE(lines.filter("Delta (").value(0).endsWith("): nothing to remove"))
+        << lines.join('\n').toStdString();
+    EXPECT_EQ(entriesOf(aircraftFile("Alpha")), QStringList({"Alpha.air", "aircraft.bak", "aircraft.cfg"}));
+    EXPECT_EQ(readBytes(aircraftFile("Alpha/aircraft.cfg")), cfgBefore("Alpha"));
+    EXPECT_TRUE(lines.filter("Bravo (").value(0).endsWith(
+        "): entries removed from aircraft.cfg, Checklist page deleted. The checklist entry that the install "
+        "replaced could not be restored: there is no aircraft.bak. Only the entries naming bravo_check were "
+        "removed."))
+        << lines.join('\n').toStdString();
+    EXPECT_EQ(readBytes(aircraftFile("Bravo/aircraft.cfg")),
+              "[fltsim.0]\r\ntitle=Bravo\r\nui_manufacturer=Acme\r\n[General]\r\n\r\n");
     EXPECT_EQ(readBytes(aircraftFile("Charlie/charlie_check.htm")), changedPage);
     EXPECT_EQ(readBytes(aircraftFile("Charlie/aircraft.cfg")), cfgInstalled("Charlie"));
     EXPECT_EQ(readBytes(aircraftFile("Delta/aircraft.cfg")), cfgBefore("Delta"));
@@ -230,9 +242,13 @@ TEST_F(HangarWindowTest, InstallsWhatWriteWritesIntoTheSelectedAndNamesTheOneTha
     QTest::keyClick(control<QTreeView>("aircraftView"), Qt::Key_Return);
 
     EXPECT_EQ(headline, "Installed into 2 of 3 aircraft; 1 failed.");
-    EXPECT_TRUE(failures.startsWith("Charlie (")) << failures.toStdString();
-    EXPECT_TRUE(failures.contains(QDir::toNativeSeparators(aircraftFile("Charlie/charlie_check.htm"))))
-        << failures.toStdString();
+    const QString charlie = lines.filter("Charlie (").value(0);
+    EXPECT_TRUE(charlie.contains("): failed: ")) << lines.join('\n').toStdString();
+    EXPECT_TRUE(charlie.contains(QDir::toNativeSeparators(aircraftFile("Charlie/charlie_check.htm"))))
+        << charlie.toStdString();
+    EXPECT_TRUE(lines.filter("Alpha (").value(0).endsWith(
+        "): Checklist page written, aircraft.cfg updated, backup made"))
+        << lines.join('\n').toStdString();
     for (const QString name : {"Alpha", "Bravo"}) {
         EXPECT_EQ(readBytes(aircraftFile(name + "/aircraft.cfg")), cfgInstalled(name.toLatin1()));
         EXPECT_EQ(readBytes(aircraftFile(name + "/aircraft.bak")), cfgBefore(name.toLatin1()));

@@ -1,3 +1,5 @@
+#include "about/RegularExpressionEngine.h"
+
 #include "TestHome.h"
 
 #include <QCoreApplication>
@@ -6,6 +8,7 @@
 
 int main(int argc, char *argv[])
 {
+    chooseRegularExpressionEngine();
     const TestHome home;
     QCoreApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);

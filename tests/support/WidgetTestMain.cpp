@@ -1,5 +1,5 @@
 #include "TestHome.h"
-#include "hangar/RegularExpressionEngine.h"
+#include "about/RegularExpressionEngine.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "hangar/RegularExpressionEngine.h"
+#include "about/RegularExpressionEngine.h"
 
 #include <QByteArray>
 
