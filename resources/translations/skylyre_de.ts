@@ -9,6 +9,20 @@
     </message>
 </context>
 <context>
+    <name>AircraftBatch</name>
+    <message>
+        <source>Aircraft %1 of %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AircraftListing</name>
+    <message>
+        <source>its name is not in the encoding of file names (UTF-8), so it cannot be read; rename it</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AtomicFile</name>
     <message>
         <source>It is a folder</source>
@@ -157,6 +171,200 @@
     <message>
         <source>Not a regular file</source>
         <translation>Keine reguläre Datei</translation>
+    </message>
+</context>
+<context>
+    <name>HangarModel</name>
+    <message>
+        <source>(No manufacturer)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds the player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no player</source>
+        <translation type="unfinished">kein Player</translation>
+    </message>
+    <message>
+        <source>page missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>aircraft.cfg names no page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2 variation)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2 variations)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aircraft</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checklist</source>
+        <translation type="unfinished">Checkliste</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation type="unfinished">Referenz</translation>
+    </message>
+</context>
+<context>
+    <name>HangarWindow</name>
+    <message>
+        <source>All Aircraft</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter by title, manufacturer or folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aircraft</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thumbnail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flight model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Variations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading aircraft %v of %m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Aircraft</source>
+        <translation type="unfinished">&amp;Flugzeuge</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Install…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 aircraft, %2 with the Skylyre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flight model: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Variations:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No thumbnail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The thumbnail cannot be shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the Skylyre from %1 aircraft?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InstallDialog</name>
+    <message>
+        <source>Install into %1 aircraft</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Option</source>
+        <translation type="unfinished">Dateioption</translation>
+    </message>
+    <message>
+        <source>&amp;Checklist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation type="unfinished">Speicherort</translation>
+    </message>
+    <message>
+        <source>&amp;New File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add to existing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;onfigure aircraft.cfg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Backup aircraft.cfg (Recommended)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
