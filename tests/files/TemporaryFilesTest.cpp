@@ -1,5 +1,4 @@
 #include "files/TemporaryFiles.h"
-#include "files/AtomicFile.h"
 
 #include "Files.h"
 
@@ -30,19 +29,4 @@ TEST(TemporaryFiles, TheNextRunDeletesOnlyThoseTheProgramLeft)
     QStringList expected = users;
     expected.sort();
     EXPECT_EQ(entriesOf(dir.path()), expected);
-}
-
-TEST(TemporaryFiles, AReplacementThatIsNotCommittedLeavesNothing)
-{
-    QTemporaryDir dir;
-    writeBytes(dir.filePath("aircraft.cfg"), "as it was");
-    {
-        AtomicFile file(dir.filePath("aircraft.cfg"));
-        ASSERT_TRUE(file.open());
-        ASSERT_TRUE(file.write("half"));
-        ASSERT_TRUE(file.prepare());
-        EXPECT_EQ(entriesOf(dir.path()).size(), 2);
-    }
-    EXPECT_EQ(entriesOf(dir.path()), QStringList{"aircraft.cfg"});
-    EXPECT_EQ(readBytes(dir.filePath("aircraft.cfg")), "as it was");
 }

@@ -15,10 +15,7 @@
 // the folder and runs the command again itself.
 
 #include "kneeboard/CfgRewrite.h"
-#include "kneeboard/PlayerInstall.h"
-#include "kneeboard/PlayerPage.h"
-#include "kneeboard/PlayerRemoval.h"
-#include "simulator/SimulatorCodePages.h"
+#include "kneeboard/PlayerBatch.h"
 
 #include "FaultInjection.h"
 #include "Files.h"
@@ -56,7 +53,6 @@ void PrintTo(const RunCase &row, std::ostream *out)
     *out << row.name;
 }
 
-const QByteArray player = buildPlayerPage() + "\r\n";
 const QByteArray ownCfg = "[fltsim.0]\r\ntitle=Cessna Skyhawk\r\nkb_checklists=own_notes\r\n"
                           "[fltsim.1]\r\ntitle=Cessna Skyhawk Floats\r\nkb_checklists=own_notes\r\n";
 const QByteArray namingCfg = "[fltsim.0]\r\nkb_checklists=cessna172_check\r\nkb_reference=cessna172_ref\r\n";
@@ -84,35 +80,21 @@ Files filesOf(const QString &folder)
     return files;
 }
 
-struct Outcome
+// The command as the console program and the hangar run it.
+PlayerBatch::Outcome run(bool removal, const InstallChoices &choices, const QString &folder)
 {
-    bool failed;
-    bool changedNothing;
-    QStringList said; // what a removal did, and what it says of what it left
-};
-
-Outcome install(const QString &folder, const InstallChoices &choices)
-{
-    SimulatorCodePages codePages;
-    const InstallReport report = installPlayer(airPath(folder), choices, codePages);
-    return {report.failed(), report.changedNothing(), {}};
+    return PlayerBatch(removal ? PlayerBatch::Work::Remove : PlayerBatch::Work::Install, choices)
+        .run(airPath(folder));
 }
 
-Outcome remove(const QString &folder, const InstallChoices &choices)
+PlayerBatch::Outcome runCommand(const RunCase &row, const QString &folder)
 {
-    QList<KneeboardSection> sections;
-    if (choices.checklist)
-        sections.append(Checklist);
-    if (choices.reference)
-        sections.append(Reference);
-    const RemovalReport report = PlayerRemoval().remove(airPath(folder), sections);
-    return {report.outcome == RemovalReport::Outcome::Failed,
-            report.outcome == RemovalReport::Outcome::NothingToRemove, report.done + report.notes};
+    return run(row.removal, row.choices, folder);
 }
 
-Outcome runCommand(const RunCase &row, const QString &folder)
+bool failed(const PlayerBatch::Outcome &outcome)
 {
-    return row.removal ? remove(folder, row.choices) : install(folder, row.choices);
+    return outcome.result == PlayerBatch::Result::Failed;
 }
 
 // The pages the entries of `cfg` name, that are not there and that `before`
@@ -140,15 +122,15 @@ protected:
         QTemporaryDir start;
         put(start.path(), row.files);
         if (row.removal)
-            ASSERT_FALSE(install(start.path(), row.choices).failed);
+            ASSERT_FALSE(failed(run(false, row.choices, start.path())));
         before = filesOf(start.path());
 
         QTemporaryDir uninterrupted;
         put(uninterrupted.path(), before);
-        ASSERT_FALSE(runCommand(row, uninterrupted.path()).failed);
+        ASSERT_FALSE(failed(runCommand(row, uninterrupted.path())));
         oneRun = filesOf(uninterrupted.path());
         if (!row.removal) {
-            ASSERT_FALSE(remove(uninterrupted.path(), row.choices).failed);
+            ASSERT_FALSE(failed(run(true, row.choices, uninterrupted.path())));
             removedAfterOneRun = filesOf(uninterrupted.path());
         }
     }
@@ -180,11 +162,10 @@ protected:
     // removal too.
     void expectRunAgainToEndAsOne(const QString &folder) const
     {
-        const Outcome again = runCommand(GetParam(), folder);
-        EXPECT_FALSE(again.failed);
+        EXPECT_FALSE(failed(runCommand(GetParam(), folder)));
         EXPECT_EQ(filesOf(folder), oneRun);
         if (!GetParam().removal) {
-            remove(folder, GetParam().choices);
+            run(true, GetParam().choices, folder);
             EXPECT_EQ(filesOf(folder), removedAfterOneRun);
         }
     }
@@ -243,17 +224,16 @@ TEST_P(InterruptedRun, EachChangeOfTheDiskFailingChangesNothingOrSaysWhatIsLeft)
         SCOPED_TRACE(std::string(faults::name(call.op)) + " number " + std::to_string(nth) + " failing");
         QTemporaryDir dir;
         put(dir.path(), before);
-        Outcome failed;
+        PlayerBatch::Outcome outcome;
         {
             FaultInjector injector(dir.path());
             injector.failOnly(call.op, nth, call.op == faults::Op::Write ? ENOSPC : EIO);
-            failed = runCommand(GetParam(), dir.path());
+            outcome = runCommand(GetParam(), dir.path());
             ASSERT_TRUE(injector.injected());
         }
-        EXPECT_TRUE(failed.failed);
+        EXPECT_TRUE(failed(outcome));
         if (GetParam().removal && filesOf(dir.path()) != before) {
-            EXPECT_TRUE(failed.said.join('\n').contains("still holds the player"))
-                << failed.said.join('\n').toStdString();
+            EXPECT_TRUE(outcome.text.contains("still holds the player")) << outcome.text.toStdString();
             expectEveryFileWhole(dir.path());
         } else {
             EXPECT_EQ(filesOf(dir.path()), before) << "a failed command changed a file";
@@ -266,10 +246,8 @@ TEST_P(InterruptedRun, TheSameCommandTwiceEndsWhereItEndsOnce)
 {
     QTemporaryDir dir;
     put(dir.path(), before);
-    ASSERT_FALSE(runCommand(GetParam(), dir.path()).failed);
-    const Outcome again = runCommand(GetParam(), dir.path());
-    EXPECT_FALSE(again.failed);
-    EXPECT_TRUE(again.changedNothing);
+    ASSERT_FALSE(failed(runCommand(GetParam(), dir.path())));
+    EXPECT_EQ(runCommand(GetParam(), dir.path()).result, PlayerBatch::Result::Unchanged);
     EXPECT_EQ(filesOf(dir.path()), oneRun);
 }
 
