@@ -12,14 +12,14 @@
     <name>AircraftBatch</name>
     <message>
         <source>Aircraft %1 of %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Flugzeug %1 von %2: %3</translation>
     </message>
 </context>
 <context>
     <name>AircraftListing</name>
     <message>
         <source>its name is not in the encoding of file names (UTF-8), so it cannot be read; rename it</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name ist nicht in der Kodierung für Dateinamen (UTF-8) geschrieben und kann daher nicht gelesen werden; bitte umbenennen</translation>
     </message>
 </context>
 <context>
@@ -177,194 +177,195 @@
     <name>HangarModel</name>
     <message>
         <source>(No manufacturer)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Ohne Hersteller)</translation>
     </message>
     <message>
         <source>holds the player</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält den Player</translation>
     </message>
     <message>
         <source>no player</source>
-        <translation type="unfinished">kein Player</translation>
+        <translation>kein Player</translation>
     </message>
     <message>
         <source>page missing</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlt</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht lesbar</translation>
     </message>
     <message>
         <source>no entry</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Eintrag</translation>
     </message>
     <message>
         <source>aircraft.cfg names no page</source>
-        <translation type="unfinished"></translation>
+        <translation>aircraft.cfg nennt keine Seite</translation>
     </message>
     <message>
         <source>%1 (%2 variation)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 Variante)</translation>
     </message>
     <message>
         <source>%1 (%2 variations)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 Varianten)</translation>
     </message>
     <message>
         <source>Aircraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Flugzeug</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>Checklist</source>
-        <translation type="unfinished">Checkliste</translation>
+        <translation>Checkliste</translation>
     </message>
     <message>
         <source>Reference</source>
-        <translation type="unfinished">Referenz</translation>
+        <translation>Referenz</translation>
     </message>
 </context>
 <context>
     <name>HangarWindow</name>
     <message>
         <source>All Aircraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Flugzeuge</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter</translation>
     </message>
     <message>
         <source>Filter by title, manufacturer or folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Titel, Hersteller oder Ordner filtern</translation>
     </message>
     <message>
         <source>Aircraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Flugzeuge</translation>
     </message>
     <message>
         <source>Thumbnail</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschaubild</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>Flight model</source>
-        <translation type="unfinished"></translation>
+        <translation>Flugmodell</translation>
     </message>
     <message>
         <source>Variations</source>
-        <translation type="unfinished"></translation>
+        <translation>Varianten</translation>
     </message>
     <message>
         <source>Reading aircraft %v of %m</source>
-        <translation type="unfinished"></translation>
+        <translation>Flugzeuge werden gelesen: %v von %m</translation>
     </message>
     <message>
         <source>&amp;Aircraft</source>
-        <translation type="unfinished">&amp;Flugzeuge</translation>
+        <translation>&amp;Flugzeuge</translation>
     </message>
     <message>
         <source>Add &amp;Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner &amp;hinzufügen…</translation>
     </message>
     <message>
         <source>&amp;Install…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Installieren…</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>&amp;Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordner öffnen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>%1 aircraft, %2 with the Skylyre</source>
-        <translation type="unfinished"></translation>
+        <translation>Flugzeuge: %1, davon mit dem Skylyre: %2</translation>
     </message>
     <message>
         <source>Folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner: %1</translation>
     </message>
     <message>
         <source>Flight model: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Flugmodell: %1</translation>
     </message>
     <message>
         <source>Variations:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Varianten:
+%1</translation>
     </message>
     <message>
         <source>No thumbnail</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Vorschaubild</translation>
     </message>
     <message>
         <source>The thumbnail cannot be shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Vorschaubild kann nicht angezeigt werden</translation>
     </message>
     <message>
         <source>Install</source>
-        <translation type="unfinished"></translation>
+        <translation>Installieren</translation>
     </message>
     <message>
         <source>Remove the Skylyre from %1 aircraft?</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Skylyre entfernen? Ausgewählte Flugzeuge: %1</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
 </context>
 <context>
     <name>InstallDialog</name>
     <message>
         <source>Install into %1 aircraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Installieren (Flugzeuge: %1)</translation>
     </message>
     <message>
         <source>File Option</source>
-        <translation type="unfinished">Dateioption</translation>
+        <translation>Dateioption</translation>
     </message>
     <message>
         <source>&amp;Checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Checkliste</translation>
     </message>
     <message>
         <source>&amp;Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Referenz</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished">Speicherort</translation>
+        <translation>Speicherort</translation>
     </message>
     <message>
         <source>&amp;New File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Datei</translation>
     </message>
     <message>
         <source>&amp;Add to existing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zu vorhandener hinzufügen</translation>
     </message>
     <message>
         <source>C&amp;onfigure aircraft.cfg</source>
-        <translation type="unfinished"></translation>
+        <translation>aircraft.cfg &amp;konfigurieren</translation>
     </message>
     <message>
         <source>&amp;Backup aircraft.cfg (Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>aircraft.cfg &amp;sichern (Empfohlen)</translation>
     </message>
 </context>
 <context>
