@@ -12,14 +12,14 @@
     <name>AircraftBatch</name>
     <message>
         <source>Aircraft %1 of %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Avion %1 sur %2&#xa0;: %3</translation>
     </message>
 </context>
 <context>
     <name>AircraftListing</name>
     <message>
         <source>its name is not in the encoding of file names (UTF-8), so it cannot be read; rename it</source>
-        <translation type="unfinished"></translation>
+        <translation>son nom n&apos;utilise pas l&apos;encodage des noms de fichiers (UTF-8) et ne peut donc pas être lu&#xa0;; renommez-le</translation>
     </message>
 </context>
 <context>
@@ -177,194 +177,195 @@
     <name>HangarModel</name>
     <message>
         <source>(No manufacturer)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Sans constructeur)</translation>
     </message>
     <message>
         <source>holds the player</source>
-        <translation type="unfinished"></translation>
+        <translation>contient le lecteur</translation>
     </message>
     <message>
         <source>no player</source>
-        <translation type="unfinished">pas de lecteur</translation>
+        <translation>pas de lecteur</translation>
     </message>
     <message>
         <source>page missing</source>
-        <translation type="unfinished"></translation>
+        <translation>page absente</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>illisible</translation>
     </message>
     <message>
         <source>no entry</source>
-        <translation type="unfinished"></translation>
+        <translation>pas d&apos;entrée</translation>
     </message>
     <message>
         <source>aircraft.cfg names no page</source>
-        <translation type="unfinished"></translation>
+        <translation>aircraft.cfg ne désigne aucune page</translation>
     </message>
     <message>
         <source>%1 (%2 variation)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 variante)</translation>
     </message>
     <message>
         <source>%1 (%2 variations)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 variantes)</translation>
     </message>
     <message>
         <source>Aircraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Avion</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
     <message>
         <source>Checklist</source>
-        <translation type="unfinished">Check-list</translation>
+        <translation>Check-list</translation>
     </message>
     <message>
         <source>Reference</source>
-        <translation type="unfinished">Référence</translation>
+        <translation>Référence</translation>
     </message>
 </context>
 <context>
     <name>HangarWindow</name>
     <message>
         <source>All Aircraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les avions</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtre</translation>
     </message>
     <message>
         <source>Filter by title, manufacturer or folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrer par titre, constructeur ou dossier</translation>
     </message>
     <message>
         <source>Aircraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Avions</translation>
     </message>
     <message>
         <source>Thumbnail</source>
-        <translation type="unfinished"></translation>
+        <translation>Miniature</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
     <message>
         <source>Flight model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle de vol</translation>
     </message>
     <message>
         <source>Variations</source>
-        <translation type="unfinished"></translation>
+        <translation>Variantes</translation>
     </message>
     <message>
         <source>Reading aircraft %v of %m</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de l&apos;avion %v sur %m</translation>
     </message>
     <message>
         <source>&amp;Aircraft</source>
-        <translation type="unfinished">&amp;Avions</translation>
+        <translation>&amp;Avions</translation>
     </message>
     <message>
         <source>Add &amp;Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un &amp;dossier…</translation>
     </message>
     <message>
         <source>&amp;Install…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Installer…</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retirer</translation>
     </message>
     <message>
         <source>&amp;Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir le dossier</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>%1 aircraft, %2 with the Skylyre</source>
-        <translation type="unfinished"></translation>
+        <translation>Avions&#xa0;: %1, dont %2 avec le Skylyre</translation>
     </message>
     <message>
         <source>Folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier&#xa0;: %1</translation>
     </message>
     <message>
         <source>Flight model: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle de vol&#xa0;: %1</translation>
     </message>
     <message>
         <source>Variations:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Variantes&#xa0;:
+%1</translation>
     </message>
     <message>
         <source>No thumbnail</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune miniature</translation>
     </message>
     <message>
         <source>The thumbnail cannot be shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;afficher la miniature</translation>
     </message>
     <message>
         <source>Install</source>
-        <translation type="unfinished"></translation>
+        <translation>Installation</translation>
     </message>
     <message>
         <source>Remove the Skylyre from %1 aircraft?</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer le Skylyre de chaque avion sélectionné (%1 au total)&#xa0;?</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Retrait</translation>
     </message>
 </context>
 <context>
     <name>InstallDialog</name>
     <message>
         <source>Install into %1 aircraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Installer dans chaque avion sélectionné (%1 au total)</translation>
     </message>
     <message>
         <source>File Option</source>
-        <translation type="unfinished">Option de fichier</translation>
+        <translation>Option de fichier</translation>
     </message>
     <message>
         <source>&amp;Checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Check-list</translation>
     </message>
     <message>
         <source>&amp;Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Référence</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished">Emplacement</translation>
+        <translation>Emplacement</translation>
     </message>
     <message>
         <source>&amp;New File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau fichier</translation>
     </message>
     <message>
         <source>&amp;Add to existing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter à l&apos;existant</translation>
     </message>
     <message>
         <source>C&amp;onfigure aircraft.cfg</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;onfigurer aircraft.cfg</translation>
     </message>
     <message>
         <source>&amp;Backup aircraft.cfg (Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sauvegarder aircraft.cfg (recommandé)</translation>
     </message>
 </context>
 <context>
