@@ -12,14 +12,14 @@
     <name>AircraftBatch</name>
     <message>
         <source>Aircraft %1 of %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Avión %1 de %2: %3</translation>
     </message>
 </context>
 <context>
     <name>AircraftListing</name>
     <message>
         <source>its name is not in the encoding of file names (UTF-8), so it cannot be read; rename it</source>
-        <translation type="unfinished"></translation>
+        <translation>su nombre no está en la codificación de los nombres de archivo (UTF-8), así que no se puede leer; cámbiele el nombre</translation>
     </message>
 </context>
 <context>
@@ -177,194 +177,195 @@
     <name>HangarModel</name>
     <message>
         <source>(No manufacturer)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Sin fabricante)</translation>
     </message>
     <message>
         <source>holds the player</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene el reproductor</translation>
     </message>
     <message>
         <source>no player</source>
-        <translation type="unfinished">sin reproductor</translation>
+        <translation>sin reproductor</translation>
     </message>
     <message>
         <source>page missing</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer</translation>
     </message>
     <message>
         <source>no entry</source>
-        <translation type="unfinished"></translation>
+        <translation>sin entrada</translation>
     </message>
     <message>
         <source>aircraft.cfg names no page</source>
-        <translation type="unfinished"></translation>
+        <translation>aircraft.cfg no nombra ninguna página</translation>
     </message>
     <message>
         <source>%1 (%2 variation)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 variante)</translation>
     </message>
     <message>
         <source>%1 (%2 variations)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 variantes)</translation>
     </message>
     <message>
         <source>Aircraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Avión</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta</translation>
     </message>
     <message>
         <source>Checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de comprobación</translation>
     </message>
     <message>
         <source>Reference</source>
-        <translation type="unfinished">Referencia</translation>
+        <translation>Referencia</translation>
     </message>
 </context>
 <context>
     <name>HangarWindow</name>
     <message>
         <source>All Aircraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los aviones</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro</translation>
     </message>
     <message>
         <source>Filter by title, manufacturer or folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrar por título, fabricante o carpeta</translation>
     </message>
     <message>
         <source>Aircraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviones</translation>
     </message>
     <message>
         <source>Thumbnail</source>
-        <translation type="unfinished"></translation>
+        <translation>Miniatura</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta</translation>
     </message>
     <message>
         <source>Flight model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo de vuelo</translation>
     </message>
     <message>
         <source>Variations</source>
-        <translation type="unfinished"></translation>
+        <translation>Variantes</translation>
     </message>
     <message>
         <source>Reading aircraft %v of %m</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo el avión %v de %m</translation>
     </message>
     <message>
         <source>&amp;Aircraft</source>
-        <translation type="unfinished">A&amp;viones</translation>
+        <translation>A&amp;viones</translation>
     </message>
     <message>
         <source>Add &amp;Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir carpeta…</translation>
     </message>
     <message>
         <source>&amp;Install…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Instalar…</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <source>&amp;Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;brir carpeta</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>%1 aircraft, %2 with the Skylyre</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviones: %1; con el Skylyre: %2</translation>
     </message>
     <message>
         <source>Folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta: %1</translation>
     </message>
     <message>
         <source>Flight model: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo de vuelo: %1</translation>
     </message>
     <message>
         <source>Variations:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Variantes:
+%1</translation>
     </message>
     <message>
         <source>No thumbnail</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin miniatura</translation>
     </message>
     <message>
         <source>The thumbnail cannot be shown</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede mostrar la miniatura</translation>
     </message>
     <message>
         <source>Install</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalar</translation>
     </message>
     <message>
         <source>Remove the Skylyre from %1 aircraft?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea quitar el Skylyre? Aviones seleccionados: %1</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
 </context>
 <context>
     <name>InstallDialog</name>
     <message>
         <source>Install into %1 aircraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalar en aviones: %1</translation>
     </message>
     <message>
         <source>File Option</source>
-        <translation type="unfinished">Opción de archivo</translation>
+        <translation>Opción de archivo</translation>
     </message>
     <message>
         <source>&amp;Checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lista de comprobación</translation>
     </message>
     <message>
         <source>&amp;Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Referencia</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished">Ubicación</translation>
+        <translation>Ubicación</translation>
     </message>
     <message>
         <source>&amp;New File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo &amp;nuevo</translation>
     </message>
     <message>
         <source>&amp;Add to existing</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir al &amp;existente</translation>
     </message>
     <message>
         <source>C&amp;onfigure aircraft.cfg</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;onfigurar aircraft.cfg</translation>
     </message>
     <message>
         <source>&amp;Backup aircraft.cfg (Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hacer copia de seguridad de aircraft.cfg (recomendado)</translation>
     </message>
 </context>
 <context>
