@@ -12,14 +12,14 @@
     <name>AircraftBatch</name>
     <message>
         <source>Aircraft %1 of %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Aereo %1 di %2: %3</translation>
     </message>
 </context>
 <context>
     <name>AircraftListing</name>
     <message>
         <source>its name is not in the encoding of file names (UTF-8), so it cannot be read; rename it</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome di questo elemento non usa la codifica dei nomi di file (UTF-8), quindi non è possibile leggerlo; rinominarlo</translation>
     </message>
 </context>
 <context>
@@ -177,194 +177,195 @@
     <name>HangarModel</name>
     <message>
         <source>(No manufacturer)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Nessun costruttore)</translation>
     </message>
     <message>
         <source>holds the player</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene il lettore</translation>
     </message>
     <message>
         <source>no player</source>
-        <translation type="unfinished">nessun lettore</translation>
+        <translation>nessun lettore</translation>
     </message>
     <message>
         <source>page missing</source>
-        <translation type="unfinished"></translation>
+        <translation>pagina mancante</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>illeggibile</translation>
     </message>
     <message>
         <source>no entry</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna voce</translation>
     </message>
     <message>
         <source>aircraft.cfg names no page</source>
-        <translation type="unfinished"></translation>
+        <translation>aircraft.cfg non indica alcuna pagina</translation>
     </message>
     <message>
         <source>%1 (%2 variation)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 variante)</translation>
     </message>
     <message>
         <source>%1 (%2 variations)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 varianti)</translation>
     </message>
     <message>
         <source>Aircraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Aereo</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella</translation>
     </message>
     <message>
         <source>Checklist</source>
-        <translation type="unfinished">Checklist</translation>
+        <translation>Checklist</translation>
     </message>
     <message>
         <source>Reference</source>
-        <translation type="unfinished">Riferimento</translation>
+        <translation>Riferimento</translation>
     </message>
 </context>
 <context>
     <name>HangarWindow</name>
     <message>
         <source>All Aircraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti gli aerei</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro</translation>
     </message>
     <message>
         <source>Filter by title, manufacturer or folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtra per titolo, costruttore o cartella</translation>
     </message>
     <message>
         <source>Aircraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Aerei</translation>
     </message>
     <message>
         <source>Thumbnail</source>
-        <translation type="unfinished"></translation>
+        <translation>Miniatura</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella</translation>
     </message>
     <message>
         <source>Flight model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modello di volo</translation>
     </message>
     <message>
         <source>Variations</source>
-        <translation type="unfinished"></translation>
+        <translation>Varianti</translation>
     </message>
     <message>
         <source>Reading aircraft %v of %m</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura dell&apos;aereo %v di %m</translation>
     </message>
     <message>
         <source>&amp;Aircraft</source>
-        <translation type="unfinished">A&amp;erei</translation>
+        <translation>A&amp;erei</translation>
     </message>
     <message>
         <source>Add &amp;Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ggiungi cartella…</translation>
     </message>
     <message>
         <source>&amp;Install…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Installa…</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rimuovi</translation>
     </message>
     <message>
         <source>&amp;Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri cartella</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiudi</translation>
     </message>
     <message>
         <source>%1 aircraft, %2 with the Skylyre</source>
-        <translation type="unfinished"></translation>
+        <translation>Aerei: %1, con lo Skylyre: %2</translation>
     </message>
     <message>
         <source>Folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella: %1</translation>
     </message>
     <message>
         <source>Flight model: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modello di volo: %1</translation>
     </message>
     <message>
         <source>Variations:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Varianti:
+%1</translation>
     </message>
     <message>
         <source>No thumbnail</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna miniatura</translation>
     </message>
     <message>
         <source>The thumbnail cannot be shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile visualizzare la miniatura</translation>
     </message>
     <message>
         <source>Install</source>
-        <translation type="unfinished"></translation>
+        <translation>Installazione</translation>
     </message>
     <message>
         <source>Remove the Skylyre from %1 aircraft?</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovere lo Skylyre? Aerei selezionati: %1</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimozione</translation>
     </message>
 </context>
 <context>
     <name>InstallDialog</name>
     <message>
         <source>Install into %1 aircraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Installazione dello Skylyre (aerei: %1)</translation>
     </message>
     <message>
         <source>File Option</source>
-        <translation type="unfinished">Opzione file</translation>
+        <translation>Opzione file</translation>
     </message>
     <message>
         <source>&amp;Checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Checklist</translation>
     </message>
     <message>
         <source>&amp;Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Riferimento</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished">Posizione</translation>
+        <translation>Posizione</translation>
     </message>
     <message>
         <source>&amp;New File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuovo file</translation>
     </message>
     <message>
         <source>&amp;Add to existing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi a esistente</translation>
     </message>
     <message>
         <source>C&amp;onfigure aircraft.cfg</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;onfigura aircraft.cfg</translation>
     </message>
     <message>
         <source>&amp;Backup aircraft.cfg (Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Esegui il &amp;backup di aircraft.cfg (consigliato)</translation>
     </message>
 </context>
 <context>
