@@ -12,14 +12,14 @@
     <name>AircraftBatch</name>
     <message>
         <source>Aircraft %1 of %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Aeronave %1 de %2: %3</translation>
     </message>
 </context>
 <context>
     <name>AircraftListing</name>
     <message>
         <source>its name is not in the encoding of file names (UTF-8), so it cannot be read; rename it</source>
-        <translation type="unfinished"></translation>
+        <translation>o nome não está na codificação dos nomes de arquivo (UTF-8), o que impede a leitura; renomeie o item</translation>
     </message>
 </context>
 <context>
@@ -177,194 +177,195 @@
     <name>HangarModel</name>
     <message>
         <source>(No manufacturer)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Sem fabricante)</translation>
     </message>
     <message>
         <source>holds the player</source>
-        <translation type="unfinished"></translation>
+        <translation>contém o reprodutor</translation>
     </message>
     <message>
         <source>no player</source>
-        <translation type="unfinished">sem reprodutor</translation>
+        <translation>sem reprodutor</translation>
     </message>
     <message>
         <source>page missing</source>
-        <translation type="unfinished"></translation>
+        <translation>página ausente</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>ilegível</translation>
     </message>
     <message>
         <source>no entry</source>
-        <translation type="unfinished"></translation>
+        <translation>sem entrada</translation>
     </message>
     <message>
         <source>aircraft.cfg names no page</source>
-        <translation type="unfinished"></translation>
+        <translation>o aircraft.cfg não indica nenhuma página</translation>
     </message>
     <message>
         <source>%1 (%2 variation)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 variante)</translation>
     </message>
     <message>
         <source>%1 (%2 variations)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 variantes)</translation>
     </message>
     <message>
         <source>Aircraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Aeronave</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta</translation>
     </message>
     <message>
         <source>Checklist</source>
-        <translation type="unfinished">Checklist</translation>
+        <translation>Checklist</translation>
     </message>
     <message>
         <source>Reference</source>
-        <translation type="unfinished">Referência</translation>
+        <translation>Referência</translation>
     </message>
 </context>
 <context>
     <name>HangarWindow</name>
     <message>
         <source>All Aircraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas as aeronaves</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro</translation>
     </message>
     <message>
         <source>Filter by title, manufacturer or folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrar por título, fabricante ou pasta</translation>
     </message>
     <message>
         <source>Aircraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Aeronaves</translation>
     </message>
     <message>
         <source>Thumbnail</source>
-        <translation type="unfinished"></translation>
+        <translation>Miniatura</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta</translation>
     </message>
     <message>
         <source>Flight model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo de voo</translation>
     </message>
     <message>
         <source>Variations</source>
-        <translation type="unfinished"></translation>
+        <translation>Variantes</translation>
     </message>
     <message>
         <source>Reading aircraft %v of %m</source>
-        <translation type="unfinished"></translation>
+        <translation>Lendo as aeronaves: %v de %m</translation>
     </message>
     <message>
         <source>&amp;Aircraft</source>
-        <translation type="unfinished">&amp;Aeronaves</translation>
+        <translation>&amp;Aeronaves</translation>
     </message>
     <message>
         <source>Add &amp;Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar &amp;pasta…</translation>
     </message>
     <message>
         <source>&amp;Install…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Instalar…</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remover</translation>
     </message>
     <message>
         <source>&amp;Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;brir pasta</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fechar</translation>
     </message>
     <message>
         <source>%1 aircraft, %2 with the Skylyre</source>
-        <translation type="unfinished"></translation>
+        <translation>Aeronaves: %1; com o Skylyre: %2</translation>
     </message>
     <message>
         <source>Folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta: %1</translation>
     </message>
     <message>
         <source>Flight model: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo de voo: %1</translation>
     </message>
     <message>
         <source>Variations:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Variantes:
+%1</translation>
     </message>
     <message>
         <source>No thumbnail</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem miniatura</translation>
     </message>
     <message>
         <source>The thumbnail cannot be shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível exibir a miniatura</translation>
     </message>
     <message>
         <source>Install</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalar</translation>
     </message>
     <message>
         <source>Remove the Skylyre from %1 aircraft?</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover o Skylyre? Aeronaves selecionadas: %1</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover</translation>
     </message>
 </context>
 <context>
     <name>InstallDialog</name>
     <message>
         <source>Install into %1 aircraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalar o Skylyre (aeronaves: %1)</translation>
     </message>
     <message>
         <source>File Option</source>
-        <translation type="unfinished">Opção de arquivo</translation>
+        <translation>Opção de arquivo</translation>
     </message>
     <message>
         <source>&amp;Checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Checklist</translation>
     </message>
     <message>
         <source>&amp;Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Referência</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished">Local</translation>
+        <translation>Local</translation>
     </message>
     <message>
         <source>&amp;New File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Novo arquivo</translation>
     </message>
     <message>
         <source>&amp;Add to existing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adicionar ao existente</translation>
     </message>
     <message>
         <source>C&amp;onfigure aircraft.cfg</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;onfigurar o aircraft.cfg</translation>
     </message>
     <message>
         <source>&amp;Backup aircraft.cfg (Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fazer &amp;backup do aircraft.cfg (Recomendado)</translation>
     </message>
 </context>
 <context>
