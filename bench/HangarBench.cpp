@@ -9,6 +9,7 @@
 // and sync of their aircraft.cfg files.
 
 #include "BenchAircraft.h"
+#include "BenchHangar.h"
 #include "BenchSupport.h"
 #include "hangar/HangarWindow.h"
 
@@ -31,19 +32,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int selectedCount = 100;
-
-// A hangar over `folder`, its aircraft read.
-HangarWindow *filledHangar(Dialogs &dialogs, const QString &folder)
-{
-    auto *window = new HangarWindow(dialogs, {}, [folder] {
-        return QList<LabelledFolder>{{folder, QStringLiteral("FS2004")}};
-    });
-    window->show();
-    while (window->isReading())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    QCoreApplication::processEvents();
-    return window;
-}
 
 void fill(benchmark::State &state)
 {

@@ -5,6 +5,7 @@
 // while the folders are walked and while the list fills; and, while the list
 // fills, the time from Ctrl+A then Enter to the install dialog.
 
+#include "BenchHangar.h"
 #include "BenchSupport.h"
 #include "TrafficCollection.h"
 #include "hangar/HangarWindow.h"
@@ -31,15 +32,6 @@ constexpr int listedFirst = 5'000;
 double seconds(Clock::time_point start, Clock::time_point end)
 {
     return std::chrono::duration<double>(end - start).count();
-}
-
-HangarWindow *openHangar(Dialogs &dialogs, const QString &folder)
-{
-    auto *window = new HangarWindow(dialogs, {}, [folder] {
-        return QList<LabelledFolder>{{folder, QStringLiteral("FS2004")}};
-    });
-    window->show();
-    return window;
 }
 
 void waitUntilListed(HangarWindow *window, int count)
@@ -84,10 +76,7 @@ void fill(benchmark::State &state)
         QStringLiteral("%1 aircraft, %2 with the Skylyre").arg(trafficAircraftCount).arg(trafficWithPlayer());
     for (auto _ : state) {
         const auto start = Clock::now();
-        HangarWindow *window = openHangar(dialogs, folder);
-        while (window->isReading())
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        QCoreApplication::processEvents();
+        HangarWindow *window = filledHangar(dialogs, folder);
         state.SetIterationTime(seconds(start, Clock::now()));
         if (window->findChild<QLabel *>(QStringLiteral("countsLabel"))->text() != filled)
             benchFailure(QStringLiteral("the hangar did not count the collection's aircraft"));
