@@ -1,18 +1,8 @@
-// Every instant of an install and of a removal, as a user meets it when the
-// program is killed there (a crash, the power gone, the task manager) or when
-// the call fails instead (a full disk, a failing device), and the same
-// command run twice:
-//  - each file is as it was or as one uninterrupted run leaves it;
-//  - aircraft.cfg names no page that is not there, unless it did before;
-//  - the same command run again ends byte for byte where one uninterrupted
-//    run ends, and the removal after it where the removal after one run ends;
-//  - a failed install changes nothing; a failed removal changes nothing or
-//    says what it did and what it left;
-//  - the same command twice ends where it ends once.
-//
-// The kill comes in a child process (fork), just before the nth call of the
-// run that changes the disk (support/FaultInjection.h); the test then looks at
-// the folder and runs the command again itself.
+// An install and a removal killed before each change of the disk (in a child
+// process, through support/FaultInjection.h), or failing there, and run
+// twice: each file stays as it was or as one run leaves it, aircraft.cfg names
+// no page that is not there, and the same command again ends byte for byte
+// where one run ends (the removal after it too).
 
 #include "kneeboard/CfgRewrite.h"
 #include "kneeboard/PlayerBatch.h"
