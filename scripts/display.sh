@@ -7,7 +7,9 @@ start_display() {
     export MESA_SHADER_CACHE_DISABLE=true
     local number
     number=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$number" 2>/dev/null &
+    # -noreset: a program started just as the last one ends would find the
+    # server resetting itself, and no display.
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp -noreset 3>"$number" 2>/dev/null &
     display_process=$!
     for _ in $(seq 50); do
         [[ -s "$number" ]] && break

@@ -62,7 +62,6 @@ void showBatchSummary(QWidget *window, const QString &title, const QString &head
         auto *lines = new QPlainTextEdit(result.lines.join(QLatin1Char('\n')), &summary);
         lines->setObjectName(QStringLiteral("summaryLines"));
         lines->setReadOnly(true);
-        lines->setLineWrapMode(QPlainTextEdit::NoWrap);
         lines->setMinimumSize(640, 200);
         layout->addWidget(lines);
     }
