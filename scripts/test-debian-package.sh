@@ -29,10 +29,13 @@ dpkg --root="$root" --install "$deb" >/dev/null || fail "dpkg did not install $d
 checked "dpkg installs the package, its dependencies met"
 answer=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/skylyre-configurator" --version) ||
     fail "skylyre-configurator --version failed"
-[[ "$answer" == "skylyre-configurator $version" ]] || fail "skylyre-configurator --version says \"$answer\""
+# The version, then the maker's site the build names.
+site="Maker's site: $(sed -n 's/^SKYLYRE_MAKER_SITE:STRING=//p' build/package/CMakeCache.txt)/velmora"
+[[ "$answer" == "skylyre-configurator $version"$'\n'"$site" ]] ||
+    fail "skylyre-configurator --version says \"$answer\""
 checked "skylyre-configurator --version says \"$answer\" without a display"
 answer=$("$root/usr/bin/skylyre" --version) || fail "skylyre --version failed"
-[[ "$answer" == "skylyre $version" ]] || fail "skylyre --version says \"$answer\""
+[[ "$answer" == "skylyre $version"$'\n'"$site" ]] || fail "skylyre --version says \"$answer\""
 [[ -f "$root/usr/share/man/man1/skylyre.1.gz" ]] || fail "the package has no manual page of skylyre"
 checked "the console program skylyre says \"$answer\", and has its manual page"
 

@@ -94,7 +94,8 @@ wine reg query "$key" /v DisplayName /reg:64 | grep -q "Skylyre Configurator" ||
     fail "no entry in the list of installed programs"
 checked "the silent installer installed the program, a shortcut and an entry in the installed programs"
 answer=$(wine "$installed/skylyre.exe" --version | tr -d '\r') || fail "the installed skylyre.exe --version failed"
-[[ "$answer" == "skylyre $version" ]] || fail "the installed skylyre.exe --version says \"$answer\""
+[[ "$(head -n 1 <<<"$answer")" == "skylyre $version" ]] ||
+    fail "the installed skylyre.exe --version says \"$answer\""
 checked "the installed console program says \"$answer\""
 
 wine start "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Skylyre Configurator.lnk"
