@@ -33,9 +33,13 @@ QStringList AircraftListing::airFilesBelow(const QString &folder, QList<ListedAi
                                 QCoreApplication::translate("AircraftListing",
                                                             "its name is not in the encoding of file names "
                                                             "(UTF-8), so it cannot be read; rename it")});
-        QDirIterator airFiles(each, {QStringLiteral("*.air")}, QDir::Files);
-        while (airFiles.hasNext())
-            found.append(airFiles.next());
+        // By its name's end, not a name filter: a pattern for each of thousands of folders costs more.
+        QDirIterator files(each, QDir::Files);
+        while (files.hasNext()) {
+            const QString file = files.next();
+            if (file.endsWith(QLatin1String(".air"), Qt::CaseInsensitive))
+                found.append(file);
+        }
     }
     std::sort(found.begin(), found.end());
     return found;
