@@ -1,6 +1,7 @@
 #include "about/CommandLine.h"
 #include "about/RegularExpressionEngine.h"
 #include "console/ConsoleProgram.h"
+#include "console/Utf8Console.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
     // Scripts read --json in English, whatever the user's language.
     if (!QCoreApplication::arguments().contains(QStringLiteral("--json")))
         speakAskedLanguage(QCoreApplication::arguments());
+    const Utf8Console console;
     QTextStream out(stdout);
     QTextStream err(stderr);
     return runConsoleProgram(QCoreApplication::arguments(), out, err);

@@ -4,10 +4,11 @@
 
 namespace {
 
-// What a program printed; the CR LF line ends of Windows as LF.
+// What a program printed, in UTF-8 as Qt writes text; the CR LF line ends of
+// Windows as LF.
 QString textOf(const QByteArray &printed)
 {
-    return QString::fromLocal8Bit(printed).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return QString::fromUtf8(printed).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 } // namespace
