@@ -1,6 +1,7 @@
 #include "about/Language.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -65,8 +66,13 @@ bool installed(const QString &name, const QStringList &folders)
 
 QStringList Language::available()
 {
-    return {QStringLiteral("de"), QStringLiteral("es"), QStringLiteral("fr"), QStringLiteral("it"),
-            QStringLiteral("pt_BR")};
+    // The catalogues the build embedded: ":/translations/skylyre_de.qm", ...
+    const QString prefix = QStringLiteral("skylyre_");
+    const QString suffix = QStringLiteral(".qm");
+    QStringList languages;
+    for (const QString &file : QDir(QStringLiteral(":/translations")).entryList({prefix + '*' + suffix}))
+        languages.append(file.sliced(prefix.size()).chopped(suffix.size()));
+    return languages;
 }
 
 QString Language::choose(const QString &asked, const QStringList &uiLanguages)

@@ -23,15 +23,10 @@ PlayerBatch::Outcome PlayerBatch::run(const QString &airPath)
         return counted(result, ReportText::ofInstall(report));
     }
     const RemovalReport report = removal.remove(airPath, sections);
-    switch (report.outcome) {
-    case RemovalReport::Outcome::Removed:
-        return counted(Result::Done, ReportText::ofRemoval(report));
-    case RemovalReport::Outcome::NothingToRemove:
-        return counted(Result::Unchanged, ReportText::ofRemoval(report));
-    case RemovalReport::Outcome::Failed:
-        break;
-    }
-    return counted(Result::Failed, ReportText::ofRemoval(report));
+    const Result result = report.outcome == RemovalReport::Outcome::Failed ? Result::Failed
+        : report.outcome == RemovalReport::Outcome::NothingToRemove        ? Result::Unchanged
+                                                                           : Result::Done;
+    return counted(result, ReportText::ofRemoval(report));
 }
 
 PlayerBatch::Outcome PlayerBatch::refuse(const QString &reason)
